@@ -1,0 +1,61 @@
+#pragma once
+// modHelp: services shared by every window: the maker's web pages, the text encoding of the
+// settings store and the reading file, the settings store with its update reminder, and the
+// orderly end of the program. Depends on Qt Core/Gui and the platform services only.
+
+#include <QString>
+
+#include <functional>
+
+namespace modHelp {
+
+// --- Web pages -----------------------------------------------------------------------------
+extern const QString SiteBaseAddress; // scheme and host of the maker's site
+
+// The page keys, the whole closed set.
+inline constexpr const char* PageHelp = "help-web-page";
+inline constexpr const char* PageHome = "home-page";
+inline constexpr const char* PageDownload = "download-web-page";
+inline constexpr const char* PageDonate = "donate";
+inline constexpr const char* PageFullyBranded = "fully-branded";
+inline constexpr const char* PageCoBrand = "co-brand";
+inline constexpr const char* PageOtherPrograms = "quorvanesoftwares";
+inline constexpr const char* PageReferAFriend = "qvqs-refer-a-friend";
+
+bool IsPageKey(const QString& pageKey);
+// SiteBaseAddress + "/velmora/ssd.php?page=" + key; empty for a key outside the set.
+QString PageAddress(const QString& pageKey);
+// One request to the browser per call; never waits, never reports. Unknown keys open nothing.
+void OpenWebPage(const QString& pageKey);
+
+// --- Text encoding -------------------------------------------------------------------------
+// Each character is taken by its code in the 8-bit code page (Latin-1; a character outside it
+// counts as "?") and shifted by the offset; a result outside 0…255 is left out.
+inline constexpr int EncodingOffset = 14;
+QString EncodeText(const QString& text);
+QString DecodeText(const QString& text);
+// True when DecodeText(EncodeText(text)) gives text back unchanged.
+bool SurvivesEncoding(const QString& text);
+
+// --- Settings store and update reminder ----------------------------------------------------
+QString GetAppSetting(const QString& key);
+bool SaveAppSetting(const QString& key, const QString& value); // false when not written
+void ShowUpdateReminder();
+
+// --- The shared random generator ----------------------------------------------------------
+// Seeded from the clock at start-up; drawn by the main window's advert choice and re-seeded
+// by the exit window.
+void Randomize();
+float Rnd(); // uniform in [0, 1)
+
+// --- The end of the program ----------------------------------------------------------------
+// What closing the main window (or the reading window by its close box) leads to: the exit
+// window once the program has one, EndApplication until then.
+void SetLeaveHandler(std::function<void()> handler);
+void LeaveApplication();
+// Closes every window, hidden ones included, without showing the exit window, then ends the
+// process through the platform services.
+void EndApplication();
+bool IsEnding(); // true once EndApplication has begun: close handlers then do nothing more
+
+} // namespace modHelp

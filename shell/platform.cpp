@@ -1,0 +1,114 @@
+#include "shell/platform.h"
+
+#include <QClipboard>
+#include <QCoreApplication>
+#include <QDesktopServices>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+
+namespace platform {
+namespace {
+
+const QString ApplicationTitle = QStringLiteral("Velmora");
+
+QMessageBox::Icon toMessageBoxIcon(Icon icon) {
+    switch (icon) {
+    case Icon::Information:
+        return QMessageBox::Information;
+    case Icon::Critical:
+        return QMessageBox::Critical;
+    case Icon::None:
+        break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+// Qt's own dialogs behave the same on every desktop and can be driven by tests under Xvfb.
+QFileDialog::Options dialogOptions() {
+    return QFileDialog::DontUseNativeDialog;
+}
+
+class QtServices final : public Services {
+public:
+    void showMessage(QWidget* parent, const QString& text, Icon icon) override {
+        QMessageBox box(toMessageBoxIcon(icon), ApplicationTitle, text, QMessageBox::Ok, parent);
+        box.exec();
+    }
+
+    bool askYesNo(QWidget* parent, const QString& text, Icon icon) override {
+        QMessageBox box(toMessageBoxIcon(icon), ApplicationTitle, text,
+                        QMessageBox::Yes | QMessageBox::No, parent);
+        box.setDefaultButton(QMessageBox::Yes);
+        return box.exec() == QMessageBox::Yes;
+    }
+
+    void openAddress(const QString& address) override {
+        QDesktopServices::openUrl(QUrl(address, QUrl::TolerantMode));
+    }
+
+    QString chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override {
+        QFileDialog dialog(parent, request.title, QString(), request.filter);
+        dialog.setOptions(dialogOptions());
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::ExistingFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        return runFileDialog(dialog);
+    }
+
+    QString chooseFileToSave(QWidget* parent, const FileDialogRequest& request) override {
+        QFileDialog dialog(parent, request.title, QString(), request.filter);
+        dialog.setOptions(dialogOptions());
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setDefaultSuffix(request.defaultSuffix);
+        return runFileDialog(dialog);
+    }
+
+    bool choosePrinter(QWidget* parent, QPrinter& printer, const PrintRequest& request) override {
+        printer.setPrintRange(request.selectionChosen ? QPrinter::Selection : QPrinter::AllPages);
+        QPrintDialog dialog(&printer, parent);
+        dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+        dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+        return dialog.exec() == QDialog::Accepted;
+    }
+
+    void clearClipboard() override {
+        if (auto* clipboard = QGuiApplication::clipboard())
+            clipboard->clear();
+    }
+
+    QDate today() override { return QDate::currentDate(); }
+
+    void endProcess(int exitCode) override { QCoreApplication::exit(exitCode); }
+
+private:
+    static QString runFileDialog(QFileDialog& dialog) {
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return {};
+        return dialog.selectedFiles().constFirst();
+    }
+};
+
+QtServices realServices;
+Services* current = &realServices;
+
+} // namespace
+
+Services& services() {
+    return *current;
+}
+
+ScopedServices::ScopedServices(Services& replacement)
+    : m_previous(current) {
+    current = &replacement;
+}
+
+ScopedServices::~ScopedServices() {
+    current = m_previous;
+}
+
+} // namespace platform

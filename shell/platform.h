@@ -1,0 +1,63 @@
+#pragma once
+// Platform services: every place where the program touches the outside world (message
+// boxes, the browser, file and printer dialogs, the clipboard, the clock, the end of the
+// process) goes through this one interface. Windows never call QMessageBox, QFileDialog or
+// QDesktopServices themselves, so tests can swap in the recording fake.
+
+#include <QDate>
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+namespace platform {
+
+enum class Icon { None, Information, Critical };
+
+struct FileDialogRequest {
+    QString title;
+    QString filter;        // Qt filter text, e.g. "Velmora (*.run)"
+    QString defaultSuffix; // appended when the user types no extension
+};
+
+struct PrintRequest {
+    bool selectionChosen = false; // the dialog opens on Selection instead of All
+};
+
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // Modal box with the caption "Velmora" and an OK button.
+    virtual void showMessage(QWidget* parent, const QString& text, Icon icon) = 0;
+    // Modal Yes/No question, Yes being the default; true for Yes.
+    virtual bool askYesNo(QWidget* parent, const QString& text, Icon icon) = 0;
+    // Hands the address to the default browser and returns at once.
+    virtual void openAddress(const QString& address) = 0;
+    // An existing file, or an empty text when cancelled.
+    virtual QString chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) = 0;
+    // Asks before replacing an existing file; an empty text when cancelled.
+    virtual QString chooseFileToSave(QWidget* parent, const FileDialogRequest& request) = 0;
+    // Page ranges disabled; false when cancelled. On acceptance the printer is set up.
+    virtual bool choosePrinter(QWidget* parent, QPrinter& printer, const PrintRequest& request) = 0;
+    virtual void clearClipboard() = 0;
+    virtual QDate today() = 0;
+    virtual void endProcess(int exitCode) = 0;
+};
+
+// The services in use: the real ones unless a test has installed others.
+Services& services();
+
+// Installs other services for its lifetime and puts the previous ones back.
+class ScopedServices {
+public:
+    explicit ScopedServices(Services& replacement);
+    ~ScopedServices();
+    ScopedServices(const ScopedServices&) = delete;
+    ScopedServices& operator=(const ScopedServices&) = delete;
+
+private:
+    Services* m_previous;
+};
+
+} // namespace platform

@@ -1,0 +1,241 @@
+#include "shell/fakeservices.h"
+#include "shell/modhelp.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QPointer>
+#include <QTest>
+#include <QWidget>
+
+using platform::Icon;
+using platform::ScopedFakeServices;
+
+namespace {
+
+const QString PagePrefix = QStringLiteral("http://www.quorvanesoftwares.com/velmora/ssd.php?page=");
+
+// A window that counts how it was closed, as the program's windows do.
+class CountingWindow : public QWidget {
+public:
+    int closeEvents = 0;
+
+protected:
+    void closeEvent(QCloseEvent* event) override {
+        ++closeEvents;
+        event->accept();
+    }
+};
+
+} // namespace
+
+class TestShell : public QObject {
+    Q_OBJECT
+
+private slots:
+    void pageAddress_data();
+    void pageAddress();
+    void openWebPageSendsOneRequestPerCall();
+    void openWebPageIgnoresKeysOutsideTheSet_data();
+    void openWebPageIgnoresKeysOutsideTheSet();
+
+    void encodeText_data();
+    void encodeText();
+    void decodeText_data();
+    void decodeText();
+    void encodingRoundTripsEveryStorableCode();
+    void survivesEncoding_data();
+    void survivesEncoding();
+    void noEncodedCharacterIsALineEnd();
+
+    void scopedServicesRestoreThePrevious();
+    void rndStaysInTheUnitInterval();
+    void leaveApplicationUsesTheHandler();
+    // Last: ending is for good in this process.
+    void endApplicationClosesEveryWindowOnce();
+};
+
+void TestShell::pageAddress_data() {
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QString>("address");
+    const char* keys[] = {"help-web-page", "home-page", "download-web-page", "donate",
+                          "fully-branded", "co-brand",  "quorvanesoftwares", "qvqs-refer-a-friend"};
+    for (const char* key : keys)
+        QTest::newRow(key) << QString::fromLatin1(key) << PagePrefix + QString::fromLatin1(key);
+    QTest::newRow("upper case is another key") << "Home-Page" << QString();
+    QTest::newRow("empty key") << "" << QString();
+    QTest::newRow("trailing space") << "donate " << QString();
+    QTest::newRow("query smuggled in") << "donate&x=1" << QString();
+}
+
+void TestShell::pageAddress() {
+    QFETCH(QString, key);
+    QFETCH(QString, address);
+    QCOMPARE(modHelp::PageAddress(key), address);
+    QCOMPARE(modHelp::IsPageKey(key), !address.isEmpty());
+}
+
+void TestShell::openWebPageSendsOneRequestPerCall() {
+    ScopedFakeServices fake;
+    modHelp::OpenWebPage(QStringLiteral("donate"));
+    modHelp::OpenWebPage(QStringLiteral("donate"));
+    modHelp::OpenWebPage(QStringLiteral("co-brand"));
+    const QStringList expected = {PagePrefix + "donate", PagePrefix + "donate",
+                                  PagePrefix + "co-brand"};
+    QCOMPARE(fake.openedAddresses, expected);
+    QVERIFY(fake.messages.isEmpty());
+}
+
+void TestShell::openWebPageIgnoresKeysOutsideTheSet_data() {
+    QTest::addColumn<QString>("key");
+    QTest::newRow("unknown") << "about-us";
+    QTest::newRow("empty") << "";
+    QTest::newRow("referral without its parameters") << "qvqs-refer-a-friend";
+    QTest::newRow("another scheme") << "javascript:alert(1)";
+}
+
+void TestShell::openWebPageIgnoresKeysOutsideTheSet() {
+    QFETCH(QString, key);
+    ScopedFakeServices fake;
+    modHelp::OpenWebPage(key);
+    QVERIFY(fake.openedAddresses.isEmpty());
+    QVERIFY(fake.messages.isEmpty());
+}
+
+void TestShell::encodeText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("encoded");
+    QTest::newRow("empty") << ""
+                           << "";
+    // 'M' 77 -> 91 '[', 'a' 97 -> 111 'o', 'r' 114 -> 128, 'c' 99 -> 113 'q', 'h' 104 -> 118 'v'
+    QTest::newRow("March") << "March" << QString("[o") + QChar(128) + "qv";
+    QTest::newRow("space and digits") << " 19" << QString(".?G");
+    QTest::newRow("highest storable code kept") << QString(QChar(241)) << QString(QChar(255));
+    QTest::newRow("code above the limit dropped")
+        << QString("A") + QChar(242) + "B" << QString("OP");
+    QTest::newRow("outside the code page counts as ?")
+        << QString(QChar(0x16A0)) << QString(QChar('?' + 14));
+}
+
+void TestShell::encodeText() {
+    QFETCH(QString, text);
+    QFETCH(QString, encoded);
+    QCOMPARE(modHelp::EncodeText(text), encoded);
+}
+
+void TestShell::decodeText_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("decoded");
+    QTest::newRow("empty") << ""
+                           << "";
+    QTest::newRow("never encoded: shifted down") << "abc"
+                                                 << "STU";
+    QTest::newRow("codes below the offset dropped") << QString("\r\nZ") << QString("L");
+    QTest::newRow("outside the code page counts as ?") << QString(QChar(0x20AC)) << QString("1");
+}
+
+void TestShell::decodeText() {
+    QFETCH(QString, text);
+    QFETCH(QString, decoded);
+    QCOMPARE(modHelp::DecodeText(text), decoded);
+}
+
+void TestShell::encodingRoundTripsEveryStorableCode() {
+    QString all;
+    for (int code = 0; code + modHelp::EncodingOffset <= 255; ++code)
+        all.append(QChar(code));
+    QCOMPARE(modHelp::EncodeText(all).size(), all.size());
+    QCOMPARE(modHelp::DecodeText(modHelp::EncodeText(all)), all);
+}
+
+void TestShell::survivesEncoding_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("survives");
+    QTest::newRow("capitals and spaces") << "ANNA MARIA" << true;
+    QTest::newRow("ISO date") << "2026-12-07" << true;
+    QTest::newRow("empty") << "" << true;
+    QTest::newRow("accented within the limit") << QString("ZO") + QChar(0xCB) << true;
+    QTest::newRow("y with diaeresis is beyond the limit") << QString(QChar(0xFF)) << false;
+    QTest::newRow("outside the code page") << QString("J") + QChar(0x0141) << false;
+}
+
+void TestShell::survivesEncoding() {
+    QFETCH(QString, text);
+    QFETCH(bool, survives);
+    QCOMPARE(modHelp::SurvivesEncoding(text), survives);
+    QCOMPARE(modHelp::DecodeText(modHelp::EncodeText(text)) == text, survives);
+}
+
+void TestShell::noEncodedCharacterIsALineEnd() {
+    for (int code = 0; code <= 255; ++code) {
+        const QString encoded = modHelp::EncodeText(QString(QChar(code)));
+        for (QChar character : encoded)
+            QVERIFY2(character != '\r' && character != '\n', qPrintable(QString::number(code)));
+    }
+}
+
+void TestShell::scopedServicesRestoreThePrevious() {
+    platform::Services* real = &platform::services();
+    {
+        ScopedFakeServices outer;
+        QCOMPARE(&platform::services(), static_cast<platform::Services*>(&outer));
+        {
+            ScopedFakeServices inner;
+            QCOMPARE(&platform::services(), static_cast<platform::Services*>(&inner));
+        }
+        QCOMPARE(&platform::services(), static_cast<platform::Services*>(&outer));
+    }
+    QCOMPARE(&platform::services(), real);
+}
+
+void TestShell::rndStaysInTheUnitInterval() {
+    modHelp::Randomize();
+    float lowest = 1.0f;
+    float highest = 0.0f;
+    for (int draw = 0; draw < 100000; ++draw) {
+        const float value = modHelp::Rnd();
+        QVERIFY(value >= 0.0f && value < 1.0f);
+        lowest = std::min(lowest, value);
+        highest = std::max(highest, value);
+    }
+    // A uniform draw of this many values reaches both ends of the interval.
+    QVERIFY(lowest < 0.001f);
+    QVERIFY(highest > 0.999f);
+}
+
+void TestShell::leaveApplicationUsesTheHandler() {
+    ScopedFakeServices fake;
+    int leaves = 0;
+    modHelp::SetLeaveHandler([&leaves] { ++leaves; });
+    modHelp::LeaveApplication();
+    QCOMPARE(leaves, 1);
+    QVERIFY(fake.endedWith.isEmpty());
+    QVERIFY(!modHelp::IsEnding());
+    modHelp::SetLeaveHandler({});
+}
+
+void TestShell::endApplicationClosesEveryWindowOnce() {
+    ScopedFakeServices fake;
+    CountingWindow shown;
+    CountingWindow hidden;
+    shown.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&shown));
+
+    modHelp::EndApplication();
+    QVERIFY(modHelp::IsEnding());
+    QCOMPARE(shown.closeEvents, 1);
+    QCOMPARE(hidden.closeEvents, 1);
+    QVERIFY(!shown.isVisible());
+    QCOMPARE(fake.endedWith, QList<int>{0});
+
+    // Neither a second end nor a late close request starts the ending again.
+    int leaves = 0;
+    modHelp::SetLeaveHandler([&leaves] { ++leaves; });
+    modHelp::LeaveApplication();
+    modHelp::EndApplication();
+    QCOMPARE(leaves, 0);
+    QCOMPARE(fake.endedWith.size(), 1);
+    modHelp::SetLeaveHandler({});
+}
+
+QTEST_MAIN(TestShell)
+#include "test_shell.moc"
