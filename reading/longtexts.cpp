@@ -123,7 +123,7 @@ const std::array<SignTexts, 12> Signs = {{
             "can be manipulative and use tears or silence to get your way. You are prone to "
             "self-pity. You often feel insecure and need to be reassured. You cling to the "
             "past. You find it hard to let go of old hurts and old possessions. Learn to look "
-            "forward.",
+            "forward, and your life will feel lighter.",
     },
     // Leo, rune Wunjo
     {
