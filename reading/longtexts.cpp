@@ -20,7 +20,7 @@ const std::array<SignTexts, 12> Signs = {{
         .positiveTraits =
             "You are a pioneer at heart. You love to be the first to try something new. You are "
             "independent and prefer to stand on your own feet. You are courageous and face "
-            "danger without flinching. Your mind is quick and you grasp ideas in a moment. You "
+            "danger without flinching. Your mind is quick, and you grasp ideas in a moment. You "
             "are full of energy from morning till night. You enjoy competition and you play to "
             "win. You are inventive and always find a new way to solve a problem. People follow "
             "you naturally, for you are a born leader. You take charge when others hesitate. "
@@ -33,10 +33,10 @@ const std::array<SignTexts, 12> Signs = {{
             "short-tempered and flare up at the smallest provocation. You are often "
             "self-centred. You think of your own wishes first. You are intolerant of other "
             "people's views. You act on impulse and regret it later. You can be reckless and "
-            "take needless risks. You are impatient and hate to wait for anything. You are "
-            "stubborn and rarely admit you are wrong. Once someone has hurt you, you hold a "
-            "grudge for a long time. Learn to pause before you speak, and your relationships "
-            "will improve.",
+            "take needless risks. You rush into fights that you could easily avoid. You are "
+            "impatient and hate to wait for anything. You are stubborn and rarely admit you are "
+            "wrong. Once someone has hurt you, you hold a grudge for a long time. Learn to "
+            "pause before you speak, and your relationships will improve.",
     },
     // Taurus, rune Uruz
     {
@@ -54,17 +54,18 @@ const std::array<SignTexts, 12> Signs = {{
             "keep your word. You are a loyal friend and a faithful partner. You are warm and "
             "loving, and you show your affection through deeds. You handle money well and know "
             "how to build up savings. You are determined and never give up once you have begun. "
-            "You work methodically, one step at a time. You finish what you start. You are "
-            "honest and have no taste for tricks or lies. You love comfort, good food and "
-            "beautiful things. Your home is a place of peace for everyone who visits. Others "
-            "feel safe in your company, and they trust your steady judgment.",
+            "You work methodically, one step at a time. You finish what you start. You build "
+            "things that last. You are honest and have no taste for tricks or lies. You love "
+            "comfort, good food and beautiful things. Your home is a place of peace for "
+            "everyone who visits. Others feel safe in your company, and they trust your steady "
+            "judgment. Your patience wins through in the end.",
         .positiveTraitsSecondPart = {},
         .negativeTraits =
             "You can be very stubborn. Nothing will move you once your mind is made up. You are "
             "possessive of your partner and of your things. At times you are lazy. You value "
             "money and goods too highly. You can be unsociable and prefer your own company. You "
-            "are easily jealous. You are slow to accept change, even when it is needed. "
-            "Sometimes you are greedy and want more than your share.",
+            "are easily jealous. You are slow to accept change, even when it is needed. You "
+            "cling to routine. Sometimes you are greedy and want more than your share.",
     },
     // Gemini, rune Ehwaz
     {
@@ -223,9 +224,9 @@ const std::array<SignTexts, 12> Signs = {{
         .positiveTraits =
             "You are intense in everything you do. You never do things by halves. You are "
             "strong-willed and hold on to your aims. You are full of energy and can work long "
-            "hours without tiring. You look calm on the outside, but inside you burn with a "
-            "fierce drive. You are observant and miss nothing that goes on around you. You can "
-            "read people like a book. You have great inner reserves of strength. You are at "
+            "hours without tiring. You look calm on the outside, but inside you are fierce and "
+            "ready to fight. You are observant and miss nothing that goes on around you. You "
+            "can read people like a book. You have great inner reserves of strength. You are at "
             "your best in a crisis. You are highly motivated and know exactly what you want. "
             "You are resourceful and find a way out of any difficulty. You reason things "
             "through with care before you act. You are a loyal friend to those who have earned "
@@ -388,9 +389,9 @@ const std::array<std::string_view, 6> PlanetRunes = {
     // Perthro
     "Your planet's rune stone is Perthro, the dice cup of fate and the rune of chance. It may "
     "bring you a sudden stroke of luck, or help you find something you had long given up as "
-    "lost. Luck favours those who are ready for it. Expect an unexpected gain. Perthro also "
-    "reminds you that you shape your own destiny. It is a rune of birth, and of awareness of "
-    "the hidden powers within you.",
+    "lost. Luck favours those who are ready for it. An unexpected gain may come your way. "
+    "Perthro also reminds you that you shape your own destiny. It is a rune of birth, and of "
+    "awareness of the hidden powers within you.",
     // Thurisaz
     "Your planet's rune stone is Thurisaz, the rune of the troll and of the thorn. It stands "
     "for the struggle between life and death that runs through all of nature. The thorn can "
