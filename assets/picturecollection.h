@@ -16,6 +16,7 @@ public:
     int position(const QString& key) const; // 0 for an unknown key
     QPixmap picture(int position) const;    // null outside 1…count()
     QPixmap picture(const QString& key) const;
+    QString resourcePath(int position) const; // e.g. ":/IMGStoneList/fehu"; empty outside 1…count()
 
     // The three collections of the main window, in the order of the engine's tables.
     static PictureCollection sunSigns(); // IMGSunsignList, "Aries.jpg" … "Pisces.jpg"

@@ -1,0 +1,12 @@
+#include "assets/assets.h"
+
+namespace assets {
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/icon/velmora-%1.png").arg(size), QSize(size, size));
+    return icon;
+}
+
+} // namespace assets

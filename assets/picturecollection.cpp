@@ -1,0 +1,56 @@
+#include "assets/picturecollection.h"
+
+#include <utility>
+
+PictureCollection::PictureCollection(QStringList keys, QString resourceFolder)
+    : m_keys(std::move(keys))
+    , m_folder(std::move(resourceFolder)) {
+}
+
+QString PictureCollection::key(int position) const {
+    if (position < 1 || position > count())
+        return {};
+    return m_keys.at(position - 1);
+}
+
+int PictureCollection::position(const QString& key) const {
+    // indexOf gives -1 for an unknown key, so this is 0 then
+    return static_cast<int>(m_keys.indexOf(key)) + 1;
+}
+
+QString PictureCollection::resourcePath(int position) const {
+    const QString name = key(position);
+    if (name.isEmpty())
+        return {};
+    return m_folder + QLatin1Char('/') + name;
+}
+
+QPixmap PictureCollection::picture(int position) const {
+    const QString path = resourcePath(position);
+    if (path.isEmpty())
+        return {};
+    return QPixmap(path);
+}
+
+QPixmap PictureCollection::picture(const QString& key) const {
+    return picture(position(key));
+}
+
+PictureCollection PictureCollection::sunSigns() {
+    return PictureCollection({"Aries.jpg", "Taurus.jpg", "Gemini.jpg", "Cancer.jpg", "Leo.jpg",
+                              "Virgo.jpg", "Libra.jpg", "Scorpio.jpg", "Sagittarius.jpg",
+                              "Capricorn.jpg", "Aquarius.jpg", "Pisces.jpg"},
+                             QStringLiteral(":/IMGSunsignList"));
+}
+
+PictureCollection PictureCollection::stones() {
+    return PictureCollection({"fehu", "uruz", "ehwaz", "algiz", "wunjo", "berkano", "tiwaz",
+                              "eihwaz", "raidho", "nauthiz", "hagalaz", "gebo"},
+                             QStringLiteral(":/IMGStoneList"));
+}
+
+PictureCollection PictureCollection::stonesWithPlanet() {
+    return PictureCollection(
+        {"ansuz.jpg", "isa.jpg", "jera.jpg", "mannaz.jpg", "perthro.jpg", "thurisaz.jpg"},
+        QStringLiteral(":/IMGStoneListWithPlanet"));
+}
