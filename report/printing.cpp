@@ -1,0 +1,73 @@
+#include "report/printing.h"
+
+#include <QColor>
+#include <QPrinter>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+#include <optional>
+
+namespace report {
+namespace {
+
+std::optional<QColor> paperColourFor(const QTextCharFormat& format) {
+    if (!format.hasProperty(QTextFormat::ForegroundBrush))
+        return std::nullopt;
+    const QColor screen = format.foreground().color();
+    if (screen == QColor(Qt::white))
+        return QColor(Qt::black);
+    if (screen == QColor(Qt::yellow))
+        return QColor(QRgb(PaperHeadingRgb));
+    return std::nullopt;
+}
+
+struct Recolouring {
+    int position;
+    int length;
+    QColor colour;
+};
+
+void recolourForPaper(QTextDocument& document) {
+    // Gathered first: changing a format may merge the fragments being walked.
+    QList<Recolouring> changes;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (const std::optional<QColor> paper = paperColourFor(fragment.charFormat()))
+                changes.append({fragment.position(), fragment.length(), *paper});
+        }
+    }
+    QTextCursor cursor(&document);
+    for (const Recolouring& change : changes) {
+        QTextCharFormat format;
+        format.setForeground(change.colour);
+        cursor.setPosition(change.position);
+        cursor.setPosition(change.position + change.length, QTextCursor::KeepAnchor);
+        cursor.mergeCharFormat(format);
+    }
+}
+
+} // namespace
+
+std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& report,
+                                         const QTextCursor& selection) {
+    std::unique_ptr<QTextDocument> paper;
+    if (selection.hasSelection()) {
+        paper = std::make_unique<QTextDocument>();
+        paper->setDefaultFont(report.defaultFont());
+        paper->setDocumentMargin(report.documentMargin());
+        QTextCursor(paper.get()).insertFragment(selection.selection());
+    } else {
+        paper.reset(report.clone());
+    }
+    recolourForPaper(*paper);
+    return paper;
+}
+
+void PrintReport(const QTextDocument& report, const QTextCursor& selection, QPrinter& printer) {
+    PaperCopy(report, selection)->print(&printer);
+}
+
+} // namespace report

@@ -1,0 +1,35 @@
+#pragma once
+// The reading file: the four birth details of a reading, each encoded, one per line, every
+// line ending in CR LF.
+
+#include "reading/engine.h"
+
+#include <QString>
+
+#include <array>
+#include <optional>
+
+namespace report {
+
+// Nothing larger is read: a reading file is four short lines.
+inline constexpr qint64 ReadingFileLimit = 64 * 1024;
+
+// The last three characters of the name are exactly "run"; no dot is needed before them.
+bool HasReadingFileName(const QString& path);
+
+enum class SaveStatus { Saved, NameCannotBeSaved, Failed };
+
+struct SaveResult {
+    SaveStatus status;
+    QString reason; // the system's words when the save failed
+};
+
+// Writes the whole file or nothing: an existing file stays as it was unless the new one is
+// complete. Refuses, writing nothing, details the encoding would change.
+SaveResult WriteReadingFile(const QString& path, const modRunicAstrology::BirthDetails& details);
+
+// Name, day, month and year, decoded; a missing line gives an empty text. Nothing when the
+// path is not a readable regular file of at most ReadingFileLimit bytes.
+std::optional<std::array<QString, 4>> ReadReadingFile(const QString& path);
+
+} // namespace report

@@ -1,0 +1,38 @@
+#pragma once
+// The report layer: lays a shown reading out as the formatted report, prints it, and keeps
+// the birth details in a reading file. It takes plain values from the windows and never
+// includes a window class; it depends on the engine, the shell services and Qt Gui only.
+
+#include <QString>
+
+#include <optional>
+
+class QTextDocument;
+
+namespace report {
+
+// What the report shows, as the windows hold it. An absent value (a control that could not
+// be read) leaves out that value and its line ends; its caption stays.
+struct ReportValues {
+    std::optional<QString> Name;
+    std::optional<QString> MonthText, DayText, YearText;
+
+    std::optional<QString> Sign, CorrespondingRuneStone, AlternativeName, FavorableColor, NordicGod,
+        Keywords, AboutYourRuneStone, FavorablePlanet, GodWithPlanet, ColorWithPlanet,
+        StoneWithPlanet, AlternativeNameWithPlanet, KeywordsWithPlanet,
+        AboutYourRuneStoneWithPlanet;
+
+    std::optional<QString> SunSignElement, SunSignNumber, SunSignColor, SunSignDay,
+        SunSignCompatibility, SunSignBirthStone, SunSignQuality, SunSignFamousPersonBorn,
+        SunSignPositiveTraits, SunSignNegativeTraits;
+};
+
+// Appends the report to the end of the document (which is meant to be empty). Every CRLF
+// of the report, and every line break inside a value, starts a new paragraph.
+void BuildReport(QTextDocument& document, const ReportValues& values);
+
+// The report as text with each paragraph break written as CR LF, the form the report's
+// lines take in the reading and on paper.
+QString ReportPlainText(const QTextDocument& document);
+
+} // namespace report
