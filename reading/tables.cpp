@@ -1,0 +1,150 @@
+#include "reading/tables.h"
+
+#include "reading/engine.h"
+
+namespace modRunicAstrology {
+
+// Columns in the order of SignRow: sign; sign rune; planet; characteristics; famous people;
+// sign picture.
+constexpr std::array<SignRow, 12> SignTable{
+    SignRow{
+        "Aries", "Fehu", "Faihu, Foeh, Fe", "Wealth, Mobility, Fulfillment, Intuition", "Aesir",
+        "Light Red", 1, "Mars", "Thurisaz", "Bright Red", "Fire", "9", "Red", "Tuesday",
+        "Leo and Sagittarius", "Diamond", "Cardinal",
+        "William Wordsworth, Thomas Jefferson, Leonardo Da Vinci, Marlon Brando, Charlie Chaplin",
+        1},
+    SignRow{"Taurus", "Uruz", "Uraz, Uros, Ur", "Beginnings, Spirituality, Opportunity, Harmony",
+            "Vanir", "Dark Green", 2, "Venus", "Ansuz", "Dark Blue,Light Red", "Earth", "6",
+            "Green", "Friday", "Capricorn and Virgo", "Emerald", "Fixed",
+            "William Shakespeare, Karl Marx, Sigmund Freud, Harry Truman, Satyajit Ray", 2},
+    SignRow{
+        "Gemini", "Ehwaz", "Eys, Ehol, Ior, Eoh, Eykur, Eh, Eol",
+        "Duality, Movement, Partnership, Interaction, Harmony", "Freya,Freyr,Aclis", "White", 3,
+        "Mercury", "Ansuz", "Dark Blue", "Air", "5", "Yellow", "Wednesday", "Aquarius and Libra",
+        "Agate", "Mutable",
+        "Sir Arthur Conan-Doyle, Ian Fleming, John Fitzgerald Kennedy, Clint Eastwood, George Bush",
+        3},
+    SignRow{"Cancer", "Algiz", "Algis, Elhaz, Eolh, Elgr",
+            "Spirit, Protection, Sanctuary, Refuge, Power, Divinity", "Valkyrjur", "Gold", 4,
+            "The Moon", "Isa", "Black", "Water", "2", "Silver", "Monday", "Pisces and Scorpio",
+            "Pearl", "Cardinal",
+            "Julius Caesar, Helen Keller, George Orwell, Nelson Mandela, Lady Diana", 4},
+    SignRow{
+        "Leo", "Wunjo", "Uuinne, Vend, Wynn, Vin", "Joy, Pleasure, Hope, Fellowship", "Freyr,Elves",
+        "Yellow", 5, "The Sun", "Jera", "Light Blue,White,Silver", "Fire", "8 and 9", "Gold",
+        "Sunday", "Aries and Sagittarius", "Ruby", "Fixed",
+        "Napoleon Bonaparte, Bernard Shaw, Henry Ford, Alfred Hitchcock, Neil Armstrong, Madonna",
+        5},
+    SignRow{"Virgo", "Berkano", "Berkana, Bercna, Bjarkan, Beroc",
+            "Nurturing, Rebirth, Growth, Transition, Spirit, Concealment, Protection, Ancestry",
+            "Frigg,Nerthus,Hel", "Dark Green", 6, "Mercury", "Ansuz", "Dark Blue", "Earth",
+            "3 and 5", "Blue", "Wednesday", "Capricorn and Taurus", "Sapphire", "Mutable",
+            "Mother Teresa, Agatha Christie, Michael Jackson, Stephen King, Jimmy Connors", 6},
+    SignRow{"Libra", "Tiwaz", "Tys, Tyr, Tir, Tiw, Ty",
+            "Justice, Order, Victory, Support, Self-sacrifice, Faith, Loyalty", "Tyr,Mani",
+            "Bright Red", 7, "Venus", "Ansuz", "Dark Blue,Light Red", "Air", "6 and 9", "Blue",
+            "Friday", "Aquarius and Gemini", "Opal", "Cardinal",
+            "Oscar Wilde, Mohandas Gandhi, Luciano Pavarotti, Julie Andrews, T. S. Elliot", 7},
+    SignRow{"Scorpio", "Eihwaz", "Ezck, Yr, Eo",
+            "Communication, Death, Regeneration, Knowledge, Dreaming", "Idhunna,Ullr", "Dark Blue",
+            8, "Pluto and Mars", "Thurisaz", "Bright Red", "Water", "2 and 4", "Burgundy and Black",
+            "Tuesday", "Cancer and Pisces", "Topaz", "Fixed",
+            "John Keats, Robert Louis Stevenson, Pablo Picasso, Bill Gates, Julia Roberts", 8},
+    SignRow{"Sagittarius", "Raidho", "Raidha, Rad, Raid", "Rhythm, Movement, Travel, Spiritual",
+            "Forseti", "Bright Red", 9, "Jupiter", "Mannaz", "Deep Red", "Fire", "5 and 7",
+            "Purple", "Thursday", "Aries and Leo", "Turquoise", "Mutable",
+            "Nostradamus, Ludwig von Beethoven, Jane Austen, Mark Twain, Winston Churchill, Walt "
+            "Disney, Frank Sinatra",
+            9},
+    SignRow{"Capricorn", "Nauthiz", "Noicz, Naud, Naudr, Nied", "Need, Help, Resistance, Love",
+            "Nornir,Etins", "Black", 10, "Saturn", "Perthro", "Black", "Earth", "8 and 2", "Brown",
+            "Saturday", "Taurus and Virgo", "Garnet", "Cardinal",
+            "Sir Isaac Newton, Rudyard Kipling, Joseph Stalin, Martin Luther King, Elvis Presley, "
+            "Mohammed Ali, Tiger Woods",
+            10},
+    SignRow{"Aquarius", "Hagalaz", "Haal, Hagall, Hagl",
+            "Transformation, Change, Evolution, Protection", "Ymir", "Light Blue", 11,
+            "Uranus and Saturn", "Perthro", "Black", "Air", "1 and 7", "Blue, Violet", "Wednesday",
+            "Taurus and Virgo", "Amethyst", "Fixed",
+            "Wolfgang Amadeus Mozart, Lord Byron, Charles Darwin, Abraham Lincoln, Charles Dickens",
+            11},
+    SignRow{"Pisces", "Gebo", "Geuua, Gipt, Giof, Geofu, Gjof",
+            "Gift, Exchange, Interaction, Balance", "Odin,Freya", "Deep Blue", 12,
+            "Neptune and Jupiter", "Mannaz", "Deep Red", "Water", "2 and 6", "Sea green", "Friday",
+            "Taurus and Virgo", "Aquamarine", "Mutable",
+            "Albert Einstein, Nicolaus Copernicus, George Washington, Alexander Graham Bell, Jerry "
+            "Lewis",
+            12},
+};
+
+constexpr std::array<PlanetRuneRow, 6> PlanetRuneTable{
+    PlanetRuneRow{"Ansuz", "Os, Ass, Ansur", "Rebirth, Knowledge, Communication, Justice",
+                  "Odin,Freya,Dwarves", 1},
+    PlanetRuneRow{"Isa", "Icz, Iss, Is", "Constraint, Massive Force, Gradual Integration, Delay",
+                  "Rime Thurses", 2},
+    PlanetRuneRow{"Jera", "Gaar, Ar, Ger, Jara",
+                  "Cycles, Right Action, Completion, Fertility, Natural Law", "Freyr,Sol", 3},
+    PlanetRuneRow{"Mannaz", "Manna, Madr, Mann, Madur", "Godhood, Humanity, Ancestors",
+                  "Heimdall,Odin", 4},
+    PlanetRuneRow{"Perthro", "Pertra, Peordh",
+                  "Birth, Wisdom, Kinship, Manifestation, Chance, Luck", "Nornir", 5},
+    PlanetRuneRow{"Thurisaz", "Thuith, Thorn, Thurs", "Protection, Action, Destruction, Willpower",
+                  "Thor", 6},
+};
+
+namespace {
+
+constexpr std::array<std::string_view, 12> SunSignPictures{
+    "Aries.jpg", "Taurus.jpg",  "Gemini.jpg",      "Cancer.jpg",    "Leo.jpg",      "Virgo.jpg",
+    "Libra.jpg", "Scorpio.jpg", "Sagittarius.jpg", "Capricorn.jpg", "Aquarius.jpg", "Pisces.jpg"};
+constexpr std::array<std::string_view, 12> StonePictures{"fehu",   "uruz",    "ehwaz",   "algiz",
+                                                         "wunjo",  "berkano", "tiwaz",   "eihwaz",
+                                                         "raidho", "nauthiz", "hagalaz", "gebo"};
+constexpr std::array<std::string_view, 6> StoneWithPlanetPictures{
+    "ansuz.jpg", "isa.jpg", "jera.jpg", "mannaz.jpg", "perthro.jpg", "thurisaz.jpg"};
+
+template <typename Row, std::size_t N, typename Key>
+const Row* FindRow(const std::array<Row, N>& table, Key key, std::string_view wanted) {
+    for (const Row& row : table) {
+        if (row.*key == wanted)
+            return &row;
+    }
+    return nullptr;
+}
+
+template <typename Row, std::size_t N>
+std::size_t PlaceOf(const std::array<Row, N>& table, const Row& row) {
+    return static_cast<std::size_t>(&row - table.data());
+}
+
+} // namespace
+
+const SignRow* FindSignRow(std::string_view sign) {
+    return FindRow(SignTable, &SignRow::Sign, sign);
+}
+
+const PlanetRuneRow* FindPlanetRuneRow(std::string_view stoneWithPlanet) {
+    return FindRow(PlanetRuneTable, &PlanetRuneRow::StoneWithPlanet, stoneWithPlanet);
+}
+
+const LongTexts::SignTexts& SignTextsOf(const SignRow& row) {
+    return LongTexts::Signs[PlaceOf(SignTable, row)];
+}
+
+std::string_view PlanetRuneTextOf(const PlanetRuneRow& row) {
+    return LongTexts::PlanetRunes[PlaceOf(PlanetRuneTable, row)];
+}
+
+const std::array<std::string_view, 12>& SunSignPictureKeys() {
+    return SunSignPictures;
+}
+
+const std::array<std::string_view, 12>& StonePictureKeys() {
+    return StonePictures;
+}
+
+const std::array<std::string_view, 6>& StoneWithPlanetPictureKeys() {
+    return StoneWithPlanetPictures;
+}
+
+} // namespace modRunicAstrology

@@ -1,0 +1,212 @@
+#include "tst_reading.h"
+
+#include "reading/engine.h"
+
+#include <QTest>
+
+#include <climits>
+#include <utility>
+
+using namespace modRunicAstrology;
+
+namespace {
+
+using Field = std::string Reading::*;
+const Field AllFields[] = {
+    &Reading::Sign,
+    &Reading::CorrespondingRuneStone,
+    &Reading::Keywords,
+    &Reading::AlternativeName,
+    &Reading::AboutYourRuneStone,
+    &Reading::FavorableColor,
+    &Reading::NordicGod,
+    &Reading::StonePicture,
+    &Reading::FavorablePlanet,
+    &Reading::StoneWithPlanet,
+    &Reading::StoneWithPlanetPicture,
+    &Reading::AlternativeNameWithPlanet,
+    &Reading::KeywordsWithPlanet,
+    &Reading::AboutYourRuneStoneWithPlanet,
+    &Reading::GodWithPlanet,
+    &Reading::ColorWithPlanet,
+    &Reading::SunSignElement,
+    &Reading::SunSignNumber,
+    &Reading::SunSignColor,
+    &Reading::SunSignDay,
+    &Reading::SunSignCompatibility,
+    &Reading::SunSignBirthStone,
+    &Reading::SunSignQuality,
+    &Reading::SunSignFamousPersonBorn,
+    &Reading::SunSignPositiveTraits,
+    &Reading::SunSignNegativeTraits,
+    &Reading::SunSignPicture,
+};
+static_assert(std::size(AllFields) == 27);
+static_assert(sizeof(Reading) == 27 * sizeof(std::string), "a field is missing from AllFields");
+
+GenerateRequest request(const std::string& name, int day, int monthPosition,
+                        const std::string& year) {
+    return {name,
+            day - 1,
+            monthPosition,
+            std::to_string(day),
+            std::string(MonthEntries()[static_cast<std::size_t>(monthPosition)]),
+            year};
+}
+
+void compareDetails(const BirthDetails& actual, const BirthDetails& expected) {
+    QCOMPARE(q(actual.Name), q(expected.Name));
+    QCOMPARE(actual.Day, expected.Day);
+    QCOMPARE(q(actual.Month), q(expected.Month));
+    QCOMPARE(actual.Year, expected.Year);
+}
+
+} // namespace
+
+void TestReading::init() {
+    CurrentBirthDetails = BirthDetails{};
+    CurrentSunSign.clear();
+}
+
+void TestReading::buildReadingRejectsOtherNames_data() {
+    QTest::addColumn<QString>("sign");
+
+    QTest::newRow("empty") << "";
+    QTest::newRow("lower case") << "aries";
+    QTest::newRow("upper case") << "PISCES";
+    QTest::newRow("leading space") << " Leo";
+    QTest::newRow("trailing space") << "Leo ";
+    QTest::newRow("thirteenth sign") << "Ophiuchus";
+    QTest::newRow("planet rune") << "Ansuz";
+    QTest::newRow("sign rune") << "Fehu";
+    QTest::newRow("picture key") << "Aries.jpg";
+}
+
+void TestReading::buildReadingRejectsOtherNames() {
+    QFETCH(QString, sign);
+
+    QVERIFY(!BuildReading(sign.toStdString()));
+}
+
+void TestReading::everyReadingIsComplete_data() {
+    QTest::addColumn<QString>("sign");
+    for (const std::string_view sign : SunSigns())
+        QTest::newRow(std::string(sign).c_str()) << q(sign);
+}
+
+void TestReading::everyReadingIsComplete() {
+    QFETCH(QString, sign);
+
+    const auto reading = BuildReading(sign.toStdString());
+    QVERIFY(reading);
+    QCOMPARE(q(reading->Sign), sign);
+    for (const Field field : AllFields)
+        QVERIFY(!((*reading).*field).empty());
+}
+
+void TestReading::generatePisces() {
+    const GenerateResult result = GenerateReading(request("  JOHN SMITH  ", 12, 2, "1980"));
+    QVERIFY(result.validation.accepted);
+    QVERIFY(result.validation.message.empty());
+    QVERIFY(result.reading);
+
+    compareDetails(CurrentBirthDetails, {"JOHN SMITH", 12, "March", 1980});
+    QCOMPARE(q(CurrentSunSign), QString("Pisces"));
+
+    const Reading& reading = *result.reading;
+    QCOMPARE(q(reading.Sign), QString("Pisces"));
+    QCOMPARE(q(reading.CorrespondingRuneStone), QString("Gebo"));
+    QCOMPARE(q(reading.StonePicture), QString("gebo"));
+    QCOMPARE(q(reading.FavorablePlanet), QString("Neptune and Jupiter"));
+    QCOMPARE(q(reading.StoneWithPlanet), QString("Mannaz"));
+    QCOMPARE(q(reading.StoneWithPlanetPicture), QString("mannaz.jpg"));
+    QCOMPARE(q(reading.ColorWithPlanet), QString("Deep Red"));
+    QCOMPARE(q(reading.SunSignElement), QString("Water"));
+    QCOMPARE(q(reading.SunSignPicture), QString("Pisces.jpg"));
+}
+
+void TestReading::generateAriesHasTwoParagraphs() {
+    const GenerateResult result = GenerateReading(request("ANNA", 21, 2, "2050"));
+    QVERIFY(result.reading);
+    QCOMPARE(q(CurrentSunSign), QString("Aries"));
+    const QString about = q(result.reading->AboutYourRuneStone);
+    const auto lineBreak = about.indexOf("\r\n");
+    QVERIFY(lineBreak > 0);
+    QVERIFY(lineBreak + 2 < about.size());
+}
+
+void TestReading::rejectedRequestChangesNothing_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<int>("day");
+    QTest::addColumn<int>("monthPosition");
+    QTest::addColumn<QString>("year");
+
+    QTest::newRow("empty name") << "" << 5 << 6 << "1990";
+    QTest::newRow("name of spaces") << "   " << 5 << 6 << "1990";
+    QTest::newRow("31 April") << "BEN" << 31 << 3 << "1990";
+    QTest::newRow("30 February") << "BEN" << 30 << 1 << "2000";
+    QTest::newRow("29 February 1900") << "BEN" << 29 << 1 << "1900";
+}
+
+void TestReading::rejectedRequestChangesNothing() {
+    QFETCH(QString, name);
+    QFETCH(int, day);
+    QFETCH(int, monthPosition);
+    QFETCH(QString, year);
+    const GenerateRequest rejected =
+        request(name.toStdString(), day, monthPosition, year.toStdString());
+
+    GenerateResult result = GenerateReading(rejected);
+    QVERIFY(!result.validation.accepted);
+    QVERIFY(!result.reading);
+    compareDetails(CurrentBirthDetails, BirthDetails{});
+    QVERIFY(CurrentSunSign.empty());
+
+    QVERIFY(GenerateReading(request("ANNA", 12, 2, "1980")).validation.accepted);
+    result = GenerateReading(rejected);
+    QVERIFY(!result.validation.accepted);
+    QVERIFY(!result.validation.message.empty());
+    QVERIFY(!result.reading);
+    compareDetails(CurrentBirthDetails, {"ANNA", 12, "March", 1980});
+    QCOMPARE(q(CurrentSunSign), QString("Pisces"));
+}
+
+void TestReading::secondRequestLeavesNothingOfTheFirst() {
+    const auto first = GenerateReading(request("FIRST", 21, 2, "1980")).reading;
+    const auto second = GenerateReading(request("SECOND", 5, 4, "2001")).reading;
+    const auto taurus = BuildReading("Taurus");
+    QVERIFY(first && second && taurus);
+    QCOMPARE(q(first->Sign), QString("Aries"));
+
+    for (const Field field : AllFields) {
+        QCOMPARE(q((*second).*field), q((*taurus).*field));
+        // Aries and Taurus share no value, so a left-over field would show here.
+        QVERIFY((*second).*field != (*first).*field);
+    }
+    compareDetails(CurrentBirthDetails, {"SECOND", 5, "May", 2001});
+    QCOMPARE(q(CurrentSunSign), QString("Taurus"));
+}
+
+void TestReading::outOfRangePositionsKeepTheSign() {
+    GenerateRequest outside = request("ANNA", 12, 2, "1980");
+    outside.monthPosition = 12;
+
+    GenerateResult result = GenerateReading(outside);
+    QVERIFY(result.validation.accepted);
+    QVERIFY(!result.reading);
+    QVERIFY(CurrentSunSign.empty());
+
+    QVERIFY(GenerateReading(request("ANNA", 1, 7, "1980")).reading);
+    QCOMPARE(q(CurrentSunSign), QString("Leo"));
+    const std::pair<int, int> outsidePositions[] = {{31, 0}, {-1, 0}, {INT_MIN, INT_MAX}};
+    for (const auto& [day, month] : outsidePositions) {
+        outside.dayPosition = day;
+        outside.monthPosition = month;
+        result = GenerateReading(outside);
+        QVERIFY(result.reading);
+        QCOMPARE(q(result.reading->Sign), QString("Leo"));
+        QCOMPARE(q(CurrentSunSign), QString("Leo"));
+    }
+}
+
+QTEST_GUILESS_MAIN(TestReading)
