@@ -1,0 +1,65 @@
+#include "shell/appsettings.h"
+#include "shell/modhelp.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QSettings>
+
+namespace modHelp {
+namespace {
+
+const QString SettingsSection = QStringLiteral("Settings");
+
+class Store {
+public:
+    Store()
+        : m_settings(QSettings::NativeFormat, QSettings::UserScope, AppSettingsName()) {
+        m_settings.beginGroup(SettingsSection);
+    }
+
+    bool readable() const { return m_settings.status() == QSettings::NoError; }
+
+    QString value(const QString& key) const {
+        return DecodeText(m_settings.value(EncodeText(key), QString()).toString());
+    }
+
+    bool write(const QString& key, const QString& value) {
+        m_settings.setValue(EncodeText(key), EncodeText(value));
+        m_settings.sync();
+        return m_settings.status() == QSettings::NoError;
+    }
+
+private:
+    QSettings m_settings;
+};
+
+} // namespace
+
+QString AppSettingsName() {
+    const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return name.isEmpty() ? QStringLiteral("Velmora") : name;
+}
+
+std::optional<QString> ReadAppSetting(const QString& key) {
+    const Store store;
+    if (!store.readable())
+        return std::nullopt;
+    return store.value(key);
+}
+
+QString GetAppSetting(const QString& key) {
+    return ReadAppSetting(key).value_or(QString());
+}
+
+bool SaveAppSetting(const QString& key, const QString& value) {
+    // A text the encoding would cut short is refused rather than stored damaged.
+    if (key.isEmpty() || !SurvivesEncoding(key) || !SurvivesEncoding(value))
+        return false;
+    Store store;
+    // Writing over a store that could not be read would throw its other contents away.
+    if (!store.readable())
+        return false;
+    return store.write(key, value);
+}
+
+} // namespace modHelp

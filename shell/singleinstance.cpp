@@ -1,0 +1,25 @@
+#include "shell/singleinstance.h"
+
+#include <QDir>
+#include <QStandardPaths>
+
+SingleInstance::SingleInstance(const QString& lockFilePath)
+    : m_lock(lockFilePath) {
+    // The lock is held for the whole run: only a vanished holder makes it stale, never its age.
+    m_lock.setStaleLockTime(0);
+}
+
+bool SingleInstance::IsAnotherInstanceRunning() {
+    if (m_lock.isLocked() || m_lock.tryLock(0))
+        return false;
+    return m_lock.error() == QLockFile::LockFailedError;
+}
+
+QString SingleInstance::DefaultLockPath() {
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        return QDir(runtime).filePath(QStringLiteral("Velmora.lock"));
+    QString user = qEnvironmentVariable("USER", qEnvironmentVariable("USERNAME"));
+    user.remove(QLatin1Char('/')).remove(QLatin1Char('\\'));
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("Velmora-%1.lock").arg(user));
+}

@@ -1,0 +1,162 @@
+// One copy per user, checked against real second processes.
+
+#include "shell/singleinstance.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+// Another process holding (or trying to hold) the lock until it is told to go.
+class LockHolder {
+public:
+    explicit LockHolder(const QString& lockPath) {
+        m_process.start(QStringLiteral(LOCKHOLDER_PATH), {lockPath});
+    }
+    ~LockHolder() {
+        if (m_process.state() != QProcess::NotRunning) {
+            m_process.kill();
+            m_process.waitForFinished(5000);
+        }
+    }
+    // "held" or "busy"; empty when the process did not answer.
+    QString answer() {
+        while (!m_process.canReadLine()) {
+            if (!m_process.waitForReadyRead(10000))
+                return {};
+        }
+        return QString::fromLatin1(m_process.readLine()).trimmed();
+    }
+    bool finish() {
+        m_process.closeWriteChannel();
+        return m_process.waitForFinished(10000) && m_process.exitCode() == 0;
+    }
+    bool kill() {
+        m_process.kill();
+        return m_process.waitForFinished(10000);
+    }
+
+private:
+    QProcess m_process;
+};
+
+} // namespace
+
+class TestSingleInstance : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+
+    void firstCopyRuns();
+    void copyInAnotherProcessIsDetected();
+    void longRunningCopyIsStillDetected();
+    void secondProcessIsTurnedAway();
+    void lockOfAKilledCopyDoesNotBlock();
+    void lockIsFreeAfterANormalEnd();
+    void lockThatCannotBeMadeDoesNotBlock();
+    void defaultLockIsPerUser();
+
+private:
+    QTemporaryDir m_folder;
+    QString m_lockPath;
+};
+
+void TestSingleInstance::init() {
+    QVERIFY(m_folder.isValid());
+    m_lockPath = m_folder.filePath(QStringLiteral("Velmora.lock"));
+    QFile::remove(m_lockPath);
+}
+
+void TestSingleInstance::firstCopyRuns() {
+    SingleInstance instance(m_lockPath);
+    QVERIFY(!instance.IsAnotherInstanceRunning());
+    QVERIFY(QFile::exists(m_lockPath));
+    // Asking again does not mistake the lock for somebody else's.
+    QVERIFY(!instance.IsAnotherInstanceRunning());
+}
+
+void TestSingleInstance::copyInAnotherProcessIsDetected() {
+    LockHolder other(m_lockPath);
+    QCOMPARE(other.answer(), QStringLiteral("held"));
+    SingleInstance instance(m_lockPath);
+    QVERIFY(instance.IsAnotherInstanceRunning());
+    QVERIFY(other.finish());
+}
+
+void TestSingleInstance::longRunningCopyIsStillDetected() {
+    LockHolder other(m_lockPath);
+    QCOMPARE(other.answer(), QStringLiteral("held"));
+    // A copy that has been running for hours: the lock's age alone must not make it stale.
+    QFile lock(m_lockPath);
+    QVERIFY(lock.open(QIODevice::ReadWrite));
+    QVERIFY(lock.setFileTime(QDateTime::currentDateTime().addSecs(-3 * 3600),
+                             QFileDevice::FileModificationTime));
+    lock.close();
+
+    SingleInstance instance(m_lockPath);
+    QVERIFY(instance.IsAnotherInstanceRunning());
+    QVERIFY(other.finish());
+}
+
+void TestSingleInstance::secondProcessIsTurnedAway() {
+    SingleInstance instance(m_lockPath);
+    QVERIFY(!instance.IsAnotherInstanceRunning());
+    LockHolder second(m_lockPath);
+    QCOMPARE(second.answer(), QStringLiteral("busy"));
+    QVERIFY(second.finish());
+    // The first copy still holds its lock.
+    LockHolder third(m_lockPath);
+    QCOMPARE(third.answer(), QStringLiteral("busy"));
+}
+
+void TestSingleInstance::lockOfAKilledCopyDoesNotBlock() {
+    {
+        LockHolder killed(m_lockPath);
+        QCOMPARE(killed.answer(), QStringLiteral("held"));
+        QVERIFY(killed.kill());
+    }
+    QVERIFY(QFile::exists(m_lockPath)); // left behind
+    SingleInstance instance(m_lockPath);
+    QVERIFY(!instance.IsAnotherInstanceRunning());
+    LockHolder next(m_lockPath);
+    QCOMPARE(next.answer(), QStringLiteral("busy"));
+}
+
+void TestSingleInstance::lockIsFreeAfterANormalEnd() {
+    {
+        LockHolder first(m_lockPath);
+        QCOMPARE(first.answer(), QStringLiteral("held"));
+        QVERIFY(first.finish());
+    }
+    SingleInstance instance(m_lockPath);
+    QVERIFY(!instance.IsAnotherInstanceRunning());
+}
+
+void TestSingleInstance::lockThatCannotBeMadeDoesNotBlock() {
+    const QString blocker = m_folder.filePath(QStringLiteral("blocker"));
+    QFile file(blocker);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.close();
+    SingleInstance instance(blocker + QStringLiteral("/Velmora.lock"));
+    QVERIFY(!instance.IsAnotherInstanceRunning());
+}
+
+void TestSingleInstance::defaultLockIsPerUser() {
+    const QString path = SingleInstance::DefaultLockPath();
+    const QFileInfo info(path);
+    QVERIFY2(info.isAbsolute(), qPrintable(path));
+    QVERIFY(info.dir().exists());
+    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (!runtime.isEmpty())
+        QCOMPARE(info.absolutePath(), QFileInfo(runtime).absoluteFilePath());
+}
+
+QTEST_GUILESS_MAIN(TestSingleInstance)
+#include "test_singleinstance.moc"
