@@ -1,0 +1,97 @@
+#include "ui/frmabout.h"
+
+#include "assets/assets.h"
+#include "shell/modhelp.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+
+namespace {
+
+const QString Description = QStringLiteral(
+    "Velmora is a free software that correlates the ancient art of runic divination with "
+    "astrology. It describes in detail the characteristics of the rune stones associated with "
+    "your Western sun sign and with the planet that rules it.");
+const QString BusinessOpportunity = QStringLiteral(
+    "Home Business Opportunity. Start your own Internet business and make money online. Get "
+    "this software fully branded for your website.");
+
+QString HomePageInvitation() {
+    return QStringLiteral("Visit us at ") + QUrl(modHelp::SiteBaseAddress).host();
+}
+
+} // namespace
+
+frmAbout::frmAbout(QWidget* opener)
+    : QDialog(opener) {
+    setObjectName(QStringLiteral("frmAbout"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(look::WindowCaption);
+    setWindowIcon(assets::ApplicationIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setModal(true);
+    setFont(look::Font());
+    look::SetBackground(this, look::Green);
+
+    createHeading();
+    createLinks();
+    createButton();
+    setFixedSize(423, 249);
+    look::FixAndCentre(this);
+}
+
+void frmAbout::createHeading() {
+    auto* picIcon = new QLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(look::Twips(120, 120, 510, 510));
+    picIcon->setAlignment(Qt::AlignCenter);
+    picIcon->setPixmap(assets::ApplicationIcon().pixmap(32, 32));
+    picIcon->setAccessibleName(QStringLiteral("Velmora"));
+
+    look::Label(this, "Label2", look::Twips(840, 240, 2760, 240), look::WindowCaption,
+                look::Verdana(9.75, look::Bold), look::PaleYellow);
+    look::WrappingLabel(this, "Label1", look::Twips(120, 960, 6225, 855), Description, look::Font(),
+                        look::PaleYellow);
+}
+
+void frmAbout::createLinks() {
+    LinkLabel* lblHomePage =
+        look::Link(this, "lblHomePage", look::Twips(2160, 1920, 4050, 195), HomePageInvitation(),
+                   look::Font(look::Underline), look::Yellow);
+    connect(lblHomePage, &LinkLabel::clicked, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
+
+    look::WrappingLabel(this, "Label6", look::Twips(120, 2280, 6135, 615), BusinessOpportunity,
+                        look::Font(look::Bold), look::PaleYellow);
+    LinkLabel* Label5 = look::Link(this, "Label5", look::Twips(3960, 2880, 2295, 195),
+                                   QStringLiteral("Click here for more details"),
+                                   look::Font(look::Underline), look::Yellow);
+    connect(Label5, &LinkLabel::clicked, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
+
+    // The rule runs past both edges of the window, from -60 to 6360 twips.
+    auto* Line2 = new QFrame(this);
+    Line2->setObjectName(QStringLiteral("Line2"));
+    Line2->setGeometry(look::Px(-60), look::Px(3120), look::Px(6360 + 60), 1);
+    look::SetBackground(Line2, look::PaleYellow);
+}
+
+void frmAbout::createButton() {
+    QPushButton* cmdOK = look::FlatButton(this, "cmdOK", look::Twips(4920, 3360, 1260, 345),
+                                          QStringLiteral("&OK"), look::Font(look::Bold));
+    cmdOK->setAutoDefault(true);
+    cmdOK->setDefault(true);
+    cmdOK->setFocus();
+    connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+void frmAbout::ShowModal(QWidget* opener) {
+    // Parented only so it stays out of the taskbar and above its opener.
+    auto* about = new frmAbout(opener);
+    about->exec();
+}

@@ -1,0 +1,5 @@
+#include "ui/frmdisplay.h"
+
+void frmDisplay::cmdPrint_Click() {
+    // Wired by the reading-file work.
+}

@@ -1,0 +1,420 @@
+#include "ui/frmmain.h"
+
+#include "assets/assets.h"
+#include "reading/engine.h"
+#include "shell/modhelp.h"
+#include "shell/platform.h"
+#include "ui/adverts.h"
+#include "ui/cobrand.h"
+#include "ui/frmabout.h"
+#include "ui/frmdisplay.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QCoreApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+
+namespace {
+
+const QString NameKeyMessage = QStringLiteral("Please Enter Only Alphabet !");
+const QString OpenCaption =
+    QStringLiteral("Click Here To Open Previously Saved Runic Astrology Interpretation");
+const QString GenerateCaption = QStringLiteral("Generate My &Runic Astrology Reading");
+const QString Introduction = QStringLiteral(
+    "Velmora is a simple software that attempts to correlate your astrological sun sign with "
+    "runic divination. Enter your Personal Details and get a reading instantly!");
+
+platform::Icon IconOf(modRunicAstrology::MessageIcon icon) {
+    switch (icon) {
+    case modRunicAstrology::MessageIcon::Information:
+        return platform::Icon::Information;
+    case modRunicAstrology::MessageIcon::Critical:
+        return platform::Icon::Critical;
+    case modRunicAstrology::MessageIcon::None:
+        break;
+    }
+    return platform::Icon::None;
+}
+
+// The character code a keystroke types, 0 for keys that only edit or move: those keep their
+// usual meaning. Control combinations type their control code (Ctrl+V is 22).
+int KeyAsciiOf(const QKeyEvent& event) {
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const bool control = modifiers.testFlag(Qt::ControlModifier);
+    const bool alt = modifiers.testFlag(Qt::AltModifier);
+    if (alt && !control)
+        return 0; // menus and button mnemonics
+    if (control && !alt) {
+        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
+            return event.key() - Qt::Key_A + 1;
+        return 0;
+    }
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 0;
+    default:
+        break;
+    }
+    const QString text = event.text();
+    return text.isEmpty() ? 0 : text.at(0).unicode();
+}
+
+QComboBox* DateList(QWidget* parent, const char* name, const QRect& geometry,
+                    const QString& accessibleName) {
+    auto* list = new QComboBox(parent);
+    list->setObjectName(QLatin1String(name));
+    list->setGeometry(geometry);
+    list->setEditable(false);
+    list->setAccessibleName(accessibleName);
+    look::SetInputColours(list, look::Green, look::Yellow);
+    return list;
+}
+
+template <std::size_t N>
+void Fill(QComboBox* list, const std::array<std::string_view, N>& entries) {
+    for (std::string_view entry : entries)
+        list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+}
+
+QAction* MenuEntry(QWidget* menu, const char* name, const QString& text) {
+    auto* action = new QAction(text, menu);
+    action->setObjectName(QLatin1String(name));
+    menu->addAction(action);
+    return action;
+}
+
+void Separator(QMenu* menu, const char* name) {
+    menu->addSeparator()->setObjectName(QLatin1String(name));
+}
+
+} // namespace
+
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent)
+    , m_sunSignPictures(PictureCollection::sunSigns())
+    , m_stonePictures(PictureCollection::stones())
+    , m_stoneWithPlanetPictures(PictureCollection::stonesWithPlanet()) {
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(look::WindowCaption);
+    setWindowIcon(assets::ApplicationIcon());
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(490, 329);
+    client->setFont(look::Font());
+    look::SetBackground(client, look::Green);
+    setCentralWidget(client);
+
+    createTopBand(client);
+    createDetailsPanel(client);
+    createButtons(client);
+    createBottomBand(client);
+    createMenus();
+    setKeyboardOrder();
+    Form_Load();
+    look::FixAndCentre(this);
+}
+
+frmMain::~frmMain() = default;
+
+frmDisplay* frmMain::readingWindow() const {
+    return m_display;
+}
+
+void frmMain::createTopBand(QWidget* client) {
+    QFrame* Frame2 = look::Panel(client, "Frame2", look::Twips(0, 0, 7335, 615), look::Green);
+    LinkLabel* Label61 = look::Link(
+        Frame2, "Label61", look::Twips(75, 120, 7140, 585), adverts::DiscussionBoard,
+        look::Verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
+    connect(Label61, &LinkLabel::clicked, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
+}
+
+void frmMain::createDetailsPanel(QWidget* client) {
+    QFrame* Frame1 =
+        look::Panel(client, "Frame1", look::Twips(0, 600, 7335, 2775), look::PanelGrey);
+    look::WrappingLabel(Frame1, "Label7", look::Twips(120, 360, 7095, 735), Introduction,
+                        look::Font(look::Bold), look::Pink, Qt::AlignHCenter);
+
+    const QRect openGeometry = look::Twips(120, 1320, 1575, 1335);
+    const QFont openFont = look::Verdana(9, look::Bold);
+    cmdOpen = look::FlatButton(Frame1, "cmdOpen", openGeometry, OpenCaption, openFont);
+    // A push button cannot wrap; break the caption so it fits between the borders.
+    cmdOpen->setText(look::WrapToWidth(OpenCaption, openFont, openGeometry.width() - 8));
+    cmdOpen->setAutoDefault(true);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
+
+    QGroupBox* Frame3 = look::Group(Frame1, "Frame3", look::Twips(1800, 1200, 5415, 1455),
+                                    QStringLiteral("Enter Your Details"));
+    const QFont bold = look::Font(look::Bold);
+    const QFont underlined = look::Font(look::Underline);
+    QLabel* Label1 = look::Label(Frame3, "Label1", look::Twips(120, 360, 705, 195),
+                                 QStringLiteral("Name:-"), bold, look::White);
+    txtName = new QLineEdit(Frame3);
+    txtName->setObjectName(QStringLiteral("txtName"));
+    txtName->setGeometry(look::Twips(1680, 240, 3615, 375));
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    look::SetInputColours(txtName, look::Green, look::Yellow);
+    txtName->installEventFilter(this);
+    Label1->setBuddy(txtName);
+
+    QLabel* Label4 = look::Label(Frame3, "Label4", look::Twips(1800, 720, 405, 195),
+                                 QStringLiteral("Date"), underlined, look::Cream);
+    QLabel* Label5 = look::Label(Frame3, "Label5", look::Twips(3000, 720, 510, 195),
+                                 QStringLiteral("Month"), underlined, look::Cream);
+    QLabel* Label6 = look::Label(Frame3, "Label6", look::Twips(4560, 720, 390, 195),
+                                 QStringLiteral("Year"), underlined, look::Cream);
+    look::Label(Frame3, "Label3", look::Twips(120, 1080, 1395, 195),
+                QStringLiteral("Date Of Birth:-"), bold, look::White);
+    cmbDate = DateList(Frame3, "cmbDate", look::Twips(1680, 960, 735, 315), QStringLiteral("Date"));
+    cmbMonth =
+        DateList(Frame3, "cmbMonth", look::Twips(2520, 960, 1575, 315), QStringLiteral("Month"));
+    cmbYear =
+        DateList(Frame3, "cmbYear", look::Twips(4200, 960, 1095, 315), QStringLiteral("Year"));
+    Label4->setBuddy(cmbDate);
+    Label5->setBuddy(cmbMonth);
+    Label6->setBuddy(cmbYear);
+}
+
+void frmMain::createButtons(QWidget* client) {
+    cmdRunicAstrology =
+        look::FlatButton(client, "cmdRunicAstrology", look::Twips(0, 3480, 6135, 465),
+                         GenerateCaption, look::Font(look::Bold));
+    cmdRunicAstrology->setAutoDefault(true);
+    cmdRunicAstrology->setDefault(true);
+    connect(cmdRunicAstrology, &QPushButton::clicked, this, &frmMain::cmdRunicAstrology_Click);
+
+    cmdExit = look::FlatButton(client, "cmdExit", look::Twips(6195, 3480, 1140, 465),
+                               QStringLiteral("&Exit"), look::Font(look::Bold));
+    cmdExit->setAutoDefault(true);
+    connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
+}
+
+void frmMain::createBottomBand(QWidget* client) {
+    QFrame* Frame5 = look::Panel(client, "Frame5", look::Twips(0, 3960, 7335, 975), look::Green);
+    const QRect advert = look::Twips(120, 240, 7065, 615);
+    const QFont font = look::Font(look::Bold | look::Underline);
+    lblCobrand = look::OpaqueLink(Frame5, "lblCobrand", advert, adverts::CoBrand, font, look::Blue);
+    connect(lblCobrand, &LinkLabel::clicked, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageCoBrand)); });
+    lblFullBrand =
+        look::OpaqueLink(Frame5, "lblFullBrand", advert, adverts::FullBrand, font, look::Blue);
+    connect(lblFullBrand, &LinkLabel::clicked, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
+    // Created second, the full-branding advert starts in front.
+    putAdvertInFront(lblFullBrand, lblCobrand);
+}
+
+void frmMain::createMenus() {
+    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    connect(MenuEntry(mnuFile, "mnuPreviouslySavedRunicAstrology",
+                      QStringLiteral("Open Previously Saved Runic Astrology Interpretation")),
+            &QAction::triggered, this, &frmMain::cmdOpen_Click);
+    connect(MenuEntry(mnuFile, "mnuGenerateRunicAstrology", GenerateCaption), &QAction::triggered,
+            this, &frmMain::cmdRunicAstrology_Click);
+    connect(MenuEntry(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+            &frmMain::cmdExit_Click);
+
+    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
+    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
+    connect(MenuEntry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered,
+            this, [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHelp)); });
+    connect(MenuEntry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
+            this, [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
+    Separator(mnuHelp, "mnuHelp1");
+    connect(MenuEntry(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update")),
+            &QAction::triggered, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageDownload)); });
+    Separator(mnuHelp, "mnuHelp2");
+    connect(MenuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
+            this, &frmMain::mnuAbout_Click);
+
+    connect(MenuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate")), &QAction::triggered, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageDonate)); });
+    QAction* mnuMakeMoneyOnline =
+        MenuEntry(menuBar(), "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"));
+    mnuMakeMoneyOnline->setEnabled(false);
+    connect(mnuMakeMoneyOnline, &QAction::triggered, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
+}
+
+void frmMain::setKeyboardOrder() {
+    setTabOrder(txtName, cmbDate);
+    setTabOrder(cmbDate, cmbMonth);
+    setTabOrder(cmbMonth, cmbYear);
+    setTabOrder(cmbYear, cmdRunicAstrology);
+    setTabOrder(cmdRunicAstrology, cmdOpen);
+    setTabOrder(cmdOpen, cmdExit);
+    txtName->setFocus();
+}
+
+void frmMain::Form_Load() {
+    Fill(cmbMonth, modRunicAstrology::MonthEntries());
+    Fill(cmbDate, modRunicAstrology::DayEntries());
+    Fill(cmbYear, modRunicAstrology::YearEntries());
+    cmbDate->setCurrentIndex(0);
+    cmbMonth->setCurrentIndex(0);
+    cmbYear->setCurrentIndex(0);
+}
+
+void frmMain::cmdRunicAstrology_Click() {
+    modRunicAstrology::GenerateRequest request;
+    request.nameText = txtName->text().toStdString();
+    request.dayPosition = cmbDate->currentIndex();
+    request.monthPosition = cmbMonth->currentIndex();
+    request.dayText = cmbDate->currentText().toStdString();
+    request.monthText = cmbMonth->currentText().toStdString();
+    request.yearText = cmbYear->currentText().toStdString();
+
+    const modRunicAstrology::GenerateResult result = modRunicAstrology::GenerateReading(request);
+    const modRunicAstrology::Validation& validation = result.validation;
+    if (!validation.accepted) {
+        platform::services().showMessage(this, QString::fromStdString(validation.message),
+                                         IconOf(validation.icon));
+        if (validation.focusName)
+            txtName->setFocus();
+        return;
+    }
+    showReadingWindow(result.reading ? &*result.reading : nullptr);
+}
+
+void frmMain::showReadingWindow(const modRunicAstrology::Reading* reading) {
+    if (!m_display)
+        m_display = new frmDisplay(this);
+    if (reading)
+        m_display->ShowReading(*reading);
+    hide();
+    m_display->show();
+}
+
+void frmMain::cmdExit_Click() {
+    close();
+}
+
+void frmMain::mnuAbout_Click() {
+    frmAbout::ShowModal(this);
+}
+
+void frmMain::CoBrand_Randomize() {
+    m_coBrandRandomNumber = CoBrandNumber(modHelp::Rnd());
+    BringAdvertToFront(m_coBrandRandomNumber);
+}
+
+void frmMain::BringAdvertToFront(std::int16_t number) {
+    switch (CoBrandFrontFor(number)) {
+    case CoBrandFront::CoBrand:
+        putAdvertInFront(lblCobrand, lblFullBrand);
+        break;
+    case CoBrandFront::FullBrand:
+        putAdvertInFront(lblFullBrand, lblCobrand);
+        break;
+    case CoBrandFront::Unchanged:
+        break;
+    }
+}
+
+void frmMain::putAdvertInFront(LinkLabel* front, LinkLabel* behind) {
+    front->raise();
+    front->show();
+    // Covered completely, the advert behind stays out of a screen reader's way too.
+    behind->hide();
+}
+
+void frmMain::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (!modHelp::IsEnding())
+        modHelp::LeaveApplication();
+}
+
+// A main window has no default or cancel button of its own: Enter and Esc press Generate
+// when no control has used them (an open drop-down list keeps them).
+void frmMain::keyPressEvent(QKeyEvent* event) {
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+        if (plain) {
+            cmdRunicAstrology->click();
+            return;
+        }
+        break;
+    default:
+        break;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == txtName) {
+        if (event->type() == QEvent::KeyPress)
+            return !txtName_KeyPress(static_cast<QKeyEvent*>(event));
+        if (event->type() == QEvent::InputMethod && !m_forwardingInput)
+            return !txtName_InputMethod(static_cast<QInputMethodEvent*>(event));
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool frmMain::txtName_KeyPress(QKeyEvent* event) {
+    const int keyAscii = KeyAsciiOf(*event);
+    if (keyAscii == 0)
+        return true;
+    const modRunicAstrology::NameKey key = modRunicAstrology::FilterNameKey(keyAscii);
+    if (key.showMessage)
+        showNameKeyMessage();
+    if (key.code == keyAscii)
+        return true;
+    if (key.code != 0)
+        txtName->insert(QString(QChar(key.code)));
+    return false;
+}
+
+// Composed characters arrive as committed text, not as keystrokes; they pass the same filter.
+bool frmMain::txtName_InputMethod(QInputMethodEvent* event) {
+    const QString committed = event->commitString();
+    if (committed.isEmpty())
+        return true;
+    QString kept;
+    bool refused = false;
+    for (const QChar character : committed) {
+        const modRunicAstrology::NameKey key =
+            modRunicAstrology::FilterNameKey(character.unicode());
+        if (key.code != 0)
+            kept.append(QChar(key.code));
+        refused = refused || key.showMessage;
+    }
+    if (kept != committed) {
+        QInputMethodEvent filtered(event->preeditString(), event->attributes());
+        filtered.setCommitString(kept, event->replacementStart(), event->replacementLength());
+        m_forwardingInput = true;
+        QCoreApplication::sendEvent(txtName, &filtered);
+        m_forwardingInput = false;
+    }
+    if (refused)
+        showNameKeyMessage();
+    return kept == committed;
+}
+
+void frmMain::showNameKeyMessage() {
+    platform::services().showMessage(this, NameKeyMessage, platform::Icon::Information);
+}

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "assets/picturecollection.h"
+
+#include <QMainWindow>
+#include <QPointer>
+
+#include <cstdint>
+
+class QAction;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class frmDisplay;
+class LinkLabel;
+namespace modRunicAstrology {
+struct Reading;
+}
+
+// The window the user meets first: a name and a date of birth in, Generate, and the links to
+// the maker's pages. It owns the three picture collections the reading window shows from.
+// Closing it destroys it (WA_DeleteOnClose), so it must be created with new.
+class frmMain : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
+
+    const PictureCollection& IMGSunsignList() const { return m_sunSignPictures; }
+    const PictureCollection& IMGStoneList() const { return m_stonePictures; }
+    const PictureCollection& IMGStoneListWithPlanet() const { return m_stoneWithPlanetPictures; }
+
+    // Called once by start-up: a random draw decides which bottom advert lies in front.
+    void CoBrand_Randomize();
+    std::int16_t intCoBrandRandomNumber() const { return m_coBrandRandomNumber; }
+    // Brings one bottom advert to the front by a drawn number (1…7).
+    void BringAdvertToFront(std::int16_t number);
+
+    // The reading window of the latest reading while it exists.
+    frmDisplay* readingWindow() const;
+
+public slots:
+    // Generate: validate, build the reading, hide this window and show the reading window.
+    void cmdRunicAstrology_Click();
+    // Open a saved reading file into the inputs and generate it.
+    void cmdOpen_Click();
+    void cmdExit_Click();
+    void mnuAbout_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createTopBand(QWidget* client);
+    void createDetailsPanel(QWidget* client);
+    void createButtons(QWidget* client);
+    void createBottomBand(QWidget* client);
+    void createMenus();
+    void setKeyboardOrder();
+    void Form_Load();
+
+    // Returns false when the keystroke is to be discarded.
+    bool txtName_KeyPress(QKeyEvent* event);
+    bool txtName_InputMethod(QInputMethodEvent* event);
+    void showNameKeyMessage();
+    void putAdvertInFront(LinkLabel* front, LinkLabel* behind);
+    void showReadingWindow(const modRunicAstrology::Reading* reading);
+
+    QLineEdit* txtName = nullptr;
+    QComboBox* cmbDate = nullptr;
+    QComboBox* cmbMonth = nullptr;
+    QComboBox* cmbYear = nullptr;
+    QPushButton* cmdRunicAstrology = nullptr;
+    QPushButton* cmdOpen = nullptr;
+    QPushButton* cmdExit = nullptr;
+    LinkLabel* lblCobrand = nullptr;
+    LinkLabel* lblFullBrand = nullptr;
+
+    PictureCollection m_sunSignPictures;
+    PictureCollection m_stonePictures;
+    PictureCollection m_stoneWithPlanetPictures;
+    std::int16_t m_coBrandRandomNumber = 0;
+    QPointer<frmDisplay> m_display;
+    bool m_forwardingInput = false;
+};

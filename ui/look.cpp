@@ -1,0 +1,176 @@
+#include "ui/look.h"
+
+#include "ui/linklabel.h"
+
+#include <QApplication>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QTextLayout>
+
+#include <cmath>
+
+namespace look {
+namespace {
+
+// Solid face, raised when up and sunk when pressed; the focus ring stays visible.
+const QString ButtonStyle = QStringLiteral(
+    "QPushButton { background-color: #808080; color: #000000; border: 2px outset #B8B8B8; }"
+    "QPushButton:focus { border: 2px solid #000000; }"
+    "QPushButton:pressed { background-color: #767676; border: 2px inset #B8B8B8; }"
+    "QPushButton:disabled { color: #C0C0C0; }");
+
+QLabel* PlaceLabel(QLabel* label, const char* name, const QRect& twips, const QString& text,
+                   const QFont& font, QRgb colour, Qt::Alignment alignment) {
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(twips);
+    label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
+    label->setText(text);
+    label->setAlignment(alignment | Qt::AlignTop);
+    label->setAccessibleName(text);
+    SetTextColour(label, colour);
+    return label;
+}
+
+} // namespace
+
+int Px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect Twips(int left, int top, int width, int height) {
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+QFont Verdana(qreal pointSize, int style) {
+    QFont font(QStringLiteral("Verdana"));
+    font.setPointSizeF(pointSize);
+    font.setBold((style & Bold) != 0);
+    font.setUnderline((style & Underline) != 0);
+    return font;
+}
+
+QFont Font(int style) {
+    return Verdana(8.25, style);
+}
+
+void SetTextColour(QWidget* widget, QRgb colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::WindowText, QColor(colour));
+    widget->setPalette(palette);
+}
+
+void SetBackground(QWidget* widget, QRgb colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, QColor(colour));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+void SetInputColours(QWidget* widget, QRgb background, QRgb text) {
+    QPalette palette = widget->palette();
+    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
+        palette.setColor(role, QColor(background));
+    for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
+        palette.setColor(role, QColor(text));
+    widget->setPalette(palette);
+}
+
+QFrame* Panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour) {
+    auto* frame = new QFrame(parent);
+    frame->setObjectName(QLatin1String(name));
+    frame->setGeometry(twips);
+    frame->setFrameShape(QFrame::NoFrame);
+    SetBackground(frame, colour);
+    return frame;
+}
+
+QGroupBox* Group(QWidget* parent, const char* name, const QRect& twips, const QString& caption) {
+    auto* group = new QGroupBox(caption, parent);
+    group->setObjectName(QLatin1String(name));
+    group->setGeometry(twips);
+    group->setFont(Font(Bold));
+    group->setAccessibleName(caption);
+    SetBackground(group, PanelGrey);
+    SetTextColour(group, White);
+    return group;
+}
+
+QLabel* Label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+              const QFont& font, QRgb colour, Qt::Alignment alignment) {
+    return PlaceLabel(new QLabel(parent), name, twips, text, font, colour, alignment);
+}
+
+QLabel* WrappingLabel(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+                      const QFont& font, QRgb colour, Qt::Alignment alignment) {
+    QLabel* label = Label(parent, name, twips, text, font, colour, alignment);
+    label->setWordWrap(true);
+    return label;
+}
+
+QLabel* AutoSizeLabel(QWidget* parent, const char* name, int left, int top, const QFont& font,
+                      QRgb colour) {
+    QLabel* label = Label(parent, name, Twips(left, top, 0, 0), QString(), font, colour);
+    label->adjustSize();
+    return label;
+}
+
+LinkLabel* Link(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+                const QFont& font, QRgb colour, Qt::Alignment alignment) {
+    auto* label = new LinkLabel(parent);
+    PlaceLabel(label, name, twips, text, font, colour, alignment);
+    label->setWordWrap(true);
+    return label;
+}
+
+LinkLabel* OpaqueLink(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+                      const QFont& font, QRgb colour) {
+    LinkLabel* label = Link(parent, name, twips, text, font, colour, Qt::AlignHCenter);
+    SetBackground(label, QApplication::palette().color(QPalette::Button).rgb());
+    return label;
+}
+
+QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
+                        const QString& caption, const QFont& font) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setGeometry(twips);
+    button->setFont(font);
+    button->setStyleSheet(ButtonStyle);
+    button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
+    return button;
+}
+
+QString WrapToWidth(const QString& text, const QFont& font, int width) {
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode(QTextOption::WordWrap);
+    layout.setTextOption(option);
+    QStringList lines;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(width);
+        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
+    }
+    layout.endLayout();
+    return lines.join(QLatin1Char('\n'));
+}
+
+void FixAndCentre(QWidget* window) {
+    if (window->layout()) {
+        window->adjustSize();
+        window->setFixedSize(window->sizeHint());
+    }
+    if (const QScreen* screen = window->screen()) {
+        QRect frame(QPoint(), window->size());
+        frame.moveCenter(screen->availableGeometry().center());
+        window->move(frame.topLeft());
+    }
+}
+
+} // namespace look

@@ -1,0 +1,71 @@
+#pragma once
+// The look shared by the windows: colours, fonts and the builders that place a control at a
+// position given in twips, so each window's constructor reads like its control table.
+
+#include <QColor>
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QFrame;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QWidget;
+class LinkLabel;
+
+namespace look {
+
+inline const QString WindowCaption = QStringLiteral("Velmora v1.20");
+
+inline constexpr QRgb Green = 0x378F67; // window background and bands
+inline constexpr QRgb PanelGrey = 0x404040;
+inline constexpr QRgb White = 0xFFFFFF;
+inline constexpr QRgb Yellow = 0xFFFF00;
+inline constexpr QRgb PaleYellow = 0xFFFF80;
+inline constexpr QRgb Cream = 0xFFFFC0;
+inline constexpr QRgb Pink = 0xFF80FF;
+inline constexpr QRgb Blue = 0x0000FF;
+inline constexpr QRgb ButtonFace = 0x808080;
+
+// 15 twips to the pixel at 96 dpi; Qt scales the pixels on denser screens.
+int Px(int twips);
+QRect Twips(int left, int top, int width, int height);
+
+enum FontStyle { Regular = 0, Bold = 1, Underline = 2 };
+QFont Verdana(qreal pointSize, int style = Regular);
+QFont Font(int style = Regular); // Verdana 8.25 pt, every window's default
+
+void SetTextColour(QWidget* widget, QRgb colour);
+void SetBackground(QWidget* widget, QRgb colour);
+void SetInputColours(QWidget* widget, QRgb background, QRgb text);
+
+QFrame* Panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour);
+QGroupBox* Group(QWidget* parent, const char* name, const QRect& twips, const QString& caption);
+
+// A label that keeps its rectangle; wrapping labels break their text inside it.
+QLabel* Label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+              const QFont& font, QRgb colour, Qt::Alignment alignment = Qt::AlignLeft);
+QLabel* WrappingLabel(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+                      const QFont& font, QRgb colour, Qt::Alignment alignment = Qt::AlignLeft);
+// A one-line label placed at a point that sizes itself to its text.
+QLabel* AutoSizeLabel(QWidget* parent, const char* name, int left, int top, const QFont& font,
+                      QRgb colour);
+LinkLabel* Link(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+                const QFont& font, QRgb colour, Qt::Alignment alignment = Qt::AlignLeft);
+// An opaque link label on the system's button face.
+LinkLabel* OpaqueLink(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+                      const QFont& font, QRgb colour);
+
+// A button with a flat grey face and a bold caption.
+QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
+                        const QString& caption, const QFont& font);
+
+// The caption broken into lines that fit the width, for buttons that cannot wrap themselves.
+QString WrapToWidth(const QString& text, const QFont& font, int width);
+
+// Fixes a window with a layout (a main window) at its size hint, then puts it in the middle
+// of its screen.
+void FixAndCentre(QWidget* window);
+
+} // namespace look

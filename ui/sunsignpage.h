@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QFrame>
+
+class LinkLabel;
+
+// Tab 1 of the reading window, "Sun Sign Characteristics": the sign, its lucky things, its
+// famous people and its traits, beside the sign's picture.
+class SunSignPage : public QFrame {
+    Q_OBJECT
+public:
+    explicit SunSignPage(QWidget* parent = nullptr);
+
+    // The "Lucky Color" heading, which opens the co-branding page when clicked.
+    LinkLabel* Label19() const { return m_luckyColourHeading; }
+
+private:
+    void createCharacteristics();
+    void createTraits();
+
+    LinkLabel* m_luckyColourHeading = nullptr;
+};
