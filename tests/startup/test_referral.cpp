@@ -1,0 +1,250 @@
+// The refer-a-friend checks and the referral page address.
+
+#include "shell/fakeservices.h"
+#include "shell/modtellafriend.h"
+
+#include <QTest>
+#include <QUrl>
+#include <QUrlQuery>
+
+using modTellAFriend::ReferralDetailsType;
+using platform::Icon;
+using platform::ScopedFakeServices;
+
+namespace {
+
+const QString PagePrefix =
+    QStringLiteral("http://www.quorvanesoftwares.com/velmora/ssd.php?page=qvqs-refer-a-friend");
+const QString ProductDirectory =
+    QStringLiteral("&taf6=http%3A%2F%2Fwww.quorvanesoftwares.com%2Fvelmora%2F");
+
+ReferralDetailsType Valid() {
+    return {QStringLiteral("Ann"),
+            QStringLiteral("ann@example.com"),
+            QStringLiteral("Your Message\r\n"),
+            QStringLiteral("Bob"),
+            QStringLiteral("bob@example.org"),
+            QString()};
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(ReferralDetailsType)
+
+class TestReferral : public QObject {
+    Q_OBJECT
+
+private slots:
+    void trimSpaces_data();
+    void trimSpaces();
+    void checkAddresses_data();
+    void checkAddresses();
+    void checkReferral_data();
+    void checkReferral();
+    void referralAddress_data();
+    void referralAddress();
+    void valuesComeBackFromTheAddress_data();
+    void valuesComeBackFromTheAddress();
+    void submitOpensThePageAndKeepsIt();
+    void submitShowsTheFirstFailureAndOpensNothing();
+};
+
+void TestReferral::trimSpaces_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("trimmed");
+    QTest::newRow("spaces both sides") << "  Ann  "
+                                       << "Ann";
+    QTest::newRow("inner spaces stay") << " Ann Lee "
+                                       << "Ann Lee";
+    QTest::newRow("only spaces") << "   "
+                                 << "";
+    QTest::newRow("line break stays") << "Your Message\r\n"
+                                      << "Your Message\r\n";
+    QTest::newRow("tab stays") << "\tAnn "
+                               << "\tAnn";
+    QTest::newRow("empty") << ""
+                           << "";
+}
+
+void TestReferral::trimSpaces() {
+    QFETCH(QString, text);
+    QFETCH(QString, trimmed);
+    QCOMPARE(modTellAFriend::TrimSpaces(text), trimmed);
+}
+
+void TestReferral::checkAddresses_data() {
+    QTest::addColumn<QString>("email");
+    QTest::addColumn<QString>("friendEmail");
+    QTest::addColumn<QString>("message");
+    const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
+    const QString proper = QStringLiteral("Please Enter Proper Email Address");
+    QTest::newRow("both at their placeholders") << "Your Email Address"
+                                                << "Friend's Email Address" << proper;
+    QTest::newRow("both empty") << ""
+                                << "" << distinct;
+    QTest::newRow("same address") << "ann@example.com"
+                                  << "ann@example.com" << distinct;
+    QTest::newRow("same address, other case") << "ann@example.com"
+                                              << "Ann@Example.com"
+                                              << "";
+    QTest::newRow("no @ in the user's") << "ann.example.com"
+                                        << "bob@example.org" << proper;
+    QTest::newRow("no @ in the friend's") << "ann@example.com"
+                                          << "bob.example.org" << proper;
+    QTest::newRow("no dot in the user's") << "ann@example"
+                                          << "bob@example.org" << proper;
+    QTest::newRow("no dot in the friend's") << "ann@example.com"
+                                            << "bob@example" << proper;
+    QTest::newRow("one empty") << ""
+                               << "bob@example.org" << proper;
+    QTest::newRow("proper pair") << "ann@example.com"
+                                 << "bob@example.org"
+                                 << "";
+}
+
+void TestReferral::checkAddresses() {
+    QFETCH(QString, email);
+    QFETCH(QString, friendEmail);
+    QFETCH(QString, message);
+    ReferralDetailsType details = Valid();
+    details.Email = email;
+    details.FriendEmail = friendEmail;
+    QCOMPARE(modTellAFriend::CheckAddresses(details), message);
+}
+
+void TestReferral::checkReferral_data() {
+    QTest::addColumn<ReferralDetailsType>("details");
+    QTest::addColumn<QString>("message");
+    const auto with = [](QString ReferralDetailsType::*field, const QString& value) {
+        ReferralDetailsType details = Valid();
+        details.*field = value;
+        return details;
+    };
+    using R = ReferralDetailsType;
+    QTest::newRow("all given") << Valid() << "";
+    QTest::newRow("name empty") << with(&R::Name, "") << "Please Enter Your Name";
+    QTest::newRow("name at its placeholder")
+        << with(&R::Name, "Your Name") << "Please Enter Your Name";
+    QTest::newRow("e-mail empty") << with(&R::Email, "") << "Please Enter Your Email";
+    QTest::newRow("e-mail at its placeholder")
+        << with(&R::Email, "Your Email Address") << "Please Enter Your Email";
+    QTest::newRow("message empty") << with(&R::Message, "") << "Please Enter Your Message";
+    QTest::newRow("message at its placeholder")
+        << with(&R::Message, "Your Message") << "Please Enter Your Message";
+    QTest::newRow("friend's name empty")
+        << with(&R::FriendName, "") << "Please Enter Your Friend's Name";
+    QTest::newRow("friend's name at its placeholder")
+        << with(&R::FriendName, "Friend's Name") << "Please Enter Your Friend's Name";
+    QTest::newRow("friend's e-mail empty")
+        << with(&R::FriendEmail, "") << "Please Enter Your Friend's Email";
+    QTest::newRow("friend's e-mail at its placeholder")
+        << with(&R::FriendEmail, "Friend's Email Address") << "Please Enter Your Friend's Email";
+    QTest::newRow("placeholder in other case is a value") << with(&R::Name, "your name") << "";
+    ReferralDetailsType nothing;
+    QTest::newRow("everything empty: the name comes first") << nothing << "Please Enter Your Name";
+}
+
+void TestReferral::checkReferral() {
+    QFETCH(ReferralDetailsType, details);
+    QFETCH(QString, message);
+    QCOMPARE(modTellAFriend::CheckReferral(details), message);
+}
+
+void TestReferral::referralAddress_data() {
+    QTest::addColumn<ReferralDetailsType>("details");
+    QTest::addColumn<QString>("address");
+    QTest::newRow("untouched message")
+        << Valid()
+        << PagePrefix +
+               "&taf1=Ann&taf2=ann%40example.com&taf3=Your%20Message%0D%0A&taf4=Bob"
+               "&taf5=bob%40example.org" +
+               ProductDirectory;
+    ReferralDetailsType tricky = Valid();
+    tricky.Name = QStringLiteral("Ann & Co");
+    tricky.Message = QStringLiteral("line one\r\nline=two #3");
+    tricky.FriendName = QStringLiteral("Bob+Eve");
+    QTest::newRow("ampersand, spaces, line breaks, = # +")
+        << tricky
+        << PagePrefix +
+               "&taf1=Ann%20%26%20Co&taf2=ann%40example.com"
+               "&taf3=line%20one%0D%0Aline%3Dtwo%20%233&taf4=Bob%2BEve"
+               "&taf5=bob%40example.org" +
+               ProductDirectory;
+    ReferralDetailsType accented = Valid();
+    accented.Name = QStringLiteral("Zo\u00EB");
+    accented.FriendName = QStringLiteral("\u00C5sa");
+    QTest::newRow("letters beyond ASCII as UTF-8")
+        << accented
+        << PagePrefix +
+               "&taf1=Zo%C3%AB&taf2=ann%40example.com&taf3=Your%20Message%0D%0A"
+               "&taf4=%C3%85sa&taf5=bob%40example.org" +
+               ProductDirectory;
+}
+
+void TestReferral::referralAddress() {
+    QFETCH(ReferralDetailsType, details);
+    QFETCH(QString, address);
+    QCOMPARE(modTellAFriend::ReferralAddress(details), address);
+}
+
+void TestReferral::valuesComeBackFromTheAddress_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("plain") << "Ann";
+    QTest::newRow("ampersand and equals") << "a&taf5=evil@x.com";
+    QTest::newRow("hash") << "#top";
+    QTest::newRow("percent") << "100%";
+    QTest::newRow("plus and spaces") << "1 + 1";
+    QTest::newRow("CR LF") << "one\r\ntwo";
+    QTest::newRow("non-ASCII") << "J\u00FCrgen \u2603";
+}
+
+void TestReferral::valuesComeBackFromTheAddress() {
+    QFETCH(QString, value);
+    ReferralDetailsType details = Valid();
+    details.Name = value;
+    details.Message = value;
+    const QUrl url(modTellAFriend::ReferralAddress(details), QUrl::StrictMode);
+    QVERIFY2(url.isValid(), qPrintable(url.errorString()));
+    const QUrlQuery query(url);
+    const QStringList names = {"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
+    QStringList found;
+    for (const auto& item : query.queryItems())
+        found.append(item.first);
+    QCOMPARE(found, names);
+    QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), value);
+    QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), value);
+    QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), details.FriendEmail);
+    QCOMPARE(query.queryItemValue("taf6", QUrl::FullyDecoded),
+             QStringLiteral("http://www.quorvanesoftwares.com/velmora/"));
+}
+
+void TestReferral::submitOpensThePageAndKeepsIt() {
+    ScopedFakeServices services;
+    modTellAFriend::ReferralDetails = Valid();
+    modTellAFriend::SubmitReferral();
+    QVERIFY(services.messages.isEmpty());
+    QCOMPARE(services.openedAddresses.size(), 1);
+    QCOMPARE(services.openedAddresses.first(), modTellAFriend::ReferralAddress(Valid()));
+    QCOMPARE(modTellAFriend::ReferralDetails.Address, services.openedAddresses.first());
+
+    modTellAFriend::OpenReferralPage();
+    QCOMPARE(services.openedAddresses.size(), 2);
+    QCOMPARE(services.openedAddresses.last(), services.openedAddresses.first());
+}
+
+void TestReferral::submitShowsTheFirstFailureAndOpensNothing() {
+    ScopedFakeServices services;
+    modTellAFriend::ReferralDetails = Valid();
+    modTellAFriend::ReferralDetails.Address = QStringLiteral("earlier");
+    modTellAFriend::ReferralDetails.Message.clear();
+    modTellAFriend::ReferralDetails.FriendName.clear();
+    modTellAFriend::SubmitReferral();
+    QCOMPARE(services.messages.size(), 1);
+    QCOMPARE(services.messages.first().text, QStringLiteral("Please Enter Your Message"));
+    QCOMPARE(services.messages.first().icon, Icon::Critical);
+    QVERIFY(services.openedAddresses.isEmpty());
+    QCOMPARE(modTellAFriend::ReferralDetails.Address, QStringLiteral("earlier"));
+}
+
+QTEST_GUILESS_MAIN(TestReferral)
+#include "test_referral.moc"

@@ -1,0 +1,63 @@
+#pragma once
+// The exit window: a last word from the maker, a link to the other programs, the home page and
+// the refer-a-friend form. Closing it, by its Exit button or its close box, ends the program.
+
+#include <QStringList>
+#include <QWidget>
+
+class LinkLabel;
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+class frmFarewell : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit frmFarewell(QWidget* parent = nullptr);
+
+    // The texts of Label2, one of them drawn at each load.
+    static const QStringList& PromotionalTexts();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateReferralForm();
+    void CreateOtherPrograms();
+    void ConnectHandlers();
+    void Form_Load();
+
+    void Check1_Click();
+    void cmdClose_Click();
+    void cmdSubmit_Click();
+    void lblGoToHome_Click();
+    void Referral_GotFocus(QObject* box);
+    void Referral_LostFocus(QObject* box);
+    bool EmailAddress_KeyPress(const QString& typed);
+
+    QString BoxText(QObject* box) const;
+    void SetBoxText(QObject* box, const QString& text);
+    QString PlaceholderOf(QObject* box) const;
+
+    QLabel* picIcon = nullptr;
+    QLabel* lblCaption = nullptr;
+    QLabel* Label2 = nullptr;
+    QCheckBox* Check1 = nullptr;
+    QPushButton* cmdClose = nullptr;
+    QGroupBox* Frame2 = nullptr;
+    QLineEdit* txtName = nullptr;
+    QLineEdit* txtEmail = nullptr;
+    QLineEdit* txtFriendName = nullptr;
+    QLineEdit* txtFriendEmail = nullptr;
+    QPushButton* cmdSubmit = nullptr;
+    QPlainTextEdit* txtMessage = nullptr;
+    QGroupBox* Frame6 = nullptr;
+    QLabel* Label3 = nullptr;
+    LinkLabel* lblGoToHome = nullptr;
+};
