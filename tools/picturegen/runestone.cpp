@@ -157,8 +157,8 @@ QPainterPath letterGroove(const Rune& rune, const StoneShape& shape, Random& ran
     QPainterPathStroker stroker;
     stroker.setWidth(std::max(1.7, letterHeight * (icon ? 0.15 : 0.125)));
     stroker.setCapStyle(Qt::RoundCap);
-    stroker.setJoinStyle(Qt::MiterJoin);
-    stroker.setMiterLimit(2.2);
+    stroker.setJoinStyle(Qt::SvgMiterJoin);
+    stroker.setMiterLimit(2.0);
     return stroker.createStroke(letter).simplified();
 }
 
@@ -204,12 +204,19 @@ QImage drawRuneStone(const Rune& rune, QSize size, StoneBackground background) {
     const FloatMap stone = coverage(shape.outline, size);
     const FloatMap dome = stone.blurred(pixels(6.0));
     const FloatMap cut = coverage(groove, size);
-    const FloatMap cutSoft = cut.blurred(unit > 0.4 ? 1 : 0);
+    const FloatMap cutSoft = cut.blurred(unit > 0.4 ? pixels(1.2) : 0);
+    // a dark rim keeps a small icon apart from any background it lands on
+    const FloatMap edge = stone.blurred(1);
     QPainterPath shadowPath = shape.outline.translated(3.0 * unit, 4.0 * unit);
     const FloatMap shadow = coverage(shadowPath, size).blurred(pixels(3.0));
 
     Noise grain(random, 16);
     Noise mottle(random, 8);
+    Noise veins(random, 8);
+    // turning the grain hides the square lattice of the noise
+    const double grainAngle = random.between(0.0, std::numbers::pi);
+    const double grainCos = std::cos(grainAngle);
+    const double grainSin = std::sin(grainAngle);
     const double hue = random.between(0.39, 0.44);
     const double saturation = random.between(0.38, 0.55);
     const double lightness = random.between(0.33, 0.40);
@@ -259,16 +266,18 @@ QImage drawRuneStone(const Rune& rune, QSize size, StoneBackground background) {
             const double specular =
                 std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), 28.0) * 0.28;
 
-            const double u = x / (40.0 * unit);
-            const double v = y / (40.0 * unit);
+            const double u = (x * grainCos - y * grainSin) / (40.0 * unit);
+            const double v = (x * grainSin + y * grainCos) / (40.0 * unit);
             const double patch = mottle.at(u * 1.3 + 3.0, v * 1.3, 3);
-            const double speck = grain.at(u * 9.0, v * 9.0, 1);
             Rgb albedo =
-                mix(baseRgb, patch > 0 ? paleRgb : darkRgb, std::min(1.0, std::abs(patch) * 1.6));
-            if (speck > 0.55)
-                albedo = mix(albedo, paleRgb, 0.5);
-            else if (speck < -0.6)
-                albedo = mix(albedo, darkRgb, 0.6);
+                mix(baseRgb, patch > 0 ? paleRgb : darkRgb, std::min(1.0, std::abs(patch) * 1.5));
+            // thin pale veins where the noise crosses zero, as in serpentine
+            const double vein =
+                1.0 - smoothstep(0.0, 0.045, std::abs(veins.at(u * 1.1, v * 2.2, 3)));
+            albedo = mix(albedo, paleRgb, 0.55 * vein);
+            const double speck = grain.at(u * 11.0, v * 11.0, 2);
+            albedo = mix(albedo, paleRgb, 0.45 * smoothstep(0.38, 0.55, speck));
+            albedo = mix(albedo, darkRgb, 0.5 * smoothstep(0.4, 0.6, -speck));
 
             const double inCut = cutSoft.at(x, y);
             const double core = smoothstep(0.45, 0.9, cut.at(x, y) * inCut);
@@ -276,8 +285,10 @@ QImage drawRuneStone(const Rune& rune, QSize size, StoneBackground background) {
             const double occlusion = 1.0 - 0.35 * inCut;
             const double light = (0.32 + 0.95 * diffuse) * occlusion;
             const double shine = specular * (1.0 - core);
-            const Rgb lit{albedo.r * light + shine, albedo.g * light + shine,
-                          albedo.b * light + shine};
+            Rgb lit{albedo.r * light + shine, albedo.g * light + shine, albedo.b * light + shine};
+            if (icon)
+                lit = mix(lit, Rgb{0.03, 0.12, 0.07},
+                          0.7 * (1.0 - smoothstep(0.5, 0.9, edge.at(x, y))));
 
             const double cover = stone.at(x, y);
             const double shade = shadow.at(x, y) * (1.0 - cover);

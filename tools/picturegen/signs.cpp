@@ -1,5 +1,6 @@
 #include "signs.h"
 
+#include "figures.h"
 #include "random.h"
 
 #include <QFont>
@@ -70,13 +71,16 @@ void drawSparkle(QPainter& painter, QPointF at, double reach, const QColor& colo
     painter.fillPath(sparkle, colour);
 }
 
-void drawStars(QPainter& painter, QPointF centre, double radius, Random& random) {
+void drawStars(QPainter& painter, QPointF centre, double radius, const QRectF& keepClear,
+               Random& random) {
     painter.setPen(Qt::NoPen);
     for (int i = 0; i < 46; ++i) {
         // sqrt keeps the stars evenly spread over the disc rather than bunched in the middle
         const double distance = radius * std::sqrt(random.next());
         const double angle = random.between(0.0, 2.0 * std::numbers::pi);
         const QPointF at = centre + QPointF(distance * std::cos(angle), distance * std::sin(angle));
+        if (keepClear.contains(at))
+            continue;
         QColor colour(0xff, 0xec, 0xb0);
         colour.setAlphaF(static_cast<float>(random.between(0.45, 1.0)));
         if (i % 9 == 0) {
@@ -101,7 +105,7 @@ void drawRing(QPainter& painter, QPointF centre, double radius, double width) {
 }
 
 // Gold relief: a dark drop shadow, the gold face, a thin dark rim.
-void drawGold(QPainter& painter, const QPainterPath& shape) {
+void drawGold(QPainter& painter, const QPainterPath& shape, double rim = 1.1) {
     const QRectF box = shape.boundingRect();
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(0, 0, 0, 70));
@@ -109,8 +113,19 @@ void drawGold(QPainter& painter, const QPainterPath& shape) {
     painter.setBrush(QColor(0, 0, 0, 110));
     painter.drawPath(shape.translated(1.4, 1.8));
     painter.setBrush(goldGradient(box));
-    painter.setPen(QPen(QColor(0x4a, 0x2c, 0x04), 1.1));
+    painter.setPen(QPen(QColor(0x4a, 0x2c, 0x04), rim));
     painter.drawPath(shape);
+}
+
+void drawFigure(QPainter& painter, int sign, const QRectF& box) {
+    const Figure figure = signFigure(sign);
+    QTransform place;
+    place.translate(box.left(), box.top());
+    place.scale(box.width() / 100.0, box.height() / 100.0);
+    drawGold(painter, place.map(figure.body));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x5a, 0x34, 0x06, 220));
+    painter.drawPath(place.map(figure.cuts).intersected(place.map(figure.body)));
 }
 
 QPainterPath symbolPath(int sign, QPointF centre, double height) {
@@ -151,14 +166,16 @@ QImage drawSignPicture(int sign, int size) {
     Random random(signNames().at(sign));
 
     const QPointF centre(100, 100);
+    const QRectF symbolBox(82, 148, 36, 26);
     drawPanel(painter, 200);
     drawField(painter, centre, 90);
-    drawStars(painter, centre, 80, random);
+    drawStars(painter, centre, 80, symbolBox, random);
     drawRing(painter, centre, 91, 5.5);
     painter.setBrush(Qt::NoBrush);
     painter.setPen(QPen(QColor(0xe8, 0xbe, 0x50, 200), 1.0));
     painter.drawEllipse(centre, 83.5, 83.5);
-    drawGold(painter, symbolPath(sign, centre, 104));
+    drawFigure(painter, sign, QRectF(41, 27, 118, 118));
+    drawGold(painter, symbolPath(sign, symbolBox.center(), 22), 0.7);
     painter.end();
     return image.convertToFormat(QImage::Format_RGB32);
 }
