@@ -429,7 +429,6 @@ Figure seaGoat() {
     const QPainterPath otherLeg = tapered({{46, 62}, {38, 70}, {32, 76}}, 6.5, 4);
     const QList<QPointF> tailSpine{{56, 62}, {64, 74}, {74, 82}, {84, 78}, {88, 66}, {84, 56}};
     const QPainterPath tail = tapered(tailSpine, 18, 5);
-    const QPointF fin(82, 53);
     const QPainterPath tailFin =
         smoothClosed({{84, 58}, {76, 46}, {72, 36}, {82, 44}, {88, 38}, {92, 48}, {88, 56}});
 
@@ -440,7 +439,6 @@ Figure seaGoat() {
                          line(smoothLine({{52, 40}, {56, 52}, {56, 64}}), 0.9),
                          line({{80, 45}, {84, 54}}, 0.8), line({{86, 44}, {86, 54}}, 0.8),
                          ellipse({25, 41}, 1, 1)});
-    Q_UNUSED(fin);
     return figure;
 }
 

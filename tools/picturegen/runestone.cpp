@@ -263,8 +263,7 @@ QImage drawRuneStone(const Rune& rune, QSize size, StoneBackground background) {
             const double ny = -gy / normalLength;
             const double nz = 1.0 / normalLength;
             const double diffuse = std::max(0.0, nx * lx + ny * ly + nz * lz);
-            const double specular =
-                std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), 28.0) * 0.28;
+            const double gloss = std::pow(std::max(0.0, nx * hx + ny * hy + nz * hz), 28.0) * 0.28;
 
             const double u = (x * grainCos - y * grainSin) / (40.0 * unit);
             const double v = (x * grainSin + y * grainCos) / (40.0 * unit);
@@ -275,16 +274,16 @@ QImage drawRuneStone(const Rune& rune, QSize size, StoneBackground background) {
             const double vein =
                 1.0 - smoothstep(0.0, 0.045, std::abs(veins.at(u * 1.1, v * 2.2, 3)));
             albedo = mix(albedo, paleRgb, 0.55 * vein);
-            const double speck = grain.at(u * 11.0, v * 11.0, 2);
-            albedo = mix(albedo, paleRgb, 0.45 * smoothstep(0.38, 0.55, speck));
-            albedo = mix(albedo, darkRgb, 0.5 * smoothstep(0.4, 0.6, -speck));
+            const double fleck = grain.at(u * 11.0, v * 11.0, 2);
+            albedo = mix(albedo, paleRgb, 0.45 * smoothstep(0.38, 0.55, fleck));
+            albedo = mix(albedo, darkRgb, 0.5 * smoothstep(0.4, 0.6, -fleck));
 
             const double inCut = cutSoft.at(x, y);
             const double core = smoothstep(0.45, 0.9, cut.at(x, y) * inCut);
             albedo = mix(albedo, cutRgb, 0.35 * inCut + 0.65 * core);
             const double occlusion = 1.0 - 0.35 * inCut;
             const double light = (0.32 + 0.95 * diffuse) * occlusion;
-            const double shine = specular * (1.0 - core);
+            const double shine = gloss * (1.0 - core);
             Rgb lit{albedo.r * light + shine, albedo.g * light + shine, albedo.b * light + shine};
             if (icon)
                 lit = mix(lit, Rgb{0.03, 0.12, 0.07},

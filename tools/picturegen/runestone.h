@@ -10,7 +10,7 @@ namespace picturegen {
 
 enum class StoneBackground { DarkPanel, Transparent };
 
-// The seed text makes each stone its own shape and grain.
+// The rune's key seeds the shape and grain, so no two stones are alike.
 QImage drawRuneStone(const Rune& rune, QSize size, StoneBackground background);
 
 } // namespace picturegen
