@@ -1,5 +1,6 @@
 #include "report/printing.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QPrinter>
 #include <QTextBlock>
@@ -67,7 +68,17 @@ std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& report,
 }
 
 void PrintReport(const QTextDocument& report, const QTextCursor& selection, QPrinter& printer) {
-    PaperCopy(report, selection)->print(&printer);
+    constexpr qreal DefaultMarginMillimetres = 20;
+    if (printer.pageLayout().margins().isNull()) {
+        const qreal m = DefaultMarginMillimetres;
+        printer.setPageMargins({m, m, m, m}, QPageLayout::Millimeter);
+    }
+    const std::unique_ptr<QTextDocument> paper = PaperCopy(report, selection);
+    // Laid out on the printer's own page, the document prints without the page numbers that
+    // QTextDocument::print adds to a document of no page size.
+    paper->documentLayout()->setPaintDevice(&printer);
+    paper->setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+    paper->print(&printer);
 }
 
 } // namespace report

@@ -32,6 +32,18 @@ QByteArray encodedFile(const std::array<QString, 4>& lines) {
     return bytes;
 }
 
+// A write may take part of the data and fail on the rest.
+bool writeWhole(QSaveFile& file, const QByteArray& bytes) {
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        if (chunk <= 0)
+            return false;
+        written += chunk;
+    }
+    return true;
+}
+
 SaveResult failed(const QString& reason) {
     return {SaveStatus::Failed, reason};
 }
@@ -105,11 +117,11 @@ SaveResult WriteReadingFile(const QString& path, const modRunicAstrology::BirthD
     if (target.exists() && !target.isFile())
         return failed(QStringLiteral("Not a regular file"));
 
+    // Unbuffered, so a write cut short shows at once: a buffered flush at commit may lose it.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return failed(file.errorString());
-    const QByteArray bytes = encodedFile(lines);
-    if (file.write(bytes) != bytes.size()) {
+    if (!writeWhole(file, encodedFile(lines))) {
         const QString reason = file.errorString();
         file.cancelWriting();
         return failed(reason);

@@ -1,0 +1,149 @@
+#include "tst_report.h"
+
+#include "reportsupport.h"
+
+#include "report/printing.h"
+#include "report/report.h"
+
+#include <QPrinter>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocument>
+#include <QTextDocumentFragment>
+
+using namespace reportsupport;
+
+namespace {
+
+std::unique_ptr<QTextDocument> ReportOf(const QString& sign) {
+    auto document = std::make_unique<QTextDocument>();
+    report::BuildReport(*document, ValuesFor(sign, QStringLiteral("ANNA"), QStringLiteral("May"),
+                                             QStringLiteral("2"), QStringLiteral("1975")));
+    return document;
+}
+
+struct Styled {
+    QString text;
+    int weight;
+    QColor colour; // invalid when never set
+};
+
+QList<Styled> Fragments(const QTextDocument& document) {
+    QList<Styled> fragments;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat format = it.fragment().charFormat();
+            const QColor colour = format.hasProperty(QTextFormat::ForegroundBrush)
+                                      ? format.foreground().color()
+                                      : QColor();
+            fragments.append({it.fragment().text(), format.fontWeight(), colour});
+        }
+    }
+    return fragments;
+}
+
+QTextCursor Selecting(QTextDocument& document, const QString& from, const QString& to) {
+    QTextCursor start = document.find(from);
+    const QTextCursor end = document.find(to, start);
+    start.setPosition(start.selectionStart());
+    start.setPosition(end.selectionEnd(), QTextCursor::KeepAnchor);
+    return start;
+}
+
+void PrintToPdf(const QTextDocument& report, const QTextCursor& selection, const QString& path) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    report::PrintReport(report, selection, printer);
+}
+
+// pdftotext breaks long lines as the page does; words and their order are what count.
+QString Words(const QString& text) {
+    return text.simplified();
+}
+
+} // namespace
+
+void TestReport::paperCopyRecolours() {
+    const std::unique_ptr<QTextDocument> screen = ReportOf(QStringLiteral("Taurus"));
+    const QString screenText = screen->toRawText();
+    const std::unique_ptr<QTextDocument> paper = report::PaperCopy(*screen, QTextCursor());
+
+    QCOMPARE(paper->toRawText(), screenText);
+    const QList<Styled> onScreen = Fragments(*screen);
+    const QList<Styled> onPaper = Fragments(*paper);
+    QCOMPARE(onPaper.size(), onScreen.size());
+    int headings = 0;
+    for (qsizetype i = 0; i < onPaper.size(); ++i) {
+        QCOMPARE(onPaper[i].text, onScreen[i].text);
+        QCOMPARE(onPaper[i].weight, onScreen[i].weight);
+        const QColor was = onScreen[i].colour;
+        QColor expected = was;
+        if (was == QColor(Qt::white))
+            expected = QColor(Qt::black);
+        if (was == QColor(Qt::yellow)) {
+            expected = QColor(0x7A, 0x5C, 0x00);
+            ++headings;
+        }
+        QCOMPARE(onPaper[i].colour, expected);
+    }
+    QCOMPARE(headings, 2);
+    // the screen keeps its colours
+    QCOMPARE(Fragments(*screen).size(), onScreen.size());
+    QVERIFY(std::any_of(onScreen.begin(), onScreen.end(),
+                        [](const Styled& s) { return s.colour == QColor(Qt::white); }));
+}
+
+void TestReport::paperCopyOfSelection() {
+    std::unique_ptr<QTextDocument> screen = ReportOf(QStringLiteral("Leo"));
+    const QTextCursor selection = Selecting(*screen, QStringLiteral("Corresponding Rune Stone"),
+                                            QStringLiteral("Nordic God :-"));
+    QVERIFY(selection.hasSelection());
+    const std::unique_ptr<QTextDocument> paper = report::PaperCopy(*screen, selection);
+    QCOMPARE(paper->toPlainText(), selection.selection().toPlainText());
+    QVERIFY(paper->toPlainText().startsWith(QStringLiteral("Corresponding Rune Stone\n")));
+    QVERIFY(paper->toPlainText().endsWith(QStringLiteral("Nordic God :-")));
+    const QList<Styled> fragments = Fragments(*paper);
+    QCOMPARE(fragments.first().colour, QColor(0x7A, 0x5C, 0x00));
+    QCOMPARE(fragments.first().weight, int(QFont::Bold));
+    QVERIFY(std::none_of(fragments.begin(), fragments.end(), [](const Styled& s) {
+        return s.colour == QColor(Qt::white) || s.colour == QColor(Qt::yellow);
+    }));
+}
+
+void TestReport::printWholeReportToPdf() {
+    if (!HavePdfTools())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("whole.pdf"));
+    const std::unique_ptr<QTextDocument> report = ReportOf(QStringLiteral("Aries"));
+    PrintToPdf(*report, QTextCursor(), pdf);
+
+    const QString text = Words(PdfText(pdf));
+    QVERIFY2(text.startsWith(Words(SiteLine() + " Name :- ANNA Date Of Birth :- May/2/1975")),
+             qPrintable(text.left(200)));
+    QVERIFY2(text.endsWith(Words(SiteLine())), qPrintable(text.right(200)));
+    QCOMPARE(text.count(SiteLine()), 2);
+    QVERIFY(text.contains(QStringLiteral("Sun Sign Characteristics")));
+    QVERIFY(text.contains(QStringLiteral("Negative Traits :-")));
+}
+
+void TestReport::printSelectionToPdf() {
+    if (!HavePdfTools())
+        QSKIP("pdftotext (poppler-utils) is not installed");
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath(QStringLiteral("selection.pdf"));
+    std::unique_ptr<QTextDocument> report = ReportOf(QStringLiteral("Virgo"));
+    const QTextCursor selection =
+        Selecting(*report, QStringLiteral("Element :-"), QStringLiteral("Lucky Color :-"));
+    PrintToPdf(*report, selection, pdf);
+
+    const QString text = Words(PdfText(pdf));
+    QVERIFY2(text.startsWith(QStringLiteral("Element :-")), qPrintable(text));
+    QVERIFY2(text.endsWith(QStringLiteral("Lucky Color :-")), qPrintable(text));
+    QVERIFY(text.contains(QStringLiteral("Lucky Number :-")));
+    QVERIFY(!text.contains(QStringLiteral("Report Generated By")));
+    QVERIFY(!text.contains(QStringLiteral("Name :-")));
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QObject>
+
+class TestReport : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The report document
+    void plainText_data();
+    void plainText();
+    void ariesKeepsItsTwoParagraphs();
+    void countsOfCaptionsHeadingsAndSiteLines();
+    void runFormats_data();
+    void runFormats();
+    void absentValueLeavesOutValueAndLineEnds_data();
+    void absentValueLeavesOutValueAndLineEnds();
+    void lineBreaksInsideValuesBecomeParagraphs_data();
+    void lineBreaksInsideValuesBecomeParagraphs();
+
+    // Printing
+    void paperCopyRecolours();
+    void paperCopyOfSelection();
+    void printWholeReportToPdf();
+    void printSelectionToPdf();
+
+    // Links
+    void findWebAddresses_data();
+    void findWebAddresses();
+    void addressToOpen_data();
+    void addressToOpen();
+    void clickOnSiteAddressOpensIt_data();
+    void clickOnSiteAddressOpensIt();
+    void clickElsewhereOpensNothing_data();
+    void clickElsewhereOpensNothing();
+    void unsafeLinksNeverOpen_data();
+    void unsafeLinksNeverOpen();
+    void detectionOffOpensNothing();
+    void linksAreUnderlinedOnlyWhileDetectionIsOn();
+
+    // The reading file
+    void fileNameCheck_data();
+    void fileNameCheck();
+    void savedBytes();
+    void saveThenRead_data();
+    void saveThenRead();
+    void nameTheEncodingWouldChangeIsRefused_data();
+    void nameTheEncodingWouldChangeIsRefused();
+    void saveReplacesWholeFile();
+    void saveFailsBeforeItStarts_data();
+    void saveFailsBeforeItStarts();
+    void saveFailsPartWay();
+    void saveNeverReplacesAPipe();
+    void readLines_data();
+    void readLines();
+    void readSizeLimit_data();
+    void readSizeLimit();
+    void readRefusesWhatIsNotARegularFile_data();
+    void readRefusesWhatIsNotARegularFile();
+    void readRefusesUnreadableFile();
+};

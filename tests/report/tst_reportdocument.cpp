@@ -1,0 +1,211 @@
+#include "tst_report.h"
+
+#include "reportsupport.h"
+
+#include "report/report.h"
+
+#include <QTest>
+#include <QTextBlock>
+#include <QTextDocument>
+
+using namespace reportsupport;
+using report::ReportValues;
+
+namespace {
+
+enum class RunKind { Default, Caption, Value, Heading, Other };
+
+struct Run {
+    RunKind kind;
+    QString text;
+    bool operator==(const Run& other) const = default;
+};
+
+RunKind KindOf(const QTextCharFormat& format) {
+    // No run may change the box's font face or size.
+    if (format.hasProperty(QTextFormat::FontFamilies) ||
+        format.hasProperty(QTextFormat::FontPointSize) ||
+        format.hasProperty(QTextFormat::FontPixelSize))
+        return RunKind::Other;
+    const bool weightSet = format.hasProperty(QTextFormat::FontWeight);
+    const bool colourSet = format.hasProperty(QTextFormat::ForegroundBrush);
+    if (!weightSet && !colourSet)
+        return RunKind::Default;
+    if (!weightSet || !colourSet)
+        return RunKind::Other;
+    const bool bold = format.fontWeight() == QFont::Bold;
+    const bool regular = format.fontWeight() == QFont::Normal;
+    const QColor colour = format.foreground().color();
+    if (bold && colour == QColor(0x00, 0x00, 0x00))
+        return RunKind::Caption;
+    if (regular && colour == QColor(0xFF, 0xFF, 0xFF))
+        return RunKind::Value;
+    if (bold && colour == QColor(0xFF, 0xFF, 0x00))
+        return RunKind::Heading;
+    return RunKind::Other;
+}
+
+// Neighbouring fragments of one format make one run; paragraph breaks inside a run show as
+// "\n", those between runs are left out.
+QList<Run> RunsOf(const QTextDocument& document) {
+    QList<Run> runs;
+    int breaks = 0;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        if (block != document.begin())
+            ++breaks;
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const RunKind kind = KindOf(fragment.charFormat());
+            if (!runs.isEmpty() && runs.last().kind == kind)
+                runs.last().text += QString(breaks, QLatin1Char('\n')) + fragment.text();
+            else
+                runs.append({kind, fragment.text()});
+            breaks = 0;
+        }
+    }
+    return runs;
+}
+
+QString Paragraphs(QString text) {
+    return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+}
+
+QList<Run> ExpectedRuns(const ReportValues& values) {
+    QList<Run> runs{{RunKind::Default, SiteLine()}};
+    const QList<ExpectedRow> rows = ExpectedRows(values);
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        if (const QString heading = HeadingBeforeRow(i); !heading.isEmpty())
+            runs.append({RunKind::Heading, heading});
+        runs.append({RunKind::Caption, rows[i].caption});
+        runs.append({RunKind::Value, Paragraphs(*rows[i].value)});
+    }
+    runs.last().text +=
+        QStringLiteral("\n\n") + SiteLine(); // the closing line keeps the value format
+    return runs;
+}
+
+ReportValues Anna(const QString& sign) {
+    return ValuesFor(sign, QStringLiteral("ANNA"), QStringLiteral("March"), QStringLiteral("12"),
+                     QStringLiteral("1980"));
+}
+
+QString Built(const ReportValues& values) {
+    QTextDocument document;
+    report::BuildReport(document, values);
+    return report::ReportPlainText(document);
+}
+
+} // namespace
+
+void TestReport::plainText_data() {
+    QTest::addColumn<QString>("sign");
+    for (const std::string_view sign : modRunicAstrology::SunSigns())
+        QTest::newRow(std::string(sign).c_str())
+            << QString::fromLatin1(sign.data(), qsizetype(sign.size()));
+}
+
+void TestReport::plainText() {
+    QFETCH(QString, sign);
+    const ReportValues values = Anna(sign);
+    QVERIFY(values.Sign.has_value());
+    QCOMPARE(Built(values), ExpectedReportText(values));
+}
+
+void TestReport::ariesKeepsItsTwoParagraphs() {
+    const ReportValues values = Anna(QStringLiteral("Aries"));
+    const QStringList paragraphs = values.AboutYourRuneStone->split(QStringLiteral("\r\n"));
+    QCOMPARE(paragraphs.size(), 2);
+    const QString text = Built(values);
+    QVERIFY(text.contains(QStringLiteral("About Your Rune Stone :-") + paragraphs[0] +
+                          QStringLiteral("\r\n") + paragraphs[1] + QStringLiteral("\r\n\r\n") +
+                          QStringLiteral("Your Favorable Planet is :-")));
+}
+
+void TestReport::countsOfCaptionsHeadingsAndSiteLines() {
+    const QString text = Built(Anna(QStringLiteral("Pisces")));
+    QVERIFY(text.startsWith(SiteLine() + QStringLiteral("\r\n\r\nName :- ANNA\r\n\r\n"
+                                                        "Date Of Birth :- March/12/1980\r\n\r\n"
+                                                        "Corresponding Rune Stone\r\n\r\n"
+                                                        "Your Sun Sign :-Pisces\r\n\r\n")));
+    QCOMPARE(text.count(QStringLiteral(":-")), 26);
+    QCOMPARE(text.count(SiteLine()), 2);
+    QCOMPARE(text.count(QStringLiteral("\r\nSun Sign Characteristics\r\n")), 1);
+    QVERIFY(text.endsWith(QStringLiteral("\r\n\r\n") + SiteLine() + QStringLiteral("\r\n")));
+    QVERIFY(!text.endsWith(QStringLiteral("\r\n\r\n")));
+}
+
+void TestReport::runFormats_data() {
+    QTest::addColumn<QString>("sign");
+    QTest::newRow("Aries, two paragraphs about the rune") << QStringLiteral("Aries");
+    QTest::newRow("Leo") << QStringLiteral("Leo");
+    QTest::newRow("Pisces") << QStringLiteral("Pisces");
+}
+
+void TestReport::runFormats() {
+    QFETCH(QString, sign);
+    const ReportValues values = Anna(sign);
+    QTextDocument document;
+    report::BuildReport(document, values);
+    QCOMPARE(RunsOf(document), ExpectedRuns(values));
+}
+
+void TestReport::absentValueLeavesOutValueAndLineEnds_data() {
+    QTest::addColumn<QString>("missing");
+    QTest::addColumn<QString>("expectedJoin");
+    QTest::newRow("name") << "Name"
+                          << "Name :- Date Of Birth :- ";
+    QTest::newRow("month list") << "MonthText"
+                                << "Date Of Birth :- Corresponding Rune Stone\r\n";
+    QTest::newRow("year list") << "YearText"
+                               << "Date Of Birth :- Corresponding Rune Stone\r\n";
+    QTest::newRow("sign label") << "Sign"
+                                << "Your Sun Sign :-Corresponding Rune Stone :-";
+    QTest::newRow("last row before the heading")
+        << "AboutYourRuneStoneWithPlanet"
+        << "Associate With Planet :-Sun Sign Characteristics\r\n\r\nElement :-";
+    QTest::newRow("negative traits") << "SunSignNegativeTraits"
+                                     << "Negative Traits :-" + SiteLine() + "\r\n";
+}
+
+void TestReport::absentValueLeavesOutValueAndLineEnds() {
+    QFETCH(QString, missing);
+    QFETCH(QString, expectedJoin);
+    ReportValues values = Anna(QStringLiteral("Taurus"));
+    if (missing == QLatin1String("Name"))
+        values.Name.reset();
+    else if (missing == QLatin1String("MonthText"))
+        values.MonthText.reset();
+    else if (missing == QLatin1String("YearText"))
+        values.YearText.reset();
+    else if (missing == QLatin1String("Sign"))
+        values.Sign.reset();
+    else if (missing == QLatin1String("AboutYourRuneStoneWithPlanet"))
+        values.AboutYourRuneStoneWithPlanet.reset();
+    else
+        values.SunSignNegativeTraits.reset();
+
+    const QString text = Built(values);
+    QVERIFY2(text.contains(expectedJoin), qPrintable(text.left(400)));
+    QCOMPARE(text, ExpectedReportText(values));
+    QCOMPARE(text.count(QStringLiteral(":-")), 26);
+}
+
+void TestReport::lineBreaksInsideValuesBecomeParagraphs_data() {
+    QTest::addColumn<QString>("value");
+    QTest::newRow("CR LF") << QStringLiteral("first\r\nsecond");
+    QTest::newRow("LF, as a plain text box gives it") << QStringLiteral("first\nsecond");
+    QTest::newRow("CR") << QStringLiteral("first\rsecond");
+}
+
+void TestReport::lineBreaksInsideValuesBecomeParagraphs() {
+    QFETCH(QString, value);
+    ReportValues values = Anna(QStringLiteral("Gemini"));
+    values.SunSignPositiveTraits = value;
+    QTextDocument document;
+    report::BuildReport(document, values);
+    QVERIFY(report::ReportPlainText(document).contains(
+        QStringLiteral("Positive Traits :-first\r\nsecond\r\n\r\nNegative Traits :-")));
+    QVERIFY(!document.toPlainText().contains(QLatin1Char('\r')));
+}
+
+QTEST_MAIN(TestReport)
