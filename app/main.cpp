@@ -1,9 +1,22 @@
+#include "app/startapplication.h"
+
+#include "shell/modhelp.h"
+#include "shell/singleinstance.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char** argv) {
-    QApplication application(argc, argv);
-    QLabel placeholder(QStringLiteral("Velmora v1.20"));
-    placeholder.show();
+    // The program reads no command line: Qt is given the program's name and nothing else.
+    char fallbackName[] = "Velmora";
+    char* qtArguments[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
+    int qtArgumentCount = 1;
+    QApplication application(qtArgumentCount, qtArguments);
+    // Only the exit window ends the program, through EndApplication.
+    application.setQuitOnLastWindowClosed(false);
+
+    SingleInstance instance;
+    StartApplication(ProgramSteps(instance));
+    if (modHelp::IsEnding())
+        return 0;
     return application.exec();
 }

@@ -1,0 +1,28 @@
+#pragma once
+// Start-up and the way out: one copy per user, the update reminder before the main window,
+// and the exit window between closing the program's windows and the end of the process.
+
+#include <functional>
+
+class SingleInstance;
+
+// The steps of start-up, each replaceable so that tests can follow their order.
+struct StartupSteps {
+    std::function<bool()> IsAnotherInstanceRunning;
+    std::function<void()> Randomize;
+    std::function<void()> ShowUpdateReminder;
+    std::function<void()> ShowMainWindow;
+    std::function<void()> CoBrandRandomize;
+};
+
+// The program's own steps; instance must hold its lock for as long as the program runs.
+StartupSteps ProgramSteps(SingleInstance& instance);
+
+// Refuses a second copy (a message, then the end), otherwise seeds the generator, lets the
+// update reminder ask its question, shows the main window and draws its advert. Afterwards
+// modHelp::IsEnding() tells whether the program is to go on.
+void StartApplication(const StartupSteps& steps);
+
+// Where closing the main window, or the reading window by its close box, leads: the exit
+// window, alone on the screen.
+void ShowExitWindow();
