@@ -1,5 +1,8 @@
 #include "ui/frmdisplay.h"
 
+#include "ui/frmmain.h"
+#include "ui/frmsave.h"
+
 void frmDisplay::cmdPrint_Click() {
-    // Wired by the reading-file work.
+    frmSave::ShowModal(this, mainWindow());
 }

@@ -1,5 +1,40 @@
 #include "ui/frmmain.h"
 
+#include "report/readingfile.h"
+#include "shell/platform.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+
+namespace {
+
+const QString CheckTheFileMessage = QStringLiteral("Please Check The File.");
+
+// Like setting a list's text: the entry with exactly that text, else the choice stays.
+void SelectEntry(QComboBox* list, const QString& text) {
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
+}
+
+} // namespace
+
 void frmMain::cmdOpen_Click() {
-    // Wired by the reading-file work.
+    const QString path = platform::services().chooseFileToOpen(
+        this, {QStringLiteral("Select the source file"), QStringLiteral("Velmora (*.run)"),
+               QStringLiteral("run")});
+    if (path.isEmpty())
+        return;
+    const std::optional<std::array<QString, 4>> lines =
+        report::HasReadingFileName(path) ? report::ReadReadingFile(path) : std::nullopt;
+    if (!lines) {
+        platform::services().showMessage(this, CheckTheFileMessage, platform::Icon::Critical);
+        return;
+    }
+    const auto& [name, day, month, year] = *lines;
+    txtName->setText(name); // as stored: the keystroke filter is for typing only
+    SelectEntry(cmbDate, day);
+    SelectEntry(cmbMonth, month);
+    SelectEntry(cmbYear, year);
+    cmdRunicAstrology_Click();
 }

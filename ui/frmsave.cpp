@@ -1,0 +1,287 @@
+#include "ui/frmsave.h"
+
+#include "assets/assets.h"
+#include "reading/engine.h"
+#include "report/modrtb.h"
+#include "report/printing.h"
+#include "report/readingfile.h"
+#include "shell/modhelp.h"
+#include "shell/platform.h"
+#include "ui/adverts.h"
+#include "ui/linklabel.h"
+#include "ui/look.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QTextEdit>
+
+#include <array>
+#include <utility>
+
+namespace {
+
+using report::ReportValues;
+
+const QString ForumInvitation = QStringLiteral("Talk runes on our discussion board. Click here!");
+const QString SiteInvitation = QStringLiteral("Visit the Velmora web site now. Click here!");
+const QString SaveFailedMessage = QStringLiteral("The Reading Could Not Be Saved.");
+const QString NameNotSavableMessage =
+    QStringLiteral("The Name Contains Characters That Cannot Be Saved.");
+
+// The reading window's controls in the order of the report's rows.
+const std::array<std::pair<const char*, std::optional<QString> ReportValues::*>, 24>
+    DisplayedValues = {{
+        {"lblSunSign", &ReportValues::Sign},
+        {"lblCorrespondingRuneStone", &ReportValues::CorrespondingRuneStone},
+        {"lblAlternativeName", &ReportValues::AlternativeName},
+        {"lblFavorableColor", &ReportValues::FavorableColor},
+        {"lblNordicGod", &ReportValues::NordicGod},
+        {"lblKeywards", &ReportValues::Keywords},
+        {"txtAboutYourRuneStone", &ReportValues::AboutYourRuneStone},
+        {"lblFavorablePlanet", &ReportValues::FavorablePlanet},
+        {"lblGodWithPlanet", &ReportValues::GodWithPlanet},
+        {"lblColorWithPlanet", &ReportValues::ColorWithPlanet},
+        {"lblStoneWithPlanet", &ReportValues::StoneWithPlanet},
+        {"lblAlternativeNameWithPlanet", &ReportValues::AlternativeNameWithPlanet},
+        {"lblKeywardsWithPlanet", &ReportValues::KeywordsWithPlanet},
+        {"txtAboutYourRuneStoneWithPlanet", &ReportValues::AboutYourRuneStoneWithPlanet},
+        {"lblSunSignElement", &ReportValues::SunSignElement},
+        {"lblSunSignNumber", &ReportValues::SunSignNumber},
+        {"lblSunSignColor", &ReportValues::SunSignColor},
+        {"lblSunSignDay", &ReportValues::SunSignDay},
+        {"lblSunSignCompatibility", &ReportValues::SunSignCompatibility},
+        {"lblSunSignBirthStone", &ReportValues::SunSignBirthStone},
+        {"lblSunSignQuality", &ReportValues::SunSignQuality},
+        {"lblSunSignFamousPersonBorn", &ReportValues::SunSignFamousPersonBorn},
+        {"txtSunSignPositiveTraits", &ReportValues::SunSignPositiveTraits},
+        {"txtSunSignNegativeTraits", &ReportValues::SunSignNegativeTraits},
+    }};
+
+// The caption of a label, the text of a text box, the chosen entry of a list.
+std::optional<QString> ControlText(const QWidget* window, const char* name) {
+    if (!window)
+        return std::nullopt;
+    const auto* control = window->findChild<const QWidget*>(QLatin1String(name));
+    if (const auto* label = qobject_cast<const QLabel*>(control))
+        return label->text();
+    if (const auto* line = qobject_cast<const QLineEdit*>(control))
+        return line->text();
+    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(control))
+        return plain->toPlainText();
+    if (const auto* rich = qobject_cast<const QTextEdit*>(control))
+        return rich->toPlainText();
+    if (const auto* list = qobject_cast<const QComboBox*>(control))
+        return list->currentText();
+    return std::nullopt;
+}
+
+QFont MsSansSerif(int style) {
+    QFont font(QStringLiteral("MS Sans Serif"));
+    font.setPointSizeF(8.25);
+    font.setBold((style & look::Bold) != 0);
+    return font;
+}
+
+} // namespace
+
+frmSave::frmSave(QWidget* readingWindow, const QWidget* mainWindow)
+    : QDialog(readingWindow) {
+    const ReportValues values = GatherReportValues(readingWindow, mainWindow);
+    setObjectName(QStringLiteral("frmSave"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(look::WindowCaption);
+    setWindowIcon(assets::ApplicationIcon());
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
+    setWindowModality(Qt::WindowModal);
+    setFixedSize(512, 512);
+    setFont(look::Font());
+    look::SetBackground(this, look::Green);
+
+    createControls();
+    setKeyboardOrder();
+    Form_Load(values);
+}
+
+frmSave::~frmSave() = default;
+
+void frmSave::ShowModal(QWidget* readingWindow, const QWidget* mainWindow) {
+    auto* form = new frmSave(readingWindow, mainWindow);
+    if (const QScreen* screen = form->screen()) {
+        QRect frame(QPoint(), form->size());
+        frame.moveCenter(screen->availableGeometry().center());
+        form->move(frame.topLeft());
+    }
+    form->exec(); // deletes the window once it is closed
+}
+
+ReportValues frmSave::GatherReportValues(const QWidget* readingWindow, const QWidget* mainWindow) {
+    ReportValues values;
+    values.Name = QString::fromStdString(modRunicAstrology::CurrentBirthDetails.Name);
+    values.MonthText = ControlText(mainWindow, "cmbMonth");
+    values.DayText = ControlText(mainWindow, "cmbDate");
+    values.YearText = ControlText(mainWindow, "cmbYear");
+    for (const auto& [name, value] : DisplayedValues)
+        values.*value = ControlText(readingWindow, name);
+    return values;
+}
+
+void frmSave::createControls() {
+    const QFont linkFont = look::Font(look::Underline);
+    Label14 = look::Link(this, "Label14", look::Twips(1747, 0, 4230, 195), ForumInvitation,
+                         linkFont, look::PaleYellow, Qt::AlignHCenter);
+    Label1 = look::Link(this, "Label1", look::Twips(1867, 180, 3990, 195), SiteInvitation, linkFont,
+                        look::PaleYellow, Qt::AlignHCenter);
+    for (LinkLabel* line : {Label14, Label1})
+        line->setWordWrap(false);
+    connect(Label14, &LinkLabel::clicked, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
+    connect(Label1, &LinkLabel::clicked, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
+
+    RTB = new QTextEdit(this);
+    RTB->setObjectName(QStringLiteral("RTB"));
+    RTB->setGeometry(look::Twips(0, 390, 7665, 6135));
+    RTB->setFont(look::Verdana(9.75));
+    RTB->setReadOnly(true);
+    RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    RTB->setUndoRedoEnabled(false);
+    RTB->setTabChangesFocus(true);
+    RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    RTB->setAccessibleName(QStringLiteral("Report"));
+    QPalette palette = RTB->palette();
+    palette.setColor(QPalette::Base, QColor(look::Green));
+    RTB->setPalette(palette);
+    RTB->viewport()->setMouseTracking(true);
+    RTB->viewport()->installEventFilter(this);
+
+    cmdSave = look::FlatButton(this, "cmdSave", look::Twips(5400, 6570, 1125, 345),
+                               QStringLiteral("&Save"), MsSansSerif(look::Bold));
+    cmdPrint = look::FlatButton(this, "cmdPrint", look::Twips(6540, 6570, 1125, 345),
+                                QStringLiteral("&Print"), look::Font(look::Bold));
+    for (QPushButton* button : {cmdSave, cmdPrint})
+        button->setAutoDefault(false); // no default button: Enter presses nothing
+    connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
+    connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
+
+    Label8 =
+        look::Link(this, "Label8", look::Twips(0, 6960, 7665, 615), adverts::FullBrand,
+                   look::Font(look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
+    connect(Label8, &LinkLabel::clicked, this,
+            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
+}
+
+void frmSave::setKeyboardOrder() {
+    setTabOrder(RTB, cmdPrint);
+    setTabOrder(cmdPrint, cmdSave);
+    RTB->setFocus();
+}
+
+void frmSave::Form_Load(const ReportValues& values) {
+    modRTB::EnableLinkDetection(RTB);
+    report::BuildReport(*RTB->document(), values);
+    RTB->moveCursor(QTextCursor::Start);
+    // Building was the first change; one emptying stands for all of its insertions.
+    RTB_Change();
+    connect(RTB, &QTextEdit::textChanged, this, &frmSave::RTB_Change);
+}
+
+void frmSave::Form_Unload() {
+    modRTB::DisableLinkDetection();
+}
+
+void frmSave::closeEvent(QCloseEvent* event) {
+    QDialog::closeEvent(event);
+    if (event->isAccepted())
+        Form_Unload();
+}
+
+// Only the close box closes the window: there is no Close button for Esc to press.
+void frmSave::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        event->accept();
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+bool frmSave::eventFilter(QObject* watched, QEvent* event) {
+    if (RTB && watched == RTB->viewport()) {
+        switch (event->type()) {
+        case QEvent::MouseButtonPress:
+            RTB_MouseDown();
+            break;
+        case QEvent::MouseMove:
+            RTB_MouseMove();
+            break;
+        case QEvent::MouseButtonRelease:
+            RTB_MouseUp();
+            RTB_Click();
+            break;
+        default:
+            break;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmSave::cmdSave_Click() {
+    const QString path = platform::services().chooseFileToSave(
+        this,
+        {QStringLiteral("Velmora"), QStringLiteral("Velmora (*.run)"), QStringLiteral("run")});
+    if (path.isEmpty())
+        return;
+    const report::SaveResult result =
+        report::WriteReadingFile(path, modRunicAstrology::CurrentBirthDetails);
+    switch (result.status) {
+    case report::SaveStatus::Saved:
+        break;
+    case report::SaveStatus::NameCannotBeSaved:
+        platform::services().showMessage(this, NameNotSavableMessage, platform::Icon::Critical);
+        break;
+    case report::SaveStatus::Failed:
+        platform::services().showMessage(this,
+                                         SaveFailedMessage + QLatin1Char('\n') +
+                                             QDir::toNativeSeparators(path) + QStringLiteral(": ") +
+                                             result.reason,
+                                         platform::Icon::Critical);
+        break;
+    }
+}
+
+void frmSave::cmdPrint_Click() {
+    QPrinter printer(QPrinter::HighResolution);
+    const QTextCursor selection = RTB->textCursor();
+    if (!platform::services().choosePrinter(this, printer, {selection.hasSelection()}))
+        return;
+    report::PrintReport(*RTB->document(), selection, printer);
+}
+
+void frmSave::RTB_Change() {
+    platform::services().clearClipboard();
+}
+
+void frmSave::RTB_Click() {
+    platform::services().clearClipboard();
+}
+
+void frmSave::RTB_MouseDown() {
+    platform::services().clearClipboard();
+}
+
+void frmSave::RTB_MouseMove() {
+    platform::services().clearClipboard();
+}
+
+void frmSave::RTB_MouseUp() {
+    platform::services().clearClipboard();
+}

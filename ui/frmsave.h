@@ -1,0 +1,58 @@
+#pragma once
+
+#include "report/report.h"
+
+#include <QDialog>
+
+class QPushButton;
+class QTextEdit;
+class LinkLabel;
+
+// The report window: the report of the reading on screen, saved as a reading file or
+// printed from here. Modal over the reading window, closed by its close box only, and
+// destroyed when closed; each opening builds the report afresh.
+class frmSave final : public QDialog {
+    Q_OBJECT
+public:
+    // Loads the window: link detection on, then the report built from the reading window's
+    // controls and the main window's date lists.
+    frmSave(QWidget* readingWindow, const QWidget* mainWindow);
+    ~frmSave() override;
+
+    // Shows a new report window over the reading window and returns once it is closed.
+    static void ShowModal(QWidget* readingWindow, const QWidget* mainWindow);
+
+    // What the report shows, read off the controls; a control that is missing or of another
+    // kind leaves its value absent.
+    static report::ReportValues GatherReportValues(const QWidget* readingWindow,
+                                                   const QWidget* mainWindow);
+
+public slots:
+    void cmdSave_Click();
+    void cmdPrint_Click();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void createControls();
+    void setKeyboardOrder();
+    void Form_Load(const report::ReportValues& values);
+    void Form_Unload();
+
+    // The report may hold nothing of the user's on the clipboard once touched.
+    void RTB_Change();
+    void RTB_Click();
+    void RTB_MouseDown();
+    void RTB_MouseMove();
+    void RTB_MouseUp();
+
+    LinkLabel* Label14 = nullptr;
+    LinkLabel* Label1 = nullptr;
+    QTextEdit* RTB = nullptr;
+    QPushButton* cmdSave = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    LinkLabel* Label8 = nullptr;
+};
