@@ -10,6 +10,7 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -38,6 +39,19 @@ QLineEdit* ReferralBox(QWidget* parent, const char* name, const QRect& twips, co
     box->setGeometry(twips);
     box->setFont(look::Font());
     return box;
+}
+
+// One line in its rectangle: where the font found in place of the one asked for runs wider, the
+// letters are narrowed rather than cut off at the edge.
+void FitOnOneLine(QLabel* label) {
+    label->setWordWrap(false);
+    QFont font = label->font();
+    for (int stretch = QFont::Unstretched; stretch >= QFont::ExtraCondensed; stretch -= 5) {
+        font.setStretch(stretch);
+        if (QFontMetrics(font).horizontalAdvance(label->text()) <= label->width())
+            break;
+    }
+    label->setFont(font);
 }
 
 // A focus change inside the program, not the window losing or regaining the desktop's focus
@@ -148,6 +162,7 @@ void frmFarewell::CreateOtherPrograms() {
     lblGoToHome = look::Link(Frame6, "lblGoToHome", look::Twips(75, 4250, 3585, 210),
                              QStringLiteral("Click Here To Visit Quorvane Softwares"),
                              look::Verdana(9, look::Bold | look::Underline), look::Yellow);
+    FitOnOneLine(lblGoToHome);
 }
 
 void frmFarewell::ConnectHandlers() {

@@ -252,16 +252,24 @@ void TestFarewell::writtenTextsHaveTheirLengths() {
         QVERIFY2(text.size() >= 170 && text.size() <= 230, qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("forum")));
     }
-    const QString label3 = control<QLabel>("Label3")->text();
-    QVERIFY2(label3.size() >= 560 && label3.size() <= 670,
-             qPrintable(QString::number(label3.size())));
+    const QString label3Text = control<QLabel>("Label3")->text();
+    QVERIFY2(label3Text.size() >= 560 && label3Text.size() <= 670,
+             qPrintable(QString::number(label3Text.size())));
     for (const char* subject : {"astrology", "psychic", "tarot", "numerology", "occult"})
-        QVERIFY2(label3.contains(QLatin1String(subject)), subject);
-    // Both fit their labels without being cut off at the bottom.
-    for (const char* name : {"Label2", "Label3"}) {
-        auto* label = control<QLabel>(name);
-        QVERIFY2(label->heightForWidth(label->width()) <= label->height(), name);
-    }
+        QVERIFY2(label3Text.contains(QLatin1String(subject)), subject);
+    // Every text fits its label, none cut off at the bottom or the edge.
+    const auto wrappedHeight = [](const QLabel* label, const QString& text) {
+        const QRect room(0, 0, label->width(), 10000);
+        return QFontMetrics(label->font()).boundingRect(room, Qt::TextWordWrap, text).height();
+    };
+    const QLabel* label2 = control<QLabel>("Label2");
+    for (const QString& text : frmFarewell::PromotionalTexts())
+        QVERIFY2(wrappedHeight(label2, text) <= label2->height(), qPrintable(text));
+    const QLabel* label3 = control<QLabel>("Label3");
+    QVERIFY(wrappedHeight(label3, label3->text()) <= label3->height());
+    const QLabel* link = control<QLabel>("lblGoToHome");
+    QVERIFY(!link->wordWrap());
+    QVERIFY(QFontMetrics(link->font()).horizontalAdvance(link->text()) <= link->width());
 }
 
 void TestFarewell::placeholders_data() {
