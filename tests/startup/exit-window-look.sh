@@ -1,0 +1,65 @@
+#!/usr/bin/env bash
+# Drives the real program on a private X server: a second copy is refused, closing the main
+# or the reading window leads to the exit window alone on screen, and closing that ends the
+# program. Leaves the exit window's screenshot in OUT (default: the current folder).
+#   tests/startup/exit-window-look.sh build/app/Velmora [OUT]
+set -u
+APP=$(realpath "${1:?path to the Velmora binary}")
+OUT=$(realpath "${2:-.}")
+source /work/shared/tools/gui-harness/lib.sh
+x_start || exit 1
+# A throwaway home: the program's settings never touch the real ones.
+export HOME=$(mktemp -d)
+export XDG_CONFIG_HOME=$HOME/config
+failures=0
+check() { if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
+title='^Velmora v1\.20$'
+
+# 1. A second copy shows only its message; the first goes on.
+app_start "$APP"; first=$APP_PID
+main=$(win_wait "$title" 20) || exit 1
+app_start "$APP"; second=$APP_PID
+box=$(win_wait '^Velmora$' 20) || exit 1
+shot "$box" "$OUT/already-running.png"
+check ocr_has "$OUT/already-running.png" 'Application is already running'
+check test "$(win_count "$title")" -eq 1
+key "$box" Return
+app_wait_exit 10 "$second"; check test "$APP_STATUS" -eq 0
+check app_alive "$first"
+
+# 2. The main window's close box: the exit window alone; its close box ends the program.
+win_close "$main"
+check win_gone "$main" 5
+farewell=$(win_wait "$title" 10) || exit 1
+check test "$(win_count 'Velmora')" -eq 1
+shot "$farewell" "$OUT/exit-window.png"
+check ocr_has "$OUT/exit-window.png" 'Refer A Friend'
+win_close "$farewell"
+app_wait_exit 10 "$first"; check test "$APP_STATUS" -eq 0
+
+# 3. The Exit button (alt+e), then the exit window's Exit button (alt+x).
+app_start "$APP"
+main=$(win_wait "$title" 20) || exit 1
+key "$main" alt+e
+check win_gone "$main" 5
+farewell=$(win_wait "$title" 10) || exit 1
+key "$farewell" alt+x
+app_wait_exit 10; check test "$APP_STATUS" -eq 0
+
+# 4. A reading, then the reading window's close box.
+app_start "$APP"
+main=$(win_wait "$title" 20) || exit 1
+type_text "$main" 'ANN'
+key "$main" Return
+wait_until 10 test "$(win_count "$title")" -eq 1
+reading=$(win_wait "$title" 10) || exit 1
+check test "$reading" != "$main"
+win_close "$reading"
+check win_gone "$reading" 5
+farewell=$(win_wait "$title" 10) || exit 1
+check test "$(win_count 'Velmora')" -eq 1
+win_close "$farewell"
+app_wait_exit 10; check test "$APP_STATUS" -eq 0
+
+echo "$failures failure(s)"
+exit $((failures > 0))
