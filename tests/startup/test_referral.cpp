@@ -8,7 +8,6 @@
 #include <QUrlQuery>
 
 using modTellAFriend::ReferralDetailsType;
-using platform::Icon;
 using platform::ScopedFakeServices;
 
 namespace {
@@ -35,10 +34,6 @@ class TestReferral : public QObject {
     Q_OBJECT
 
 private slots:
-    void trimSpaces_data();
-    void trimSpaces();
-    void checkAddresses_data();
-    void checkAddresses();
     void checkReferral_data();
     void checkReferral();
     void referralAddress_data();
@@ -46,71 +41,7 @@ private slots:
     void valuesComeBackFromTheAddress_data();
     void valuesComeBackFromTheAddress();
     void submitOpensThePageAndKeepsIt();
-    void submitShowsTheFirstFailureAndOpensNothing();
 };
-
-void TestReferral::trimSpaces_data() {
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("trimmed");
-    QTest::newRow("spaces both sides") << "  Ann  "
-                                       << "Ann";
-    QTest::newRow("inner spaces stay") << " Ann Lee "
-                                       << "Ann Lee";
-    QTest::newRow("only spaces") << "   "
-                                 << "";
-    QTest::newRow("line break stays") << "Your Message\r\n"
-                                      << "Your Message\r\n";
-    QTest::newRow("tab stays") << "\tAnn "
-                               << "\tAnn";
-    QTest::newRow("empty") << ""
-                           << "";
-}
-
-void TestReferral::trimSpaces() {
-    QFETCH(QString, text);
-    QFETCH(QString, trimmed);
-    QCOMPARE(modTellAFriend::TrimSpaces(text), trimmed);
-}
-
-void TestReferral::checkAddresses_data() {
-    QTest::addColumn<QString>("email");
-    QTest::addColumn<QString>("friendEmail");
-    QTest::addColumn<QString>("message");
-    const QString distinct = QStringLiteral("Please Enter Distinct Email Addresses");
-    const QString proper = QStringLiteral("Please Enter Proper Email Address");
-    QTest::newRow("both at their placeholders") << "Your Email Address"
-                                                << "Friend's Email Address" << proper;
-    QTest::newRow("both empty") << ""
-                                << "" << distinct;
-    QTest::newRow("same address") << "ann@example.com"
-                                  << "ann@example.com" << distinct;
-    QTest::newRow("same address, other case") << "ann@example.com"
-                                              << "Ann@Example.com"
-                                              << "";
-    QTest::newRow("no @ in the user's") << "ann.example.com"
-                                        << "bob@example.org" << proper;
-    QTest::newRow("no @ in the friend's") << "ann@example.com"
-                                          << "bob.example.org" << proper;
-    QTest::newRow("no dot in the user's") << "ann@example"
-                                          << "bob@example.org" << proper;
-    QTest::newRow("no dot in the friend's") << "ann@example.com"
-                                            << "bob@example" << proper;
-    QTest::newRow("one empty") << ""
-                               << "bob@example.org" << proper;
-    QTest::newRow("proper pair") << "ann@example.com"
-                                 << "bob@example.org"
-                                 << "";
-}
-
-void TestReferral::checkAddresses() {
-    QFETCH(QString, email);
-    QFETCH(QString, friendEmail);
-    QFETCH(QString, message);
-    ReferralDetailsType details = Valid();
-    details.Email = email;
-    details.FriendEmail = friendEmail;
-    QCOMPARE(modTellAFriend::CheckAddresses(details), message);
-}
 
 void TestReferral::checkReferral_data() {
     QTest::addColumn<ReferralDetailsType>("details");
@@ -230,20 +161,6 @@ void TestReferral::submitOpensThePageAndKeepsIt() {
     modTellAFriend::OpenReferralPage();
     QCOMPARE(services.openedAddresses.size(), 2);
     QCOMPARE(services.openedAddresses.last(), services.openedAddresses.first());
-}
-
-void TestReferral::submitShowsTheFirstFailureAndOpensNothing() {
-    ScopedFakeServices services;
-    modTellAFriend::ReferralDetails = Valid();
-    modTellAFriend::ReferralDetails.Address = QStringLiteral("earlier");
-    modTellAFriend::ReferralDetails.Message.clear();
-    modTellAFriend::ReferralDetails.FriendName.clear();
-    modTellAFriend::SubmitReferral();
-    QCOMPARE(services.messages.size(), 1);
-    QCOMPARE(services.messages.first().text, QStringLiteral("Please Enter Your Message"));
-    QCOMPARE(services.messages.first().icon, Icon::Critical);
-    QVERIFY(services.openedAddresses.isEmpty());
-    QCOMPARE(modTellAFriend::ReferralDetails.Address, QStringLiteral("earlier"));
 }
 
 QTEST_GUILESS_MAIN(TestReferral)

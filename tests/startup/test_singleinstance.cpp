@@ -3,11 +3,8 @@
 #include "shell/singleinstance.h"
 
 #include <QDateTime>
-#include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -59,9 +56,7 @@ private slots:
     void longRunningCopyIsStillDetected();
     void secondProcessIsTurnedAway();
     void lockOfAKilledCopyDoesNotBlock();
-    void lockIsFreeAfterANormalEnd();
     void lockThatCannotBeMadeDoesNotBlock();
-    void defaultLockIsPerUser();
 
 private:
     QTemporaryDir m_folder;
@@ -129,16 +124,6 @@ void TestSingleInstance::lockOfAKilledCopyDoesNotBlock() {
     QCOMPARE(next.answer(), QStringLiteral("busy"));
 }
 
-void TestSingleInstance::lockIsFreeAfterANormalEnd() {
-    {
-        LockHolder first(m_lockPath);
-        QCOMPARE(first.answer(), QStringLiteral("held"));
-        QVERIFY(first.finish());
-    }
-    SingleInstance instance(m_lockPath);
-    QVERIFY(!instance.IsAnotherInstanceRunning());
-}
-
 void TestSingleInstance::lockThatCannotBeMadeDoesNotBlock() {
     const QString blocker = m_folder.filePath(QStringLiteral("blocker"));
     QFile file(blocker);
@@ -146,16 +131,6 @@ void TestSingleInstance::lockThatCannotBeMadeDoesNotBlock() {
     file.close();
     SingleInstance instance(blocker + QStringLiteral("/Velmora.lock"));
     QVERIFY(!instance.IsAnotherInstanceRunning());
-}
-
-void TestSingleInstance::defaultLockIsPerUser() {
-    const QString path = SingleInstance::DefaultLockPath();
-    const QFileInfo info(path);
-    QVERIFY2(info.isAbsolute(), qPrintable(path));
-    QVERIFY(info.dir().exists());
-    const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (!runtime.isEmpty())
-        QCOMPARE(info.absolutePath(), QFileInfo(runtime).absoluteFilePath());
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
