@@ -2,11 +2,14 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
+#include <QGuiApplication>
 #include <QPrinter>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextFrame>
 
 #include <optional>
 
@@ -50,6 +53,11 @@ void recolourForPaper(QTextDocument& document) {
     }
 }
 
+qreal screenDpi() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->logicalDotsPerInchY() : 96;
+}
+
 } // namespace
 
 std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& report,
@@ -68,16 +76,18 @@ std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& report,
 }
 
 void PrintReport(const QTextDocument& report, const QTextCursor& selection, QPrinter& printer) {
-    constexpr qreal DefaultMarginMillimetres = 20;
-    if (printer.pageLayout().margins().isNull()) {
-        const qreal m = DefaultMarginMillimetres;
-        printer.setPageMargins({m, m, m, m}, QPageLayout::Millimeter);
-    }
     const std::unique_ptr<QTextDocument> paper = PaperCopy(report, selection);
     // Laid out on the printer's own page, the document prints without the page numbers that
-    // QTextDocument::print adds to a document of no page size.
+    // QTextDocument::print adds to a document of no page size; the 2 cm margins are the ones
+    // it would have used.
+    constexpr qreal MarginInches = 2 / 2.54;
     paper->documentLayout()->setPaintDevice(&printer);
     paper->setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+    QTextFrameFormat frame = paper->rootFrame()->frameFormat();
+    frame.setMargin(MarginInches * screenDpi()); // the layout scales frame margins to the device
+    paper->rootFrame()->setFrameFormat(frame);
+    // The selection in the report decides what is printed, never a page range.
+    printer.setFromTo(0, 0);
     paper->print(&printer);
 }
 
