@@ -219,7 +219,8 @@ void frmDisplay::setKeyboardOrder() {
     const auto box = [this](const char* name) {
         return findChild<QPlainTextEdit*>(QLatin1String(name));
     };
-    const QList<QWidget*> order = {SSTab1,
+    // The tab bar stands for the tab control: ordering the control itself loses widgets.
+    const QList<QWidget*> order = {SSTab1->tabBar(),
                                    box("txtSunSignNegativeTraits"),
                                    box("txtSunSignPositiveTraits"),
                                    findChild<QPushButton*>(QStringLiteral("cmdBack")),

@@ -54,7 +54,7 @@ int KeyAsciiOf(const QKeyEvent& event) {
     const bool control = modifiers.testFlag(Qt::ControlModifier);
     const bool alt = modifiers.testFlag(Qt::AltModifier);
     if (alt && !control)
-        return 0; // menus and button mnemonics
+        return 0;
     if (control && !alt) {
         if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
             return event.key() - Qt::Key_A + 1;
@@ -80,6 +80,7 @@ QComboBox* DateList(QWidget* parent, const char* name, const QRect& geometry,
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(geometry);
+    list->setFont(look::Font());
     list->setEditable(false);
     list->setAccessibleName(accessibleName);
     look::SetInputColours(list, look::Green, look::Yellow);
@@ -172,6 +173,7 @@ void frmMain::createDetailsPanel(QWidget* client) {
     txtName = new QLineEdit(Frame3);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(look::Twips(1680, 240, 3615, 375));
+    txtName->setFont(look::Font());
     txtName->setAccessibleName(QStringLiteral("Name"));
     look::SetInputColours(txtName, look::Green, look::Yellow);
     txtName->installEventFilter(this);
@@ -376,6 +378,11 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
 }
 
 bool frmMain::txtName_KeyPress(QKeyEvent* event) {
+    // An Alt combination that reached the box matched no mnemonic; it types nothing.
+    const Qt::KeyboardModifiers modifiers = event->modifiers();
+    if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
+        !event->text().isEmpty())
+        return false;
     const int keyAscii = KeyAsciiOf(*event);
     if (keyAscii == 0)
         return true;

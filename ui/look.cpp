@@ -7,6 +7,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QStringList>
@@ -23,6 +24,28 @@ const QString ButtonStyle = QStringLiteral(
     "QPushButton:focus { border: 2px solid #000000; }"
     "QPushButton:pressed { background-color: #767676; border: 2px inset #B8B8B8; }"
     "QPushButton:disabled { color: #C0C0C0; }");
+
+// A frame with an etched border and its caption set into the top edge, painted by hand so
+// no style tints the panel's colour.
+class EtchedGroup : public QGroupBox {
+public:
+    using QGroupBox::QGroupBox;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        const QFontMetrics metrics(font());
+        const QRect border = rect().adjusted(0, metrics.height() / 2, -2, -2);
+        painter.setPen(QColor(0x808080));
+        painter.drawRect(border);
+        painter.setPen(QColor(White));
+        painter.drawRect(border.translated(1, 1));
+        const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
+        painter.fillRect(caption, palette().color(QPalette::Window));
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(caption, Qt::AlignCenter, title());
+    }
+};
 
 QLabel* PlaceLabel(QLabel* label, const char* name, const QRect& twips, const QString& text,
                    const QFont& font, QRgb colour, Qt::Alignment alignment) {
@@ -91,7 +114,7 @@ QFrame* Panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour
 }
 
 QGroupBox* Group(QWidget* parent, const char* name, const QRect& twips, const QString& caption) {
-    auto* group = new QGroupBox(caption, parent);
+    auto* group = new EtchedGroup(caption, parent);
     group->setObjectName(QLatin1String(name));
     group->setGeometry(twips);
     group->setFont(Font(Bold));

@@ -1,0 +1,748 @@
+// The reading window, opened the way a person opens it (Generate on the main window for
+// 12 March 1980): its look against the control tables, the clipboard rules, its keys, links
+// and the two ways out.
+
+#include "reading/engine.h"
+#include "shell/fakeservices.h"
+#include "shell/modhelp.h"
+#include "ui/frmabout.h"
+#include "ui/frmdisplay.h"
+#include "ui/frmmain.h"
+#include "windowtesting.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+
+#include <memory>
+
+using namespace windowtesting;
+
+namespace {
+
+QString Address(const char* pageKey) {
+    return modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") +
+           QLatin1String(pageKey);
+}
+
+enum class Mouse { Press, Release, Click, DoubleClick, MoveWithoutButton, TextChange };
+
+} // namespace
+
+Q_DECLARE_METATYPE(Mouse)
+
+class TestReadingWindow : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<platform::ScopedFakeServices> m_services;
+    std::unique_ptr<LeaveRecorder> m_leave;
+    QPointer<frmMain> m_main;
+    QPointer<frmDisplay> m_window;
+
+    template <typename T = QWidget> T* control(const char* name) const {
+        return m_window->findChild<T*>(QLatin1String(name));
+    }
+    template <typename T = QWidget> T* control(const QString& name) const {
+        return m_window->findChild<T*>(name);
+    }
+    platform::FakeServices& services() const { return *m_services; }
+    QTabWidget* tabControl() const { return control<QTabWidget>("SSTab1"); }
+
+    void generate(int day, const QString& month) {
+        m_main->findChild<QLineEdit*>("txtName")->setText(QStringLiteral("ASTRID"));
+        m_main->findChild<QComboBox*>("cmbDate")->setCurrentText(QString::number(day));
+        m_main->findChild<QComboBox*>("cmbMonth")->setCurrentText(month);
+        m_main->findChild<QComboBox*>("cmbYear")->setCurrentText(QStringLiteral("1980"));
+        QTest::mouseClick(m_main->findChild<QPushButton*>("cmdRunicAstrology"), Qt::LeftButton);
+        m_window = m_main->readingWindow();
+    }
+
+private slots:
+    void init() {
+        m_services = std::make_unique<platform::ScopedFakeServices>();
+        m_leave = std::make_unique<LeaveRecorder>();
+        m_main = new frmMain;
+        m_main->show();
+        generate(12, QStringLiteral("March"));
+        QVERIFY(m_window);
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+    }
+
+    void cleanup() {
+        delete m_window;
+        delete m_main;
+        FlushDeletes();
+        m_leave.reset();
+        m_services.reset();
+    }
+
+    void windowProperties() {
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Velmora v1.20"));
+        QCOMPARE(m_window->centralWidget()->size(), QSize(653, 520));
+        QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
+        QVERIFY(!m_window->windowIcon().isNull());
+        QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMinimizeButtonHint));
+        QVERIFY(!m_window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        const QPoint offCentre =
+            m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center();
+        QVERIFY(offCentre.manhattanLength() <= 4);
+        QVERIFY(!m_main->isVisible());
+    }
+
+    void tabs_data() {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<QString>("page");
+        QTest::newRow("tab 0") << 0 << "Corresponding Rune Stone"
+                               << "Frame1";
+        QTest::newRow("tab 1") << 1 << "Sun Sign Characteristics"
+                               << "Frame3";
+    }
+
+    void tabs() {
+        QFETCH(int, index);
+        QFETCH(QString, caption);
+        QFETCH(QString, page);
+        QCOMPARE(tabControl()->count(), 2);
+        QCOMPARE(tabControl()->tabText(index), caption);
+        QCOMPARE(tabControl()->widget(index)->objectName(), page);
+        // Both tabs share the one row.
+        QCOMPARE(tabControl()->tabBar()->tabRect(index).top(), 0);
+    }
+
+    void opensOnTheFirstTabWithItFocused() {
+        QCOMPARE(tabControl()->currentIndex(), 0);
+        QCOMPARE(m_window->focusWidget(), tabControl()->tabBar());
+    }
+
+    void controlGeometry_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QRect>("geometry");
+        const auto row = [](const char* name, const char* container, QRect geometry) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
+                                << geometry;
+        };
+        row("Frame2", "window", FromTwips(0, -40, 9800, 615));
+        row("Label61", "Frame2", FromTwips(120, 120, 9480, 585));
+        row("SSTab1", "window", FromTwips(0, 585, 9795, 6470));
+        row("Frame5", "window", FromTwips(0, 7005, 9800, 780));
+        row("cmdPrint", "Frame5", FromTwips(7080, 240, 1260, 465));
+        row("cmdBack", "Frame5", FromTwips(8400, 240, 1260, 465));
+        row("lblFullBrand", "Frame5", FromTwips(120, 120, 6345, 615));
+        row("Frame4", "Frame1", FromTwips(45, 3000, 9720, 3045));
+        row("lblKeywards", "Frame1", FromTwips(3240, 1568, 4425, 420));
+        row("txtAboutYourRuneStone", "Frame1", FromTwips(240, 2160, 7455, 810));
+        row("picStone", "Frame1", FromTwips(7960, 705, 1695, 2265));
+        row("lblKeywardsWithPlanet", "Frame4", FromTwips(3240, 1705, 4635, 420));
+        row("txtAboutYourRuneStoneWithPlanet", "Frame4", FromTwips(240, 2280, 7335, 735));
+        row("picStonewithplanet", "Frame4", FromTwips(7920, 750, 1695, 2265));
+        row("Label31", "Frame3", FromTwips(240, 3960, 2175, 435));
+        row("lblSunSignFamousPersonBorn", "Frame3", FromTwips(2640, 3960, 5820, 435));
+        row("txtSunSignPositiveTraits", "Frame3", FromTwips(240, 4680, 4575, 1335));
+        row("txtSunSignNegativeTraits", "Frame3", FromTwips(5055, 4680, 4560, 1335));
+        row("picSunSign", "Frame3", FromTwips(6585, 480, 3030, 3030));
+    }
+
+    void controlGeometry() {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        QFETCH(QRect, geometry);
+        QWidget* widget = control(name);
+        QVERIFY(widget);
+        QCOMPARE(ContainerOf(widget), container);
+        QCOMPARE(widget->geometry(), geometry);
+    }
+
+    void pagesLieBelowTheTabs_data() {
+        QTest::addColumn<QString>("page");
+        QTest::newRow("Frame1") << "Frame1";
+        QTest::newRow("Frame3") << "Frame3";
+    }
+
+    void pagesLieBelowTheTabs() {
+        QFETCH(QString, page);
+        QWidget* frame = control(page);
+        QVERIFY(frame);
+        tabControl()->setCurrentWidget(frame);
+        const QRect expected = FromTwips(0, 360, 9800, 6100);
+        QCOMPARE(frame->mapTo(tabControl(), QPoint(0, 0)), expected.topLeft());
+        // The page fills the control to its bottom edge, 6470 twips down.
+        QCOMPARE(frame->width(), Px(9795));
+        QCOMPARE(frame->height(), Px(6470) - Px(360));
+    }
+
+    // Labels that size themselves: the given corner, and room for the whole text.
+    void labelPlaces_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("container");
+        QTest::addColumn<QPoint>("place");
+        const auto row = [](const char* name, const char* container, int left, int top) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
+                                << QPoint(Px(left), Px(top));
+        };
+        row("Label3", "Frame1", 240, 160);
+        row("lblCorrespondingRuneStone", "Frame1", 3240, 137);
+        row("Label16", "Frame1", 240, 512);
+        row("lblAlternativeName", "Frame1", 3240, 512);
+        row("Label5", "Frame1", 240, 864);
+        row("lblFavorableColor", "Frame1", 3240, 864);
+        row("Label6", "Frame1", 240, 1216);
+        row("lblNordicGod", "Frame1", 3240, 1216);
+        row("Label12", "Frame1", 240, 1575);
+        row("Label20", "Frame1", 240, 1920);
+        row("Label7", "Frame4", 240, 50);
+        row("lblStoneWithPlanet", "Frame4", 3240, 27);
+        row("Label8", "Frame4", 240, 381);
+        row("lblGodWithPlanet", "Frame4", 3240, 381);
+        row("Label9", "Frame4", 240, 712);
+        row("lblColorWithPlanet", "Frame4", 3240, 712);
+        row("Label4", "Frame4", 240, 1043);
+        row("lblFavorablePlanet", "Frame4", 3240, 1043);
+        row("Label18", "Frame4", 240, 1374);
+        row("lblAlternativeNameWithPlanet", "Frame4", 3240, 1374);
+        row("Label22", "Frame4", 240, 1710);
+        row("Label24", "Frame4", 240, 2040);
+        row("Label15", "Frame3", 240, 360);
+        row("lblSunSign", "Frame3", 2640, 360);
+        row("Label11", "Frame3", 240, 792);
+        row("lblSunSignElement", "Frame3", 2640, 792);
+        row("Label23", "Frame3", 240, 1224);
+        row("lblSunSignNumber", "Frame3", 2640, 1224);
+        row("Label19", "Frame3", 240, 1656);
+        row("lblSunSignColor", "Frame3", 2640, 1656);
+        row("Label21", "Frame3", 240, 2088);
+        row("lblSunSignDay", "Frame3", 2640, 2088);
+        row("Label17", "Frame3", 240, 2520);
+        row("lblSunSignCompatibility", "Frame3", 2640, 2520);
+        row("Label27", "Frame3", 240, 2952);
+        row("lblSunSignBirthStone", "Frame3", 2640, 2952);
+        row("Label29", "Frame3", 240, 3390);
+        row("lblSunSignQuality", "Frame3", 2640, 3390);
+        row("Label13", "Frame3", 240, 4440);
+        row("Label2", "Frame3", 5055, 4440);
+    }
+
+    void labelPlaces() {
+        QFETCH(QString, name);
+        QFETCH(QString, container);
+        QFETCH(QPoint, place);
+        auto* label = control<QLabel>(name);
+        QVERIFY(label);
+        QCOMPARE(ContainerOf(label), container);
+        QCOMPARE(label->pos(), place);
+        QVERIFY(!label->wordWrap());
+        QVERIFY(!label->text().isEmpty());
+        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
+    }
+
+    void headingsAndValues_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption"); // empty for values
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("underline");
+        QTest::addColumn<QColor>("colour");
+        const QColor white("#FFFFFF"), yellow("#FFFF00"), pink("#FF80FF");
+        const auto heading = [&](const char* name, const char* caption) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption) << 8.25
+                                << true << white;
+        };
+        const auto value = [&](const char* name) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString() << 8.25 << false
+                                << yellow;
+        };
+        const auto title = [&](const char* name) {
+            QTest::newRow(name) << QString::fromLatin1(name) << QString() << 9.75 << false << pink;
+        };
+        heading("Label3", "Corresponding Rune Stone");
+        title("lblCorrespondingRuneStone");
+        heading("Label16", "Alternative Names");
+        value("lblAlternativeName");
+        heading("Label5", "Favorable Color");
+        value("lblFavorableColor");
+        heading("Label6", "Nordic God");
+        value("lblNordicGod");
+        heading("Label12", "Keyword");
+        value("lblKeywards");
+        heading("Label20", "Characteristics");
+        heading("Label7", "Stone Associated With Planet");
+        title("lblStoneWithPlanet");
+        heading("Label8", "God Associated With Planet");
+        value("lblGodWithPlanet");
+        heading("Label9", "Color Associated With Planet");
+        value("lblColorWithPlanet");
+        heading("Label4", "Your Favorable Planet is");
+        value("lblFavorablePlanet");
+        heading("Label18", "Alternative Names");
+        value("lblAlternativeNameWithPlanet");
+        heading("Label22", "Keywords");
+        value("lblKeywardsWithPlanet");
+        heading("Label24", "Characteristics");
+        heading("Label15", "Your Sun Sign");
+        title("lblSunSign");
+        heading("Label11", "Element");
+        value("lblSunSignElement");
+        heading("Label23", "Lucky Number");
+        value("lblSunSignNumber");
+        heading("Label19", "Lucky Color");
+        value("lblSunSignColor");
+        heading("Label21", "Lucky Day");
+        value("lblSunSignDay");
+        heading("Label17", "Compatibility");
+        value("lblSunSignCompatibility");
+        heading("Label27", "Birthstone");
+        value("lblSunSignBirthStone");
+        heading("Label29", "Quality");
+        value("lblSunSignQuality");
+        heading("Label31", "Famous Personalities born under this sign");
+        value("lblSunSignFamousPersonBorn");
+        heading("Label13", "Positive Traits");
+        heading("Label2", "Negative Traits");
+    }
+
+    void headingsAndValues() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(qreal, points);
+        QFETCH(bool, underline);
+        QFETCH(QColor, colour);
+        auto* label = control<QLabel>(name);
+        QVERIFY(label);
+        if (!caption.isEmpty())
+            QCOMPARE(label->text(), caption);
+        QCOMPARE(label->font().family(), QStringLiteral("Verdana"));
+        QCOMPARE(label->font().pointSizeF(), points);
+        QVERIFY(label->font().bold());
+        QCOMPARE(label->font().underline(), underline);
+        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+        QVERIFY(!label->autoFillBackground());
+    }
+
+    void wrapping_data() {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("lblKeywards") << "lblKeywards";
+        QTest::newRow("lblKeywardsWithPlanet") << "lblKeywardsWithPlanet";
+        QTest::newRow("Label31") << "Label31";
+        QTest::newRow("lblSunSignFamousPersonBorn") << "lblSunSignFamousPersonBorn";
+    }
+
+    void wrapping() {
+        QFETCH(QString, name);
+        auto* label = control<QLabel>(name);
+        QVERIFY(label);
+        QVERIFY(label->wordWrap());
+        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                 "the text fits its two lines");
+    }
+
+    void longTexts_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QColor>("background");
+        QTest::newRow("txtAboutYourRuneStone") << "txtAboutYourRuneStone" << 0 << QColor("#404040");
+        QTest::newRow("txtAboutYourRuneStoneWithPlanet")
+            << "txtAboutYourRuneStoneWithPlanet" << 0 << QColor("#378F67");
+        QTest::newRow("txtSunSignPositiveTraits")
+            << "txtSunSignPositiveTraits" << 1 << QColor("#378F67");
+        QTest::newRow("txtSunSignNegativeTraits")
+            << "txtSunSignNegativeTraits" << 1 << QColor("#378F67");
+    }
+
+    void longTexts() {
+        QFETCH(QString, name);
+        QFETCH(int, tab);
+        QFETCH(QColor, background);
+        tabControl()->setCurrentIndex(tab);
+        auto* box = control<QPlainTextEdit>(name);
+        QVERIFY(box);
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(box->palette().color(QPalette::Text), QColor("#FFFF00"));
+        QCOMPARE(box->palette().color(QPalette::Base), background);
+        QVERIFY(!box->toPlainText().isEmpty());
+        // A long text scrolls rather than being cut off.
+        QVERIFY(box->verticalScrollBar()->maximum() > 0);
+    }
+
+    void backgroundAsSeen_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QPoint>("point");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("Frame2") << "Frame2" << 0 << QPoint(2, 5) << QColor("#378F67");
+        QTest::newRow("Frame1") << "Frame1" << 0 << QPoint(3, 3) << QColor("#404040");
+        QTest::newRow("Frame4") << "Frame4" << 0 << QPoint(3, 3) << QColor("#378F67");
+        QTest::newRow("Frame3") << "Frame3" << 1 << QPoint(3, 3) << QColor("#404040");
+        QTest::newRow("Frame5") << "Frame5" << 0 << QPoint(2, 50) << QColor("#378F67");
+        QTest::newRow("cmdBack") << "cmdBack" << 0 << QPoint(5, 5) << QColor("#808080");
+        QTest::newRow("cmdPrint") << "cmdPrint" << 0 << QPoint(5, 5) << QColor("#808080");
+        QTest::newRow("lblFullBrand, opaque") << "lblFullBrand" << 0 << QPoint(1, 39)
+                                              << QApplication::palette().color(QPalette::Button);
+    }
+
+    void backgroundAsSeen() {
+        QFETCH(QString, name);
+        QFETCH(int, tab);
+        QFETCH(QPoint, point);
+        QFETCH(QColor, colour);
+        tabControl()->setCurrentIndex(tab);
+        QWidget* widget = control(name);
+        QVERIFY(widget);
+        QCOMPARE(SeenAt(widget, point), colour);
+    }
+
+    void bandControls_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("caption");
+        QTest::addColumn<qreal>("points");
+        QTest::addColumn<bool>("underline");
+        QTest::addColumn<QColor>("colour");
+        QTest::newRow("Label61") << "Label61" << QString() << 9.0 << true << QColor("#FFFF80");
+        QTest::newRow("cmdPrint") << "cmdPrint"
+                                  << "&Print" << 8.25 << false << QColor();
+        QTest::newRow("cmdBack") << "cmdBack"
+                                 << "&Back" << 8.25 << false << QColor();
+        QTest::newRow("lblFullBrand")
+            << "lblFullBrand"
+            << "Home Business Opportunity. Start your own Internet business and make money "
+               "online. Get this software fully branded for your website. Click here for more "
+               "details."
+            << 8.25 << true << QColor("#0000FF");
+    }
+
+    void bandControls() {
+        QFETCH(QString, name);
+        QFETCH(QString, caption);
+        QFETCH(qreal, points);
+        QFETCH(bool, underline);
+        QFETCH(QColor, colour);
+        QWidget* widget = control(name);
+        QVERIFY(widget);
+        if (!caption.isEmpty())
+            QCOMPARE(widget->property("text").toString(), caption);
+        QCOMPARE(widget->font().family(), QStringLiteral("Verdana"));
+        QCOMPARE(widget->font().pointSizeF(), points);
+        QVERIFY(widget->font().bold());
+        QCOMPARE(widget->font().underline(), underline);
+        if (colour.isValid())
+            QCOMPARE(widget->palette().color(QPalette::WindowText), colour);
+        // The same advertisement as on the main window.
+        if (name == QLatin1String("Label61"))
+            QCOMPARE(qobject_cast<QLabel*>(widget)->text(),
+                     m_main->findChild<QLabel*>("Label61")->text());
+    }
+
+    void neitherButtonIsDefault() {
+        for (const char* name : {"cmdPrint", "cmdBack"})
+            QVERIFY(!control<QPushButton>(name)->isDefault());
+        for (Qt::Key key : {Qt::Key_Return, Qt::Key_Escape})
+            QTest::keyClick(tabControl()->tabBar(), key);
+        QVERIFY(m_window && m_window->isVisible());
+        QCOMPARE(m_leave->leaves(), 0);
+        QVERIFY(!m_main->isVisible());
+    }
+
+    void keyboardOrder_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("order");
+        // Controls on the hidden page are skipped.
+        QTest::newRow("on tab 0") << 0
+                                  << QStringList{"cmdBack", "cmdPrint", "txtAboutYourRuneStone",
+                                                 "txtAboutYourRuneStoneWithPlanet"};
+        QTest::newRow("on tab 1") << 1
+                                  << QStringList{"txtSunSignNegativeTraits",
+                                                 "txtSunSignPositiveTraits", "cmdBack", "cmdPrint"};
+    }
+
+    void keyboardOrder() {
+        QFETCH(int, tab);
+        QFETCH(QStringList, order);
+        tabControl()->setCurrentIndex(tab);
+        tabControl()->setFocus();
+        QStringList visited;
+        for (qsizetype i = 0; i < order.size(); ++i) {
+            QTest::keyClick(m_window->focusWidget(), Qt::Key_Tab);
+            visited.append(m_window->focusWidget()->objectName());
+        }
+        QCOMPARE(visited, order);
+    }
+
+    void menus_data() {
+        QTest::addColumn<QString>("menu");
+        QTest::addColumn<QStringList>("entries");
+        QTest::newRow("menu bar") << ""
+                                  << QStringList{"mnuFile=&File", "mnuHelp=&Help",
+                                                 "mnuDonate=&Donate",
+                                                 "mnuMakeMoneyOnline=Make Money &Online"};
+        QTest::newRow("mnuFile") << "mnuFile"
+                                 << QStringList{"mnuFileBack=&Back", "mnuPrint=&Print"};
+        QTest::newRow("mnuHelp") << "mnuHelp" << QStringList{"mnuOnline=&Online Help",
+                                                             "mnuVisit=&Visit Us Online",
+                                                             "mnuFileSep1=-",
+                                                             "mnuUpdate=&Check for Software Update",
+                                                             "mnuFileSep2=-",
+                                                             "mnuAbout=&About Software"};
+    }
+
+    void menus() {
+        QFETCH(QString, menu);
+        QFETCH(QStringList, entries);
+        QWidget* owner = menu.isEmpty() ? static_cast<QWidget*>(m_window->menuBar())
+                                        : m_window->findChild<QMenu*>(menu);
+        QVERIFY(owner);
+        QStringList found;
+        for (QAction* action : owner->actions()) {
+            const QString name =
+                action->menu() ? action->menu()->objectName() : action->objectName();
+            found.append(name + QLatin1Char('=') +
+                         (action->isSeparator() ? QStringLiteral("-") : action->text()));
+        }
+        QCOMPARE(found, entries);
+        QVERIFY(!control<QAction>("mnuMakeMoneyOnline")->isEnabled());
+    }
+
+    void pagesOpened_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("mnuOnline") << "mnuOnline" << 0 << Address("help-web-page");
+        QTest::newRow("mnuVisit") << "mnuVisit" << 0 << Address("home-page");
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << 0 << Address("download-web-page");
+        QTest::newRow("mnuDonate") << "mnuDonate" << 0 << Address("donate");
+        QTest::newRow("Label61") << "Label61" << 0 << Address("home-page");
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << 0 << Address("fully-branded");
+        QTest::newRow("Label19, the Lucky Color heading") << "Label19" << 1 << Address("co-brand");
+    }
+
+    void pagesOpened() {
+        QFETCH(QString, name);
+        QFETCH(int, tab);
+        QFETCH(QString, address);
+        tabControl()->setCurrentIndex(tab);
+        if (auto* action = control<QAction>(name)) {
+            action->trigger();
+            action->trigger();
+        } else {
+            QWidget* label = control(name);
+            QVERIFY(label);
+            for (int i = 0; i < 2; ++i)
+                QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        }
+        QCOMPARE(services().openedAddresses, QStringList({address, address}));
+        QVERIFY(m_window->isVisible());
+    }
+
+    void otherHeadingsDoNotReact() {
+        tabControl()->setCurrentIndex(1);
+        for (const char* name : {"Label15", "Label11", "Label23", "Label21", "Label13"}) {
+            QWidget* label = control(name);
+            QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+        }
+        QVERIFY(services().openedAddresses.isEmpty());
+        // Label19 reads as a plain heading: no pointing hand.
+        QCOMPARE(control("Label19")->cursor().shape(), Qt::ArrowCursor);
+        QCOMPARE(control("lblFullBrand")->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(control("Label61")->cursor().shape(), Qt::PointingHandCursor);
+    }
+
+    void fillingEmptiesTheClipboard() { QVERIFY(services().clipboardClears > 0); }
+
+    void clipboard_data() {
+        QTest::addColumn<QString>("box");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<Mouse>("mouse");
+        QTest::addColumn<bool>("emptied");
+        const QList<std::pair<const char*, Mouse>> actions = {
+            {"press", Mouse::Press},
+            {"release", Mouse::Release},
+            {"click", Mouse::Click},
+            {"double click", Mouse::DoubleClick},
+            {"move without a button", Mouse::MoveWithoutButton},
+            {"text change", Mouse::TextChange}};
+        const QList<std::tuple<const char*, int, bool>> boxes = {
+            {"txtAboutYourRuneStone", 0, true},
+            {"txtAboutYourRuneStoneWithPlanet", 0, true},
+            {"txtSunSignPositiveTraits", 1, false},
+            {"txtSunSignNegativeTraits", 1, false}};
+        for (const auto& [box, tab, emptied] : boxes) {
+            for (const auto& [action, mouse] : actions) {
+                QTest::addRow("%s, %s", box, action)
+                    << QString::fromLatin1(box) << tab << mouse << emptied;
+            }
+        }
+    }
+
+    void clipboard() {
+        QFETCH(QString, box);
+        QFETCH(int, tab);
+        QFETCH(Mouse, mouse);
+        QFETCH(bool, emptied);
+        tabControl()->setCurrentIndex(tab);
+        auto* text = control<QPlainTextEdit>(box);
+        QVERIFY(text);
+        QWidget* area = text->viewport();
+        const QPoint point = area->rect().center();
+        services().clipboardClears = 0;
+        switch (mouse) {
+        case Mouse::Press:
+            QTest::mousePress(area, Qt::LeftButton, {}, point);
+            break;
+        case Mouse::Release:
+            QTest::mouseRelease(area, Qt::LeftButton, {}, point);
+            break;
+        case Mouse::Click:
+            QTest::mouseClick(area, Qt::LeftButton, {}, point);
+            break;
+        case Mouse::DoubleClick:
+            QTest::mouseDClick(area, Qt::LeftButton, {}, point);
+            break;
+        case Mouse::MoveWithoutButton:
+            QTest::mouseMove(area, point);
+            QTest::mouseMove(area, point + QPoint(5, 3));
+            break;
+        case Mouse::TextChange:
+            text->setPlainText(QStringLiteral("Another text"));
+            break;
+        }
+        QCOMPARE(services().clipboardClears > 0, emptied);
+    }
+
+    void backByTheFileMenu() {
+        control<QAction>("mnuFileBack")->trigger();
+        FlushDeletes();
+        QVERIFY(!m_window);
+        QVERIFY(m_main->isVisible());
+        QCOMPARE(m_leave->leaves(), 0);
+    }
+
+    void closeBoxLeavesTheProgram() {
+        m_window->close();
+        FlushDeletes();
+        QVERIFY(!m_window);
+        QCOMPARE(m_leave->leaves(), 1);
+        QVERIFY(!m_main->isVisible());
+    }
+
+    void aboutOpensModally() {
+        bool isAbout = false;
+        QTimer::singleShot(0, this, [&] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            isAbout = qobject_cast<frmAbout*>(modal) != nullptr;
+            QTest::keyClick(modal->focusWidget() ? modal->focusWidget() : modal, Qt::Key_Return);
+            if (QApplication::activeModalWidget() == modal)
+                modal->close(); // never leave the test waiting on a modal window
+        });
+        control<QAction>("mnuAbout")->trigger();
+        QVERIFY(isAbout);
+        QVERIFY(m_window->isVisible());
+    }
+
+    // Everything a screen reader can reach, tab by tab, holds the whole reading.
+    void aScreenReaderReadsTheWholeReading() {
+        QStringList heard;
+        const std::function<void(QAccessibleInterface*)> listen = [&](QAccessibleInterface* node) {
+            if (!node || node->state().invisible)
+                return;
+            heard.append(node->text(QAccessible::Name));
+            if (QAccessibleTextInterface* text = node->textInterface())
+                heard.append(text->text(0, text->characterCount()));
+            for (int i = 0; i < node->childCount(); ++i)
+                listen(node->child(i));
+        };
+        for (int tab = 0; tab < 2; ++tab) {
+            tabControl()->setCurrentIndex(tab);
+            listen(QAccessible::queryAccessibleInterface(m_window.data()));
+        }
+        const std::optional<modRunicAstrology::Reading> pisces =
+            modRunicAstrology::BuildReading("Pisces");
+        QVERIFY(pisces);
+        using R = modRunicAstrology::Reading;
+        for (std::string R::*field : {&R::Sign,
+                                      &R::CorrespondingRuneStone,
+                                      &R::Keywords,
+                                      &R::AlternativeName,
+                                      &R::AboutYourRuneStone,
+                                      &R::FavorableColor,
+                                      &R::NordicGod,
+                                      &R::FavorablePlanet,
+                                      &R::StoneWithPlanet,
+                                      &R::AlternativeNameWithPlanet,
+                                      &R::KeywordsWithPlanet,
+                                      &R::AboutYourRuneStoneWithPlanet,
+                                      &R::GodWithPlanet,
+                                      &R::ColorWithPlanet,
+                                      &R::SunSignElement,
+                                      &R::SunSignNumber,
+                                      &R::SunSignColor,
+                                      &R::SunSignDay,
+                                      &R::SunSignCompatibility,
+                                      &R::SunSignBirthStone,
+                                      &R::SunSignQuality,
+                                      &R::SunSignFamousPersonBorn,
+                                      &R::SunSignPositiveTraits,
+                                      &R::SunSignNegativeTraits}) {
+            const QString value = QString::fromStdString((*pisces).*field);
+            QVERIFY2(heard.contains(value), qPrintable(value));
+        }
+        for (const char* heading : {"Nordic God", "Lucky Color", "Negative Traits"})
+            QVERIFY2(heard.contains(QLatin1String(heading)), heading);
+        QVERIFY(heard.contains(QStringLiteral("Back")));
+    }
+
+    // Every sign's values stay inside the window's panels.
+    void everySignFits_data() {
+        QTest::addColumn<int>("day");
+        QTest::addColumn<QString>("month");
+        const QList<std::pair<int, const char*>> signs = {
+            {1, "April"},    {1, "May"},       {1, "June"},     {1, "July"},
+            {1, "August"},   {1, "September"}, {1, "October"},  {1, "November"},
+            {1, "December"}, {1, "January"},   {1, "February"}, {1, "March"}};
+        for (const auto& [day, month] : signs)
+            QTest::addRow("%d %s", day, month) << day << QString::fromLatin1(month);
+    }
+
+    void everySignFits() {
+        QFETCH(int, day);
+        QFETCH(QString, month);
+        QTest::mouseClick(control("cmdBack"), Qt::LeftButton);
+        FlushDeletes();
+        generate(day, month);
+        QVERIFY(m_window);
+        for (QLabel* label : m_window->findChildren<QLabel*>()) {
+            if (label->wordWrap() || !label->pixmap().isNull())
+                continue;
+            const QWidget* panel = label->parentWidget();
+            QVERIFY2(label->geometry().right() < panel->width(),
+                     qPrintable(label->objectName() + QLatin1String(": ") + label->text()));
+        }
+        for (const char* name :
+             {"lblKeywards", "lblKeywardsWithPlanet", "lblSunSignFamousPersonBorn"}) {
+            auto* label = control<QLabel>(name);
+            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                     qPrintable(label->text()));
+        }
+    }
+};
+
+int RunReadingWindowTests(int argc, char** argv) {
+    TestReadingWindow test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_frmdisplay.moc"

@@ -1,0 +1,72 @@
+#pragma once
+// What the window tests share: twips to pixels, finding controls, reading what is on screen,
+// and a stand-in for the way out of the program so closing a window never ends the test.
+
+#include "shell/modhelp.h"
+
+#include <QColor>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QImage>
+#include <QRect>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QWidget>
+
+#include <cmath>
+
+namespace windowtesting {
+
+// 1 pixel = 15 twips at 96 dpi.
+inline int Px(int twips) {
+    return static_cast<int>(std::lround(twips / 15.0));
+}
+inline QRect FromTwips(int left, int top, int width, int height) {
+    return {Px(left), Px(top), Px(width), Px(height)};
+}
+
+// The container as the window tables name it: "window" for the client area, the tab control
+// for a tab page.
+inline QString ContainerOf(const QWidget* widget) {
+    const QWidget* parent = widget->parentWidget();
+    if (!parent)
+        return {};
+    if (parent->objectName() == QLatin1String("client"))
+        return QStringLiteral("window");
+    if (qobject_cast<const QStackedWidget*>(parent) &&
+        qobject_cast<const QTabWidget*>(parent->parentWidget()))
+        return parent->parentWidget()->objectName();
+    return parent->objectName();
+}
+
+// The colour a person sees at a point of a control, read from the rendered window.
+inline QColor SeenAt(QWidget* control, QPoint point) {
+    QWidget* window = control->window();
+    const QImage image = window->grab().toImage();
+    const QPoint inWindow = control->mapTo(window, point) * image.devicePixelRatio();
+    return image.pixelColor(inWindow);
+}
+
+// Lets queued deletions (WA_DeleteOnClose) happen.
+inline void FlushDeletes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// Counts the requests to leave the program instead of ending it.
+class LeaveRecorder {
+public:
+    LeaveRecorder() {
+        modHelp::SetLeaveHandler([this] { ++m_leaves; });
+    }
+    ~LeaveRecorder() {
+        modHelp::SetLeaveHandler([] {});
+    }
+    LeaveRecorder(const LeaveRecorder&) = delete;
+    LeaveRecorder& operator=(const LeaveRecorder&) = delete;
+    int leaves() const { return m_leaves; }
+
+private:
+    int m_leaves = 0;
+};
+
+} // namespace windowtesting
