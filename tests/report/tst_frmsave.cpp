@@ -21,6 +21,7 @@
 #include <QDir>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -322,6 +323,21 @@ private slots:
         }));
     }
 
+    void valuesThatCannotBeReadAreAbsent() {
+        QWidget readingWindow;
+        (new QLabel(QStringLiteral("Leo"), &readingWindow))->setObjectName("lblSunSign");
+        auto* about = new QPlainTextEdit(QStringLiteral("first\nsecond"), &readingWindow);
+        about->setObjectName("txtAboutYourRuneStone");
+        (new QPushButton(QStringLiteral("Thor"), &readingWindow))->setObjectName("lblNordicGod");
+        const report::ReportValues values = frmSave::GatherReportValues(&readingWindow, nullptr);
+        QCOMPARE(values.Sign, std::optional<QString>(QStringLiteral("Leo")));
+        QCOMPARE(values.AboutYourRuneStone,
+                 std::optional<QString>(QStringLiteral("first\nsecond")));
+        QVERIFY(!values.NordicGod); // not a kind of control that shows a value
+        QVERIFY(!values.Keywords);  // not there at all
+        QVERIFY(!values.MonthText && !values.DayText && !values.YearText);
+    }
+
     void reportCannotBeChangedButScrolls() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         QVERIFY(withReportWindow([](frmSave& form) {
@@ -490,9 +506,14 @@ private slots:
         QTest::newRow("folder that is a regular file")
             << "old.run/anna.run" << qint64(0) << "" << failed << false;
         QTest::newRow("cut short part-way") << "old.run" << qint64(10) << "" << failed << false;
-        QTest::newRow("name the encoding would change")
-            << "old.run" << qint64(0) << QString::fromUtf8("ANNA €")
-            << "The Name Contains Characters That Cannot Be Saved." << false;
+        const QString refused =
+            QStringLiteral("The Name Contains Characters That Cannot Be Saved.");
+        QTest::newRow("name outside the code page")
+            << "old.run" << qint64(0) << QString::fromUtf8("ANNA €") << refused << false;
+        QTest::newRow("name one code above the encoding's limit")
+            << "old.run" << qint64(0) << QString::fromUtf8("ANNò") << refused << false;
+        QTest::newRow("name in another script")
+            << "fresh.run" << qint64(0) << QString::fromUtf8("名前") << refused << false;
     }
 
     void save() {
@@ -503,6 +524,7 @@ private slots:
         QFETCH(bool, saved);
         const QByteArray old = "OLD\r\n";
         QVERIFY(WriteAll(path(QStringLiteral("old.run")), old));
+        QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("folder.run")));
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         if (!name.isEmpty()) // as if pasted past the keystroke filter
             modRunicAstrology::CurrentBirthDetails.Name = name.toStdString();
@@ -539,8 +561,10 @@ private slots:
                  target == "old.run" && saved ? FileOf("ANNA", "12", "March", "1980") : old);
         if (saved)
             QCOMPARE(ReadAll(path(target)), FileOf("ANNA", "12", "March", "1980"));
-        const QStringList expectedEntries =
-            saved && target != "old.run" ? QStringList{target, "old.run"} : QStringList{"old.run"};
+        QStringList expectedEntries{"folder.run", "old.run"};
+        if (saved && !expectedEntries.contains(target))
+            expectedEntries.append(target);
+        expectedEntries.sort();
         QCOMPARE(QDir(m_folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
                  expectedEntries);
     }
@@ -585,6 +609,7 @@ private slots:
         QTest::newRow("pipe named x.run") << "pipe";
         QTest::newRow("unreadable x.run") << "unreadable";
         QTest::newRow("x.run larger than 64 KiB") << "large";
+        QTest::newRow("x.run, a link to nothing") << "dangling";
     }
 
     void openRefusesTheFile() {
@@ -598,6 +623,8 @@ private slots:
             QVERIFY(QDir().mkdir(file));
         } else if (kind == "pipe") {
             QVERIFY(MakeFifo(file));
+        } else if (kind == "dangling") {
+            QVERIFY(QFile::link(path(QStringLiteral("gone.run")), file));
         } else if (kind == "unreadable") {
             QVERIFY(QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner |
                                                                QFile::ExeOwner | QFile::ReadOther |

@@ -101,29 +101,6 @@ void TestReport::saveThenRead() {
     QCOMPARE(Read(path), (QStringList{name, QString::number(day), month, QString::number(year)}));
 }
 
-void TestReport::nameTheEncodingWouldChangeIsRefused_data() {
-    QTest::addColumn<QString>("name");
-    QTest::newRow("one code above the limit") << QString::fromUtf8("ò");
-    QTest::newRow("y with diaeresis") << QString::fromUtf8("ANNA ÿ");
-    QTest::newRow("outside the code page") << QString::fromUtf8("ANNA €");
-    QTest::newRow("another script") << QString::fromUtf8("名前");
-}
-
-void TestReport::nameTheEncodingWouldChangeIsRefused() {
-    QFETCH(QString, name);
-    QTemporaryDir folder;
-    const QString fresh = folder.filePath(QStringLiteral("fresh.run"));
-    const QString existing = folder.filePath(QStringLiteral("existing.run"));
-    QVERIFY(WriteAll(existing, OldContent));
-
-    QCOMPARE(report::WriteReadingFile(fresh, Details(name, 3, "April", 1970)).status,
-             SaveStatus::NameCannotBeSaved);
-    QVERIFY(!QFile::exists(fresh));
-    QCOMPARE(report::WriteReadingFile(existing, Details(name, 3, "April", 1970)).status,
-             SaveStatus::NameCannotBeSaved);
-    QCOMPARE(ReadAll(existing), OldContent);
-}
-
 void TestReport::saveReplacesWholeFile() {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("twice.run"));
@@ -136,46 +113,6 @@ void TestReport::saveReplacesWholeFile() {
              E("BO") + "\r\n" + E("4") + "\r\n" + E("May") + "\r\n" + E("2001") + "\r\n");
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"twice.run"});
-}
-
-void TestReport::saveFailsBeforeItStarts_data() {
-    QTest::addColumn<QString>("relativePath");
-    QTest::newRow("folder that does not exist") << "missing/x.run";
-    QTest::newRow("folder that is a regular file") << "plain.txt/x.run";
-    QTest::newRow("path that is a folder") << "folder.run";
-}
-
-void TestReport::saveFailsBeforeItStarts() {
-    QFETCH(QString, relativePath);
-    QTemporaryDir folder;
-    QVERIFY(WriteAll(folder.filePath(QStringLiteral("plain.txt")), OldContent));
-    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("folder.run")));
-
-    const report::SaveResult result =
-        report::WriteReadingFile(folder.filePath(relativePath), Details("ANNA", 12, "March", 1980));
-    QCOMPARE(result.status, SaveStatus::Failed);
-    QVERIFY(!result.reason.isEmpty());
-    QCOMPARE(ReadAll(folder.filePath(QStringLiteral("plain.txt"))), OldContent);
-    QVERIFY(QFileInfo(folder.filePath(QStringLiteral("folder.run"))).isDir());
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             (QStringList{"folder.run", "plain.txt"}));
-}
-
-void TestReport::saveFailsPartWay() {
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("old.run"));
-    QVERIFY(WriteAll(path, OldContent));
-    report::SaveResult result{SaveStatus::Saved, {}};
-    {
-        FileSizeLimitScope limit(8); // the new file would be 34 bytes
-        QVERIFY(limit.active());
-        result = report::WriteReadingFile(path, Details("ANNA MARIA", 12, "March", 1980));
-    }
-    QCOMPARE(result.status, SaveStatus::Failed);
-    QVERIFY2(!result.reason.isEmpty(), "the system's reason is passed on");
-    QCOMPARE(ReadAll(path), OldContent);
-    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-             QStringList{"old.run"});
 }
 
 void TestReport::saveNeverReplacesAPipe() {
@@ -259,41 +196,4 @@ void TestReport::readSizeLimit() {
     const QStringList expected =
         accepted ? QStringList{"ANNA", "12", "March", "1980"} : QStringList{"<refused>"};
     QCOMPARE(Read(path), expected);
-}
-
-void TestReport::readRefusesWhatIsNotARegularFile_data() {
-    QTest::addColumn<QString>("kind");
-    QTest::newRow("folder") << "folder";
-    QTest::newRow("pipe") << "pipe";
-    QTest::newRow("link to nothing") << "dangling";
-    QTest::newRow("missing file") << "missing";
-}
-
-void TestReport::readRefusesWhatIsNotARegularFile() {
-    QFETCH(QString, kind);
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("x.run"));
-    if (kind == QLatin1String("folder"))
-        QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("x.run")));
-    else if (kind == QLatin1String("pipe"))
-        QVERIFY(MakeFifo(path));
-    else if (kind == QLatin1String("dangling"))
-        QVERIFY(QFile::link(folder.filePath(QStringLiteral("gone.run")), path));
-    QCOMPARE(Read(path), QStringList{"<refused>"});
-}
-
-void TestReport::readRefusesUnreadableFile() {
-    QTemporaryDir folder;
-    QVERIFY(QFile::setPermissions(folder.path(), QFile::ReadOwner | QFile::WriteOwner |
-                                                     QFile::ExeOwner | QFile::ReadOther |
-                                                     QFile::ExeOther));
-    const QString path = folder.filePath(QStringLiteral("x.run"));
-    QVERIFY(WriteAll(path, E("ANNA") + "\r\n"));
-    QVERIFY(QFile::setPermissions(path, QFile::Permissions()));
-
-    UnprivilegedScope unprivileged;
-    QFile probe(path);
-    if (probe.open(QIODevice::ReadOnly))
-        QSKIP("this file system lets the file be read regardless of its mode");
-    QCOMPARE(Read(path), QStringList{"<refused>"});
 }

@@ -21,8 +21,6 @@ private slots:
     // Printing
     void paperCopyRecolours();
     void paperCopyOfSelection();
-    void printWholeReportToPdf();
-    void printSelectionToPdf();
 
     // Links
     void findWebAddresses_data();
@@ -44,18 +42,10 @@ private slots:
     void savedBytes();
     void saveThenRead_data();
     void saveThenRead();
-    void nameTheEncodingWouldChangeIsRefused_data();
-    void nameTheEncodingWouldChangeIsRefused();
     void saveReplacesWholeFile();
-    void saveFailsBeforeItStarts_data();
-    void saveFailsBeforeItStarts();
-    void saveFailsPartWay();
     void saveNeverReplacesAPipe();
     void readLines_data();
     void readLines();
     void readSizeLimit_data();
     void readSizeLimit();
-    void readRefusesWhatIsNotARegularFile_data();
-    void readRefusesWhatIsNotARegularFile();
-    void readRefusesUnreadableFile();
 };
