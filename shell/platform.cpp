@@ -8,6 +8,7 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QUrl>
 
 namespace platform {
@@ -31,6 +32,31 @@ QMessageBox::Icon toMessageBoxIcon(Icon icon) {
 QFileDialog::Options dialogOptions() {
     return QFileDialog::DontUseNativeDialog;
 }
+
+// Qt's Unix print dialog switches its page-range choices back on when it refreshes, whatever
+// its options say; this keeps them off for as long as the dialog lives.
+class PageRangeLock : public QObject {
+public:
+    explicit PageRangeLock(QPrintDialog& dialog)
+        : QObject(&dialog) {
+        for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            if (auto* widget = dialog.findChild<QWidget*>(QLatin1String(name))) {
+                widget->installEventFilter(this);
+                widget->setEnabled(false);
+            }
+        }
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::EnabledChange || event->type() == QEvent::Show) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isEnabled())
+                QTimer::singleShot(0, widget, [widget] { widget->setEnabled(false); });
+        }
+        return false;
+    }
+};
 
 class QtServices final : public Services {
 public:
@@ -73,6 +99,7 @@ public:
         QPrintDialog dialog(&printer, parent);
         dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
         dialog.setOption(QAbstractPrintDialog::PrintSelection, true);
+        new PageRangeLock(dialog);
         return dialog.exec() == QDialog::Accepted;
     }
 

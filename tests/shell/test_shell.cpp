@@ -4,7 +4,11 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 
 using platform::Icon;
@@ -47,6 +51,8 @@ private slots:
     void survivesEncoding();
     void noEncodedCharacterIsALineEnd();
 
+    void printerDialogKeepsPageRangesOff_data();
+    void printerDialogKeepsPageRangesOff();
     void scopedServicesRestoreThePrevious();
     void rndStaysInTheUnitInterval();
     void leaveApplicationUsesTheHandler();
@@ -171,6 +177,44 @@ void TestShell::noEncodedCharacterIsALineEnd() {
         for (QChar character : encoded)
             QVERIFY2(character != '\r' && character != '\n', qPrintable(QString::number(code)));
     }
+}
+
+void TestShell::printerDialogKeepsPageRangesOff_data() {
+    QTest::addColumn<bool>("selectionChosen");
+    QTest::newRow("nothing selected opens on All") << false;
+    QTest::newRow("a selection opens on Selection") << true;
+}
+
+// Drives the real dialog: the choices it shows are what the user gets.
+void TestShell::printerDialogKeepsPageRangesOff() {
+    QFETCH(bool, selectionChosen);
+    QPrinter printer;
+    QStringList enabledRangeChoices;
+    bool allChecked = false;
+    bool selectionChecked = false;
+    bool inspected = false;
+    // Reads the open dialog, then closes it, so a failing check never leaves it waiting.
+    QTimer::singleShot(100, [&] {
+        auto* dialog = qobject_cast<QPrintDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        for (const char* name : {"printRange", "from", "to", "pagesRadioButton", "pagesLineEdit"}) {
+            auto* widget = dialog->findChild<QWidget*>(QLatin1String(name));
+            if (widget && widget->isEnabled())
+                enabledRangeChoices.append(QLatin1String(name));
+        }
+        auto* all = dialog->findChild<QRadioButton*>(QStringLiteral("printAll"));
+        auto* selection = dialog->findChild<QRadioButton*>(QStringLiteral("printSelection"));
+        allChecked = all && all->isChecked();
+        selectionChecked = selection && selection->isChecked();
+        inspected = true;
+        dialog->reject();
+    });
+    QVERIFY(!platform::services().choosePrinter(nullptr, printer, {selectionChosen}));
+    QVERIFY(inspected);
+    QCOMPARE(enabledRangeChoices, QStringList());
+    QCOMPARE(selectionChecked, selectionChosen);
+    QCOMPARE(allChecked, !selectionChosen);
 }
 
 void TestShell::scopedServicesRestoreThePrevious() {
