@@ -31,7 +31,7 @@ frmAbout::frmAbout(QWidget* opener)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
-    setWindowIcon(assets::ApplicationIcon());
+    setWindowIcon(look::WindowIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);

@@ -1,6 +1,5 @@
 #include "ui/frmdisplay.h"
 
-#include "assets/assets.h"
 #include "reading/engine.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
@@ -127,7 +126,7 @@ frmDisplay::frmDisplay(frmMain* mainWindow)
     setObjectName(QStringLiteral("frmDisplay"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
-    setWindowIcon(assets::ApplicationIcon());
+    setWindowIcon(look::WindowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 

@@ -1,6 +1,5 @@
 #include "ui/frmmain.h"
 
-#include "assets/assets.h"
 #include "reading/engine.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
@@ -24,6 +23,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace {
 
@@ -114,7 +114,9 @@ frmMain::frmMain(QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
-    setWindowIcon(assets::ApplicationIcon());
+    // Decoding the icon's sizes is the costliest step of start-up; the window shows first and
+    // takes its icon on the first turn of the event loop.
+    QTimer::singleShot(0, this, [this] { setWindowIcon(look::WindowIcon()); });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -156,11 +158,8 @@ void frmMain::createDetailsPanel(QWidget* client) {
     look::WrappingLabel(Frame1, "Label7", look::Twips(120, 360, 7095, 735), Introduction,
                         look::Font(look::Bold), look::Pink, Qt::AlignHCenter);
 
-    const QRect openGeometry = look::Twips(120, 1320, 1575, 1335);
-    const QFont openFont = look::Verdana(9, look::Bold);
-    cmdOpen = look::FlatButton(Frame1, "cmdOpen", openGeometry, OpenCaption, openFont);
-    // A push button cannot wrap; break the caption so it fits between the borders.
-    cmdOpen->setText(look::WrapToWidth(OpenCaption, openFont, openGeometry.width() - 8));
+    cmdOpen = look::FlatButton(Frame1, "cmdOpen", look::Twips(120, 1320, 1575, 1335), OpenCaption,
+                               look::Verdana(9, look::Bold));
     cmdOpen->setAutoDefault(true);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
 
@@ -306,6 +305,8 @@ void frmMain::showReadingWindow(const modRunicAstrology::Reading* reading) {
     if (reading)
         m_display->ShowReading(*reading);
     hide();
+    // Hidden until Back, the window gives its screen buffer up; showing it makes a new one.
+    destroy();
     m_display->show();
 }
 

@@ -1,5 +1,7 @@
 #include "ui/look.h"
 
+#include "assets/assets.h"
+#include "ui/flatbutton.h"
 #include "ui/linklabel.h"
 
 #include <QApplication>
@@ -10,20 +12,11 @@
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
-#include <QStringList>
-#include <QTextLayout>
 
 #include <cmath>
 
 namespace look {
 namespace {
-
-// Solid face, raised when up and sunk when pressed; the focus ring stays visible.
-const QString ButtonStyle = QStringLiteral(
-    "QPushButton { background-color: #808080; color: #000000; border: 2px outset #B8B8B8; }"
-    "QPushButton:focus { border: 2px solid #000000; }"
-    "QPushButton:pressed { background-color: #767676; border: 2px inset #B8B8B8; }"
-    "QPushButton:disabled { color: #C0C0C0; }");
 
 // A frame with an etched border and its caption set into the top edge, painted by hand so
 // no style tints the panel's colour.
@@ -160,28 +153,20 @@ LinkLabel* OpaqueLink(QWidget* parent, const char* name, const QRect& twips, con
 
 QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
                         const QString& caption, const QFont& font) {
-    auto* button = new QPushButton(caption, parent);
+    auto* button = new ::FlatButton(caption, parent);
     button->setObjectName(QLatin1String(name));
     button->setGeometry(twips);
     button->setFont(font);
-    button->setStyleSheet(ButtonStyle);
     button->setAccessibleName(QString(caption).remove(QLatin1Char('&')));
     return button;
 }
 
-QString WrapToWidth(const QString& text, const QFont& font, int width) {
-    QTextLayout layout(text, font);
-    QTextOption option;
-    option.setWrapMode(QTextOption::WordWrap);
-    layout.setTextOption(option);
-    QStringList lines;
-    layout.beginLayout();
-    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
-        line.setLineWidth(width);
-        lines.append(text.mid(line.textStart(), line.textLength()).trimmed());
-    }
-    layout.endLayout();
-    return lines.join(QLatin1Char('\n'));
+QIcon WindowIcon() {
+    const QIcon application = assets::ApplicationIcon();
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64})
+        icon.addPixmap(application.pixmap(QSize(size, size)));
+    return icon;
 }
 
 void FixAndCentre(QWidget* window) {

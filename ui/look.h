@@ -4,6 +4,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QIcon>
 #include <QRect>
 #include <QString>
 
@@ -57,12 +58,13 @@ LinkLabel* Link(QWidget* parent, const char* name, const QRect& twips, const QSt
 LinkLabel* OpaqueLink(QWidget* parent, const char* name, const QRect& twips, const QString& text,
                       const QFont& font, QRgb colour);
 
-// A button with a flat grey face and a bold caption.
+// A button with a flat grey face; a caption too long for one line wraps.
 QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
                         const QString& caption, const QFont& font);
 
-// The caption broken into lines that fit the width, for buttons that cannot wrap themselves.
-QString WrapToWidth(const QString& text, const QFont& font, int width);
+// The application icon in the sizes a title bar and a task switcher use, up to 200 %; the
+// large sizes are left undecoded.
+QIcon WindowIcon();
 
 // Fixes a window with a layout (a main window) at its size hint, then puts it in the middle
 // of its screen.

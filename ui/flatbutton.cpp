@@ -1,0 +1,56 @@
+#include "ui/flatbutton.h"
+
+#include <QPainter>
+
+namespace {
+
+const QColor Face(0x808080);
+const QColor Light(0xC0C0C0);
+const QColor Shadow(0x404040);
+const QColor Caption(Qt::black);
+const QColor GreyedCaption(0xC0C0C0);
+
+void DrawEdge(QPainter& painter, const QRect& rect, const QColor& topLeft,
+              const QColor& bottomRight) {
+    painter.setPen(topLeft);
+    painter.drawLine(rect.topLeft(), rect.topRight());
+    painter.drawLine(rect.topLeft(), rect.bottomLeft());
+    painter.setPen(bottomRight);
+    painter.drawLine(rect.bottomLeft(), rect.bottomRight());
+    painter.drawLine(rect.topRight(), rect.bottomRight());
+}
+
+} // namespace
+
+FlatButton::FlatButton(const QString& caption, QWidget* parent)
+    : QPushButton(caption, parent) {
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void FlatButton::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const QRect face = rect();
+    painter.fillRect(face, Face);
+    const bool down = isDown() || isChecked();
+    DrawEdge(painter, face, down ? Shadow : Light, down ? Light : Shadow);
+    DrawEdge(painter, face.adjusted(1, 1, -1, -1), down ? Shadow : Face.lighter(115),
+             down ? Face : Face.darker(130));
+    if (hasFocus() || isDefault()) {
+        // The button Enter would press, or the one with the focus, wears a black frame.
+        painter.setPen(Caption);
+        painter.drawRect(face.adjusted(0, 0, -1, -1));
+    }
+    QRect text = face.adjusted(4, 3, -4, -3);
+    if (down)
+        text.translate(1, 1);
+    painter.setFont(font());
+    painter.setPen(isEnabled() ? Caption : GreyedCaption);
+    painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                     QPushButton::text());
+    if (hasFocus()) {
+        QPen dots(Caption);
+        dots.setStyle(Qt::DotLine);
+        painter.setPen(dots);
+        painter.drawRect(face.adjusted(3, 3, -4, -4));
+    }
+}
