@@ -583,6 +583,11 @@ private slots:
                                  << platform::Icon::None << true;
         QTest::newRow("no name and 31 April: only the name")
             << "" << 31 << "April" << 1980 << nameMessage << platform::Icon::None << true;
+        QTest::newRow("a name of spaces only")
+            << "   " << 1 << "January" << 1980 << nameMessage << platform::Icon::None << true;
+        QTest::newRow("29 February 1900, a day that never was")
+            << "ANNA" << 29 << "February" << 1900 << february << platform::Icon::Information
+            << false;
         QTest::newRow("30 February") << "ANNA" << 30 << "February" << 1980 << february
                                      << platform::Icon::Information << false;
         QTest::newRow("29 February of a common year")
