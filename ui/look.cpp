@@ -162,11 +162,15 @@ QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
 }
 
 QIcon WindowIcon() {
-    const QIcon application = assets::ApplicationIcon();
-    QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64})
-        icon.addPixmap(application.pixmap(QSize(size, size)));
-    return icon;
+    // Decoded once and kept by the application, so each new window shares the pictures.
+    if (QGuiApplication::windowIcon().isNull()) {
+        const QIcon application = assets::ApplicationIcon();
+        QIcon icon;
+        for (const int size : {16, 24, 32, 48, 64})
+            icon.addPixmap(application.pixmap(QSize(size, size)));
+        QGuiApplication::setWindowIcon(icon);
+    }
+    return QGuiApplication::windowIcon();
 }
 
 void FixAndCentre(QWidget* window) {
