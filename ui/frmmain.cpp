@@ -114,7 +114,7 @@ frmMain::frmMain(QWidget* parent)
     setObjectName(QStringLiteral("frmMain"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
-    // Decoding the icon's sizes is the costliest step of start-up; the window shows first and
+    // Decoding the icon is a costly step of start-up: the window shows first and
     // takes its icon on the first turn of the event loop.
     QTimer::singleShot(0, this, [this] { setWindowIcon(look::WindowIcon()); });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
