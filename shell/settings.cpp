@@ -14,6 +14,9 @@ class Store {
 public:
     Store()
         : m_settings(QSettings::NativeFormat, QSettings::UserScope, AppSettingsName()) {
+        // A damaged line shows in status() only once its section is parsed, and writing the
+        // store back would drop it: parse every section before the store counts as readable.
+        (void)m_settings.allKeys();
         m_settings.beginGroup(SettingsSection);
     }
 
