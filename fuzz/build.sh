@@ -7,6 +7,7 @@
 #       new inputs go to build-fuzz/corpus/TARGET, findings to build-fuzz/findings/TARGET
 set -euo pipefail
 cd "$(dirname "$0")/.."
+command -v clang++ >/dev/null || { echo "fuzz/build.sh needs Debian's clang: apt-get install clang" >&2; exit 2; }
 build=build-fuzz
 sanitizers=-fsanitize=address,undefined
 cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
@@ -22,6 +23,7 @@ if [ "${1:-}" = run ]; then
     mkdir -p "$build/corpus/$target" "$build/findings/$target"
     export QT_QPA_PLATFORM=offscreen
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    export ASAN_OPTIONS=${ASAN_OPTIONS:-quarantine_size_mb=64}
     export LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp
     exec "$build/fuzz/fuzz_$target" -max_total_time="$seconds" -print_final_stats=1 \
         -artifact_prefix="$build/findings/$target/" "$@" "$build/corpus/$target" "fuzz/corpus/$target"
