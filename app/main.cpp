@@ -1,3 +1,4 @@
+#include "app/programstyle.h"
 #include "app/startapplication.h"
 
 #include "shell/modhelp.h"
@@ -11,6 +12,7 @@ int main(int argc, char** argv) {
     char* qtArguments[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
     int qtArgumentCount = 1;
     QApplication application(qtArgumentCount, qtArguments);
+    application.setStyle(ProgramStyle());
     // Only the exit window ends the program, through EndApplication.
     application.setQuitOnLastWindowClosed(false);
 

@@ -1,5 +1,7 @@
 #include "assets/picturecollection.h"
 
+#include <QImageReader>
+
 #include <utility>
 
 PictureCollection::PictureCollection(QStringList keys, QString resourceFolder)
@@ -29,7 +31,11 @@ QPixmap PictureCollection::picture(int position) const {
     const QString path = resourcePath(position);
     if (path.isEmpty())
         return {};
-    return QPixmap(path);
+    // Every picture is a JPEG: told so, the reader loads the JPEG plugin alone instead of every
+    // image plugin on the system to find out.
+    QImageReader reader(path, "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
 }
 
 QPixmap PictureCollection::picture(const QString& key) const {

@@ -1,0 +1,44 @@
+#include "app/programstyle.h"
+
+#include <QIcon>
+#include <QPainter>
+#include <QPixmap>
+#include <QProxyStyle>
+
+namespace {
+
+class ProgramProxyStyle final : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (which == SP_ToolBarHorizontalExtensionButton)
+            return Chevron(false);
+        if (which == SP_ToolBarVerticalExtensionButton)
+            return Chevron(true);
+        return QProxyStyle::standardIcon(which, option, widget);
+    }
+
+private:
+    static QIcon Chevron(bool downwards) {
+        QPixmap arrow(downwards ? QSize(16, 8) : QSize(8, 16));
+        arrow.fill(Qt::transparent);
+        QPainter painter(&arrow);
+        painter.setPen(Qt::black);
+        for (int offset : {0, 4}) {
+            if (downwards) {
+                painter.drawLine(4, 1 + offset, 8, 3 + offset);
+                painter.drawLine(8, 3 + offset, 12, 1 + offset);
+            } else {
+                painter.drawLine(1 + offset, 4, 3 + offset, 8);
+                painter.drawLine(3 + offset, 8, 1 + offset, 12);
+            }
+        }
+        return QIcon(arrow);
+    }
+};
+
+} // namespace
+
+QStyle* ProgramStyle() {
+    return new ProgramProxyStyle;
+}
