@@ -1,6 +1,5 @@
 #include "ui/frmsave.h"
 
-#include "assets/assets.h"
 #include "reading/engine.h"
 #include "report/modrtb.h"
 #include "report/printing.h"
@@ -98,7 +97,7 @@ frmSave::frmSave(QWidget* readingWindow, const QWidget* mainWindow)
     setObjectName(QStringLiteral("frmSave"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
-    setWindowIcon(assets::ApplicationIcon());
+    setWindowIcon(look::WindowIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
