@@ -1,6 +1,7 @@
 #include "runestone.h"
 
 #include "random.h"
+#include "shapes.h"
 
 #include <QPainter>
 #include <QPainterPathStroker>
@@ -81,22 +82,6 @@ FloatMap coverage(const QPainterPath& path, QSize size) {
     return map;
 }
 
-// A closed curve through the points (Catmull-Rom turned into cubic Béziers).
-QPainterPath smoothClosedPath(const QList<QPointF>& points) {
-    QPainterPath path;
-    const qsizetype n = points.size();
-    path.moveTo(points.first());
-    for (qsizetype i = 0; i < n; ++i) {
-        const QPointF& p0 = points.at((i + n - 1) % n);
-        const QPointF& p1 = points.at(i);
-        const QPointF& p2 = points.at((i + 1) % n);
-        const QPointF& p3 = points.at((i + 2) % n);
-        path.cubicTo(p1 + (p2 - p0) / 6.0, p2 - (p3 - p1) / 6.0, p2);
-    }
-    path.closeSubpath();
-    return path;
-}
-
 struct StoneShape {
     QPainterPath outline;
     QPointF centre;
@@ -140,7 +125,7 @@ StoneShape stoneOutline(Random& random, QSize size, bool square) {
         points.append(shape.centre +
                       QPointF(x * shape.halfWidth * radius, y * shape.halfHeight * radius));
     }
-    shape.outline = smoothClosedPath(points);
+    shape.outline = smoothClosed(points);
     return shape;
 }
 
