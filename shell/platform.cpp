@@ -77,21 +77,11 @@ public:
     }
 
     QString chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override {
-        QFileDialog dialog(parent, request.title, QString(), request.filter);
-        dialog.setOptions(dialogOptions());
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::ExistingFile);
-        dialog.setDefaultSuffix(request.defaultSuffix);
-        return runFileDialog(dialog);
+        return runFileDialog(parent, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
     }
 
     QString chooseFileToSave(QWidget* parent, const FileDialogRequest& request) override {
-        QFileDialog dialog(parent, request.title, QString(), request.filter);
-        dialog.setOptions(dialogOptions());
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setDefaultSuffix(request.defaultSuffix);
-        return runFileDialog(dialog);
+        return runFileDialog(parent, request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
     }
 
     bool choosePrinter(QWidget* parent, QPrinter& printer, const PrintRequest& request) override {
@@ -113,7 +103,15 @@ public:
     void endProcess(int exitCode) override { QCoreApplication::exit(exitCode); }
 
 private:
-    static QString runFileDialog(QFileDialog& dialog) {
+    // The save dialog asks before replacing a file (Qt's default for AcceptSave).
+    static QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
+                                 QFileDialog::AcceptMode acceptMode,
+                                 QFileDialog::FileMode fileMode) {
+        QFileDialog dialog(parent, request.title, QString(), request.filter);
+        dialog.setOptions(dialogOptions());
+        dialog.setAcceptMode(acceptMode);
+        dialog.setFileMode(fileMode);
+        dialog.setDefaultSuffix(request.defaultSuffix);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return {};
         return dialog.selectedFiles().constFirst();
