@@ -4,10 +4,12 @@
 
 #include "shell/modhelp.h"
 
+#include <QAction>
 #include <QColor>
 #include <QCoreApplication>
 #include <QEvent>
 #include <QImage>
+#include <QMenu>
 #include <QRect>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -45,6 +47,18 @@ inline QColor SeenAt(QWidget* control, QPoint point) {
     const QImage image = window->grab().toImage();
     const QPoint inWindow = control->mapTo(window, point) * image.devicePixelRatio();
     return image.pixelColor(inWindow);
+}
+
+// A menu's entries, in order, as "objectName=text" ("-" for a separator); a submenu counts by
+// its own object name.
+inline QStringList MenuEntries(const QWidget* owner) {
+    QStringList found;
+    for (QAction* action : owner->actions()) {
+        const QString name = action->menu() ? action->menu()->objectName() : action->objectName();
+        found.append(name + QLatin1Char('=') +
+                     (action->isSeparator() ? QStringLiteral("-") : action->text()));
+    }
+    return found;
 }
 
 // Lets queued deletions (WA_DeleteOnClose) happen.
