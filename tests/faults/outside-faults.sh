@@ -6,13 +6,7 @@
 #   tests/faults/outside-faults.sh build/app/Velmora
 set -u
 APP=$(realpath "${1:?path to the Velmora binary}")
-source /work/shared/tools/gui-harness/lib.sh
-x_start || exit 1
-export HOME=$(mktemp -d)
-export XDG_CONFIG_HOME=$HOME/config
-failures=0
-check() { if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
-title='^Velmora v1\.20$'
+source "$(dirname "$0")/../real-session.sh"
 no_owner=0x00000000
 
 # No browser: nothing the program could hand a web address to is on its PATH.

@@ -7,13 +7,7 @@
 set -u
 APP=$(realpath "${1:?path to the Velmora binary}")
 OUT=$(realpath "${2:-.}")
-source /work/shared/tools/gui-harness/lib.sh
-x_start || exit 1
-export HOME=$(mktemp -d)
-export XDG_CONFIG_HOME=$HOME/config
-failures=0
-check() { if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
-title='^Velmora v1\.20$'
+source "$(dirname "$0")/../real-session.sh"
 
 app_start "$APP"
 main=$(win_wait "$title" 20) || exit 1

@@ -6,14 +6,7 @@
 set -u
 APP=$(realpath "${1:?path to the Velmora binary}")
 OUT=$(realpath "${2:-.}")
-source /work/shared/tools/gui-harness/lib.sh
-x_start || exit 1
-# A throwaway home: the program's settings never touch the real ones.
-export HOME=$(mktemp -d)
-export XDG_CONFIG_HOME=$HOME/config
-failures=0
-check() { if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
-title='^Velmora v1\.20$'
+source "$(dirname "$0")/../real-session.sh"
 
 # 1. A second copy shows only its message; the first goes on.
 app_start "$APP"; first=$APP_PID
