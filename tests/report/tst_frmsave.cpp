@@ -490,6 +490,19 @@ private slots:
         QVERIFY(QDir(m_folder.path()).isEmpty());
     }
 
+    // Gone without a close event (its parent destroyed, the program ending): link detection
+    // goes with the window, and the next report window has it again.
+    void reportWindowDestroyedWithoutClosing() {
+        QVERIFY(generate({"ANNA", "12", "March", "1980"}));
+        QVERIFY(withReportWindow([](frmSave& form) {
+            QVERIFY(modRTB::IsLinkDetectionOn());
+            delete &form;
+        }));
+        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::IsLinkDetectionOn()); }));
+        QVERIFY(!modRTB::IsLinkDetectionOn());
+    }
+
     void save_data() {
         QTest::addColumn<QString>("target");  // empty: the dialog is cancelled
         QTest::addColumn<QString>("name");    // the stored name, when not "ANNA"
