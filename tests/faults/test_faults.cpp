@@ -19,10 +19,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QStandardPaths>
@@ -47,6 +49,7 @@
 namespace {
 
 const QString DurationKey = QStringLiteral("Duration");
+const char* const BrowserChildVariable = "VELMORA_FAULTS_BROWSER_CHILD";
 const QDate Today(2026, 12, 7);
 const QString DownloadPage =
     QStringLiteral("http://www.quorvanesoftwares.com/velmora/ssd.php?page=download-web-page");
@@ -219,11 +222,13 @@ private slots:
     void hostileSettingsStore();
 
     void printingWithNoPrinterIsSilent();
+    void missingBrowserIsSilent_data();
     void missingBrowserIsSilent();
     void clearingTheClipboardTakesOthersTextAway();
 
 private:
     QString storeFile() const { return modHelp::AppSettingsFile(); }
+    void openPagesInChild(bool browser);
 
     QTemporaryDir m_folder;
     std::unique_ptr<QTemporaryDir> m_store;
@@ -418,11 +423,23 @@ void TestFaults::printingWithNoPrinterIsSilent() {
     FlushDeletes();
 }
 
-// With the real services and no browser to hand the address to, opening a page does
-// nothing visible: no message, and the window stays as it was.
+// With the real services, opening a page hands it to the browser and does nothing else; with
+// no browser on the system nothing opens, no message comes and the window stays as it was.
+// The offscreen platform refuses every address whatever is installed, so the case runs again
+// in a child on a platform that looks for a browser and starts it as a desktop does, with a
+// PATH holding nothing, or only a stand-in browser that records what it is given.
+void TestFaults::missingBrowserIsSilent_data() {
+    QTest::addColumn<bool>("browser");
+    QTest::newRow("no browser on the system") << false;
+    QTest::newRow("a stand-in browser") << true;
+}
+
 void TestFaults::missingBrowserIsSilent() {
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        QSKIP("only offscreen is sure to have no browser to start");
+    QFETCH(bool, browser);
+    if (!qEnvironmentVariableIsSet(BrowserChildVariable)) {
+        openPagesInChild(browser);
+        return;
+    }
     const ModalWatch watch;
     QPointer<frmMain> main = new frmMain;
     main->show();
@@ -433,7 +450,7 @@ void TestFaults::missingBrowserIsSilent() {
     platform::services().openAddress(DownloadPage);
     modHelp::OpenWebPage(QLatin1String(modHelp::PageHelp));
     QTest::mouseClick(link, Qt::LeftButton);
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
 
     QCOMPARE(watch.seen(), 0);
     QVERIFY(main->isVisible());
@@ -445,6 +462,60 @@ void TestFaults::missingBrowserIsSilent() {
     QCOMPARE(shown, QWidgetList{main.data()});
     delete main;
     FlushDeletes();
+}
+
+void TestFaults::openPagesInChild(bool browser) {
+    const QString platforms =
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    if (QDir(platforms).entryList({QStringLiteral("*qvnc*")}, QDir::Files).isEmpty())
+        QSKIP("Qt's vnc platform plugin (qt6-qpa-plugins) is not installed");
+    const QString bin = m_store->filePath(QStringLiteral("bin"));
+    const QString opened = m_store->filePath(QStringLiteral("opened"));
+    QVERIFY(QDir().mkpath(bin));
+    if (browser) {
+        const QString standIn = bin + QStringLiteral("/xdg-open");
+        QVERIFY(WriteFile(standIn, "#!/bin/sh\nprintf '%s\\n' \"$1\" >>\"$VELMORA_OPENED\"\n"));
+        QVERIFY(QFile::setPermissions(standIn, QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ExeOwner | QFile::ExeOther));
+    }
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"BROWSER", "DEFAULT_BROWSER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+                             "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("PATH"), bin);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("vnc:port=0"));
+    environment.insert(QStringLiteral("VELMORA_OPENED"), opened);
+    environment.insert(QLatin1String(BrowserChildVariable), QStringLiteral("1"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("missingBrowserIsSilent:") + QString::fromUtf8(QTest::currentDataTag())});
+    QVERIFY(child.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(output));
+
+    if (browser) {
+        // The stand-in runs on its own: it may write after the child has ended.
+        QStringList expected{DownloadPage, modHelp::PageAddress(QLatin1String(modHelp::PageHelp)),
+                             modHelp::PageAddress(QLatin1String(modHelp::PageHome))};
+        expected.sort();
+        const auto recorded = [&opened] {
+            QStringList lines =
+                QString::fromUtf8(ContentOf(opened)).split(u'\n', Qt::SkipEmptyParts);
+            lines.sort();
+            return lines;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(recorded(), expected, 10000);
+    } else {
+        // The toolkit looked for a browser and found none: the case it names did happen.
+        QVERIFY2(output.contains(QLatin1String("Unable to detect a web browser")),
+                 qPrintable(output));
+        QVERIFY(!QFile::exists(opened));
+    }
 }
 
 // The real clearing empties whatever another owner put on the clipboard and returns.
