@@ -181,7 +181,7 @@ int createTemporary(const NativePath& target, NativePath& temporary, int& error)
     // Kept under the usual longest name, whatever the target's name.
     const NativePath stem = folderOf(target) + "/." + nameOf(target).left(200) + '.';
     for (int attempt = 0; attempt < 100; ++attempt) {
-        temporary = stem + NativePath::number(QRandomGenerator::global()->generate(), 36);
+        temporary = stem + NativePath::number(QRandomGenerator::system()->generate(), 36);
         const int fd = ::open(temporary.constData(),
                               O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd >= 0 || errno != EEXIST) {
