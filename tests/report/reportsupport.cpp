@@ -6,8 +6,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -147,25 +145,6 @@ UnprivilegedScope::UnprivilegedScope() {
 UnprivilegedScope::~UnprivilegedScope() {
     if (m_switched && ::seteuid(0) != 0)
         std::abort(); // never carry on as someone else
-}
-
-FileSizeLimitScope::FileSizeLimitScope(long long bytes) {
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
-        return;
-    m_previousSoft = static_cast<long long>(limit.rlim_cur);
-    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = static_cast<rlim_t>(bytes);
-    m_active = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-}
-
-FileSizeLimitScope::~FileSizeLimitScope() {
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0) {
-        limit.rlim_cur = static_cast<rlim_t>(m_previousSoft);
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    std::signal(SIGXFSZ, m_previousHandler);
 }
 
 } // namespace reportsupport

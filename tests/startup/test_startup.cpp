@@ -3,6 +3,7 @@
 // the test binary started again on that one case.
 
 #include "app/startapplication.h"
+#include "shell/appsettings.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
 #include "shell/singleinstance.h"
@@ -13,11 +14,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -143,14 +144,11 @@ private:
 void TestStartup::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_folder.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+    modHelp::SetAppSettingsFolder(m_folder.path());
 }
 
 void TestStartup::init() {
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope,
-                    QStringLiteral("test_startup_program"));
-    store.clear();
-    store.sync();
+    QFile::remove(modHelp::AppSettingsFile());
     m_instance = std::make_unique<SingleInstance>(m_folder.filePath(QStringLiteral("lock")));
 }
 
@@ -224,10 +222,10 @@ void TestStartup::failingReminderStillShowsTheMainWindow() {
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker + "/store");
+    modHelp::SetAppSettingsFolder(blocker + "/store");
     ScopedFakeServices services;
     frmMain* window = startProgram();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+    modHelp::SetAppSettingsFolder(m_folder.path());
     QVERIFY(window && window->isVisible());
     QVERIFY(services.messages.isEmpty());
     QVERIFY(services.questions.isEmpty());
