@@ -20,7 +20,7 @@ cp "$HOME/anna.run" "$HOME/ro.run"
 chmod 0444 "$HOME/ro.run"
 read_only=$'ro.run\nThis file is read-only.\nPlease choose another file.'
 
-cd "$HOME" # where the dialogs open: names are typed as a person would, without a folder
+cd "$HOME" || exit 1 # the dialogs open here: names are typed without a folder, as people do
 app_start "$APP"
 main=$(win_wait "$title" 20) || exit 1
 
