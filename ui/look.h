@@ -62,8 +62,8 @@ LinkLabel* OpaqueLink(QWidget* parent, const char* name, const QRect& twips, con
 QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
                         const QString& caption, const QFont& font);
 
-// The application icon in the sizes a title bar and a task switcher use, up to 200 %; the
-// large sizes are left undecoded.
+// The application icon in the sizes a title bar and a task switcher use at the screen's pixel
+// ratio; the larger sizes are left undecoded.
 QIcon WindowIcon();
 
 // Fixes a window with a layout (a main window) at its size hint, then puts it in the middle
