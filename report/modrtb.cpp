@@ -27,15 +27,18 @@ public:
     explicit LinkDetector(QTextEdit* RTB)
         : QSyntaxHighlighter(RTB->document())
         , m_box(RTB)
+        , m_viewport(RTB->viewport())
         , m_boxCursor(RTB->viewport()->cursor()) {
         m_linkFormat.setFontUnderline(true);
         RTB->viewport()->setMouseTracking(true);
         RTB->viewport()->installEventFilter(this);
     }
 
+    // Deleted with the box's document when the box itself goes, the viewport may be gone
+    // already while the box is not yet.
     ~LinkDetector() override {
-        if (m_box)
-            m_box->viewport()->setCursor(m_boxCursor);
+        if (m_viewport)
+            m_viewport->setCursor(m_boxCursor);
     }
 
 protected:
@@ -68,6 +71,7 @@ private:
     }
 
     QPointer<QTextEdit> m_box;
+    QPointer<QWidget> m_viewport;
     QCursor m_boxCursor;
     QTextCharFormat m_linkFormat;
 };
