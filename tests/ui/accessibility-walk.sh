@@ -30,7 +30,7 @@ links_are() {
     [ "$(atspi showing "$in" | grep '^link|' | sort)" = "$(printf 'link|%s\n' "$@" | sort)" ]
 }
 # The window holding IN shows a control of this role and name.
-shows() { atspi showing "$1" | grep -xF "$2|$3" >/dev/null; }
+shows() { atspi showing "$1" 2>/dev/null | grep -xF "$2|$3" >/dev/null; }
 # press_link IN NAME PAGE: pressing the link through AT-SPI opens PAGE and moves no focus.
 press_link() {
     local before count

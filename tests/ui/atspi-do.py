@@ -6,6 +6,7 @@ usage: atspi-do.py APP COMMAND ARGS...        APP: the application's accessible 
   showing  IN                 "role|name" of every showing control in the window, one a line
   press    IN ROLE NAME       performs the control's Press action (a button, a link, a tab)
   set-text IN ROLE NAME TEXT  replaces the text of an editable text
+  text     IN ROLE NAME       the text a control holds
   focused  IN                 "role|name" of the focused control in the window, "" for none
   about    IN ROLE NAME       "description|action,action,..." of the control
 
@@ -91,6 +92,9 @@ def main(app_name, command, *args):
     elif command == "set-text":
         if not control(app, *args[:3]).queryEditableText().setTextContents(args[3]):
             sys.exit("the text was refused")
+    elif command == "text":
+        text = control(app, *args).queryText()
+        print(text.getText(0, text.characterCount))
     elif command == "focused":
         found = [o for o in walk(window_of(app, args[0]))
                  if o.getState().contains(pyatspi.STATE_FOCUSED)]
