@@ -14,6 +14,7 @@ int main(int argc, char** argv) {
     char fallbackName[] = "Velmora";
     char* qtArguments[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
     int qtArgumentCount = 1;
+    SetProgramIdentity();
     QApplication application(qtArgumentCount, qtArguments);
     application.setStyle(ProgramStyle());
     // Only the exit window ends the program, through EndApplication.

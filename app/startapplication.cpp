@@ -1,5 +1,6 @@
 #include "app/startapplication.h"
 
+#include "shell/identity.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
 #include "shell/singleinstance.h"
@@ -25,6 +26,13 @@ void CoBrandRandomize() {
 }
 
 } // namespace
+
+void SetProgramIdentity() {
+    QCoreApplication::setApplicationName(QString::fromLatin1(identity::Name));
+    QCoreApplication::setApplicationVersion(QString::fromLatin1(identity::Version));
+    // No display name: Qt would add it to every window's caption.
+    QGuiApplication::setDesktopFileName(QString::fromLatin1(identity::DesktopId));
+}
 
 StartupSteps ProgramSteps(SingleInstance& instance) {
     return {

@@ -6,6 +6,10 @@
 
 class SingleInstance;
 
+// Tells Qt, and through it the desktop, who the program is: its name, its version and its
+// desktop entry, by which a Wayland compositor shows its icon and groups its windows.
+void SetProgramIdentity();
+
 // The steps of start-up, each replaceable so that tests can follow their order.
 struct StartupSteps {
     std::function<bool()> IsAnotherInstanceRunning;

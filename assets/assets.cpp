@@ -5,14 +5,21 @@
 
 namespace assets {
 
-QIcon ApplicationIcon() {
+const QList<int>& IconSizes() {
+    static const QList<int> sizes{16, 24, 32, 48, 64, 128, 256, 512};
+    return sizes;
+}
+
+QIcon ApplicationIcon(int largest) {
     QIcon icon;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    for (const int size : IconSizes()) {
         // Read as PNG outright: left to guess, the reader loads every image plugin on the
         // system to ask each whether it reads PNG.
         QImageReader reader(QStringLiteral(":/icon/velmora-%1.png").arg(size), "png");
         reader.setAutoDetectImageFormat(false);
         icon.addPixmap(QPixmap::fromImage(reader.read()));
+        if (size >= largest)
+            break;
     }
     return icon;
 }

@@ -2,8 +2,12 @@
 // The pictures and the application icon, compiled in as Qt resources (library velmora_assets).
 
 #include <QIcon>
+#include <QList>
 
 namespace assets {
-// The application icon in the sizes a desktop wants; the window icon of every window.
-QIcon ApplicationIcon();
+// The sizes, in pixels, the icon is drawn in, smallest first.
+const QList<int>& IconSizes();
+// The application icon in the drawn sizes up to the first one of at least `largest` pixels;
+// the larger ones are left undecoded.
+QIcon ApplicationIcon(int largest);
 } // namespace assets

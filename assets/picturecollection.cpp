@@ -2,7 +2,20 @@
 
 #include <QImageReader>
 
+#include <cmath>
 #include <utility>
+
+namespace {
+
+QImage ReadJpeg(const QString& path) {
+    // Every picture is a JPEG: told so, the reader loads the JPEG plugin alone instead of every
+    // image plugin on the system to find out.
+    QImageReader reader(path, "jpeg");
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
+}
+
+} // namespace
 
 PictureCollection::PictureCollection(QStringList keys, QString resourceFolder)
     : m_keys(std::move(keys))
@@ -27,19 +40,34 @@ QString PictureCollection::resourcePath(int position) const {
     return m_folder + QLatin1Char('/') + name;
 }
 
-QPixmap PictureCollection::picture(int position) const {
+QString PictureCollection::largeResourcePath(int position) const {
     const QString path = resourcePath(position);
     if (path.isEmpty())
         return {};
-    // Every picture is a JPEG: told so, the reader loads the JPEG plugin alone instead of every
-    // image plugin on the system to find out.
-    QImageReader reader(path, "jpeg");
-    reader.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(reader.read());
+    const qsizetype extension = path.endsWith(QLatin1String(".jpg")) ? 4 : 0;
+    return QString(path).insert(path.size() - extension, QLatin1String("@2x"));
 }
 
-QPixmap PictureCollection::picture(const QString& key) const {
-    return picture(position(key));
+QPixmap PictureCollection::picture(int position, qreal devicePixelRatio) const {
+    const bool large = devicePixelRatio > 1.0;
+    const QString path = large ? largeResourcePath(position) : resourcePath(position);
+    if (path.isEmpty())
+        return {};
+    QImage image = ReadJpeg(path);
+    if (!large || image.isNull())
+        return QPixmap::fromImage(std::move(image));
+    // The large picture is twice the small one in each direction.
+    const double scale = devicePixelRatio / 2.0;
+    const QSize wanted(static_cast<int>(std::lround(image.width() * scale)),
+                       static_cast<int>(std::lround(image.height() * scale)));
+    if (wanted != image.size())
+        image = image.scaled(wanted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(devicePixelRatio);
+    return QPixmap::fromImage(std::move(image));
+}
+
+QPixmap PictureCollection::picture(const QString& key, qreal devicePixelRatio) const {
+    return picture(position(key), devicePixelRatio);
 }
 
 PictureCollection PictureCollection::sunSigns() {

@@ -1,7 +1,7 @@
 # Installs the package's files into a scratch folder and checks what a desktop needs:
-#   cmake -DBUILD_DIR=... -DSTAGE=... -DAPP_ID=... [-DDESKTOP_VALIDATE=...] [-DAPPSTREAMCLI=...]
-#         -P check-install.cmake
-foreach(required BUILD_DIR STAGE APP_ID)
+#   cmake -DBUILD_DIR=... -DSTAGE=... -DAPP_ID=... -DICON_SIZES=16;24;...
+#         [-DDESKTOP_VALIDATE=...] [-DAPPSTREAMCLI=...] -P check-install.cmake
+foreach(required BUILD_DIR STAGE APP_ID ICON_SIZES)
   if(NOT DEFINED ${required})
     message(FATAL_ERROR "${required} not given")
   endif()
@@ -33,7 +33,7 @@ endforeach()
 
 # Each hicolor folder must hold a PNG of exactly its size: width and height are the
 # big-endian words at bytes 16 and 20 of the IHDR chunk.
-foreach(size IN ITEMS 16 24 32 48 64 128 256)
+foreach(size IN LISTS ICON_SIZES)
   set(icon "${share}/icons/hicolor/${size}x${size}/apps/${APP_ID}.png")
   if(NOT EXISTS "${icon}")
     fail("missing ${icon}")

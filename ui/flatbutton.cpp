@@ -45,8 +45,14 @@ void FlatButton::paintEvent(QPaintEvent*) {
         text.translate(1, 1);
     painter.setFont(font());
     painter.setPen(isEnabled() ? Caption : GreyedCaption);
-    painter.drawText(text, Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+    // A caption that needs every line it can get runs on into the margin, up to the bevel,
+    // rather than losing the tops of its letters and its descenders.
+    painter.save();
+    painter.setClipRect(face.adjusted(2, 2, -2, -2));
+    painter.drawText(text,
+                     Qt::AlignCenter | Qt::TextWordWrap | Qt::TextShowMnemonic | Qt::TextDontClip,
                      QPushButton::text());
+    painter.restore();
     if (hasFocus()) {
         QPen dots(Caption);
         dots.setStyle(Qt::DotLine);

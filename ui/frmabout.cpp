@@ -1,9 +1,9 @@
 #include "ui/frmabout.h"
 
-#include "assets/assets.h"
 #include "shell/modhelp.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/picturelabel.h"
 
 #include <QFrame>
 #include <QLabel>
@@ -46,11 +46,11 @@ frmAbout::frmAbout(QWidget* opener)
 }
 
 void frmAbout::createHeading() {
-    auto* picIcon = new QLabel(this);
+    auto* picIcon = new PictureLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
     picIcon->setGeometry(look::Twips(120, 120, 510, 510));
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setPixmap(assets::ApplicationIcon().pixmap(32, 32));
+    picIcon->setSource([](qreal ratio) { return look::WindowIcon().pixmap(QSize(32, 32), ratio); });
     picIcon->setAccessibleName(QStringLiteral("Velmora"));
 
     look::Label(this, "Label2", look::Twips(840, 240, 2760, 240), look::WindowCaption,

@@ -8,6 +8,7 @@
 #include "ui/frmmain.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/picturelabel.h"
 #include "ui/runestonepage.h"
 #include "ui/sunsignpage.h"
 
@@ -54,14 +55,16 @@ public:
 };
 
 // Which control shows which field of a reading, in the reading's field order; pictures name
-// the main window's collection they come from.
+// the main window's collection they come from and what they show, for screen readers.
 using Collection = const PictureCollection& (frmMain::*)() const;
 using Text = std::string modRunicAstrology::Reading::*;
+enum class Shows { Sign, RuneStone };
 struct Field {
     Text value;
     const char* control;
     Collection pictures = nullptr;
-    Text shows = nullptr; // what a picture shows, for screen readers
+    Text shows = nullptr; // the sign's or the rune's name
+    Shows kind = Shows::Sign;
 };
 
 using R = modRunicAstrology::Reading;
@@ -73,11 +76,12 @@ const Field Fields[] = {
     {&R::AboutYourRuneStone, "txtAboutYourRuneStone"},
     {&R::FavorableColor, "lblFavorableColor"},
     {&R::NordicGod, "lblNordicGod"},
-    {&R::StonePicture, "picStone", &frmMain::IMGStoneList, &R::CorrespondingRuneStone},
+    {&R::StonePicture, "picStone", &frmMain::IMGStoneList, &R::CorrespondingRuneStone,
+     Shows::RuneStone},
     {&R::FavorablePlanet, "lblFavorablePlanet"},
     {&R::StoneWithPlanet, "lblStoneWithPlanet"},
     {&R::StoneWithPlanetPicture, "picStonewithplanet", &frmMain::IMGStoneListWithPlanet,
-     &R::StoneWithPlanet},
+     &R::StoneWithPlanet, Shows::RuneStone},
     {&R::AlternativeNameWithPlanet, "lblAlternativeNameWithPlanet"},
     {&R::KeywordsWithPlanet, "lblKeywardsWithPlanet"},
     {&R::AboutYourRuneStoneWithPlanet, "txtAboutYourRuneStoneWithPlanet"},
@@ -93,8 +97,23 @@ const Field Fields[] = {
     {&R::SunSignFamousPersonBorn, "lblSunSignFamousPersonBorn"},
     {&R::SunSignPositiveTraits, "txtSunSignPositiveTraits"},
     {&R::SunSignNegativeTraits, "txtSunSignNegativeTraits"},
-    {&R::SunSignPicture, "picSunSign", &frmMain::IMGSunsignList, &R::Sign},
+    {&R::SunSignPicture, "picSunSign", &frmMain::IMGSunsignList, &R::Sign, Shows::Sign},
 };
+
+// What a listener hears of a picture: "Pisces sign", "Gebo rune stone", and what it looks like.
+void DescribePicture(QWidget* picture, Shows kind, const QString& name) {
+    if (kind == Shows::Sign) {
+        picture->setAccessibleName(name + QStringLiteral(" sign"));
+        picture->setAccessibleDescription(
+            QStringLiteral("The figure and symbol of %1 in gold on a round dark red field "
+                           "with stars")
+                .arg(name));
+    } else {
+        picture->setAccessibleName(name + QStringLiteral(" rune stone"));
+        picture->setAccessibleDescription(
+            QStringLiteral("A green stone with the rune %1 cut into it").arg(name));
+    }
+}
 
 void ShowText(QWidget* control, const QString& text) {
     if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
@@ -245,11 +264,13 @@ void frmDisplay::ShowReading(const modRunicAstrology::Reading& reading) {
             ShowText(control, value);
             continue;
         }
-        auto* pictureBox = qobject_cast<QLabel*>(control);
+        auto* pictureBox = qobject_cast<PictureLabel*>(control);
         if (!pictureBox || !m_mainWindow)
             continue;
-        pictureBox->setPixmap((m_mainWindow->*field.pictures)().picture(value));
-        pictureBox->setAccessibleName(QString::fromStdString(reading.*field.shows));
+        pictureBox->setSource([pictures = (m_mainWindow->*field.pictures)(), value](qreal ratio) {
+            return pictures.picture(value, ratio);
+        });
+        DescribePicture(pictureBox, field.kind, QString::fromStdString(reading.*field.shows));
     }
 }
 

@@ -1,11 +1,11 @@
 #include "ui/frmfarewell.h"
 
-#include "assets/assets.h"
 #include "shell/modhelp.h"
 #include "shell/modtellafriend.h"
 #include "shell/platform.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/picturelabel.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -97,9 +97,9 @@ const QStringList& frmFarewell::PromotionalTexts() {
 void frmFarewell::CreateControls() {
     setFixedSize(look::Px(11115), look::Px(4725));
 
-    picIcon = look::Label(this, "picIcon", look::Twips(360, 120, 540, 540), QString(), look::Font(),
-                          look::White);
-    picIcon->setAccessibleName(QString());
+    picIcon = new PictureLabel(this);
+    picIcon->setObjectName(QStringLiteral("picIcon"));
+    picIcon->setGeometry(look::Twips(360, 120, 540, 540));
     lblCaption = look::AutoSizeLabel(this, "lblCaption", 1080, 240,
                                      QFont(QStringLiteral("MS Sans Serif"), 18), 0x000000);
     Label2 = look::WrappingLabel(this, "Label2", look::Twips(120, 840, 6975, 1095), QString(),
@@ -176,9 +176,9 @@ void frmFarewell::Form_Load() {
     setWindowTitle(look::WindowCaption);
     lblCaption->setText(look::WindowCaption);
     lblCaption->adjustSize();
-    const QIcon icon = assets::ApplicationIcon();
-    setWindowIcon(icon);
-    picIcon->setPixmap(icon.pixmap(picIcon->size()));
+    setWindowIcon(look::WindowIcon());
+    picIcon->setSource(
+        [size = picIcon->size()](qreal ratio) { return look::WindowIcon().pixmap(size, ratio); });
 
     modHelp::Randomize();
     const auto k = static_cast<qsizetype>(modHelp::Rnd() * 4);

@@ -6,6 +6,7 @@
 #include <QWidget>
 
 class LinkLabel;
+class PictureLabel;
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -45,7 +46,7 @@ private:
     void SetBoxText(QObject* box, const QString& text);
     QString PlaceholderOf(QObject* box) const;
 
-    QLabel* picIcon = nullptr;
+    PictureLabel* picIcon = nullptr;
     QLabel* lblCaption = nullptr;
     QLabel* Label2 = nullptr;
     QCheckBox* Check1 = nullptr;

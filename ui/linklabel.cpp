@@ -1,11 +1,56 @@
 #include "ui/linklabel.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
+
+namespace {
+
+// Announced as a link with one action, Press, that opens its page. The label takes no focus,
+// so pressing it leaves the focus and the tab order as they are.
+class LinkLabelAccessible : public QAccessibleWidget {
+public:
+    explicit LinkLabelAccessible(LinkLabel* label)
+        : QAccessibleWidget(label, QAccessible::Link) {}
+
+    QString text(QAccessible::Text kind) const override {
+        const QString text = QAccessibleWidget::text(kind);
+        if (kind == QAccessible::Name && text.isEmpty())
+            return link()->text();
+        return text;
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    QStringList keyBindingsForAction(const QString&) const override { return {}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction() && link()->isEnabled())
+            link()->press();
+    }
+
+private:
+    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+};
+
+QAccessibleInterface* LinkLabelAccessibleFor(const QString& className, QObject* object) {
+    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType())
+        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
 
 LinkLabel::LinkLabel(QWidget* parent, bool pointingHand)
     : QLabel(parent) {
+    static const bool accessible = [] {
+        QAccessible::installFactory(&LinkLabelAccessibleFor);
+        return true;
+    }();
+    Q_UNUSED(accessible);
     if (pointingHand)
         setCursor(Qt::PointingHandCursor);
+}
+
+void LinkLabel::press() {
+    emit clicked();
 }
 
 void LinkLabel::mousePressEvent(QMouseEvent* event) {
@@ -19,5 +64,5 @@ void LinkLabel::mouseReleaseEvent(QMouseEvent* event) {
     m_pressed = false;
     event->accept();
     if (click)
-        emit clicked();
+        press();
 }

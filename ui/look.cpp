@@ -162,13 +162,11 @@ QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
 }
 
 QIcon WindowIcon() {
-    // Decoded once and kept by the application, so each new window shares the pictures.
+    // Decoded once and kept by the application, so each new window shares the pictures; the
+    // largest is what a 64-pixel task switcher needs at the screen's pixel ratio.
     if (QGuiApplication::windowIcon().isNull()) {
-        const QIcon application = assets::ApplicationIcon();
-        QIcon icon;
-        for (const int size : {16, 24, 32, 48, 64})
-            icon.addPixmap(application.pixmap(QSize(size, size)));
-        QGuiApplication::setWindowIcon(icon);
+        const auto largest = static_cast<int>(std::ceil(64 * qApp->devicePixelRatio()));
+        QGuiApplication::setWindowIcon(assets::ApplicationIcon(largest));
     }
     return QGuiApplication::windowIcon();
 }

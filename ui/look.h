@@ -2,6 +2,8 @@
 // The look shared by the windows: colours, fonts and the builders that place a control at a
 // position given in twips, so each window's constructor reads like its control table.
 
+#include "shell/identity.h"
+
 #include <QColor>
 #include <QFont>
 #include <QIcon>
@@ -17,7 +19,8 @@ class LinkLabel;
 
 namespace look {
 
-inline const QString WindowCaption = QStringLiteral("Velmora v1.20");
+inline const QString WindowCaption = QString::fromLatin1(identity::Name) + QStringLiteral(" v") +
+                                     QString::fromLatin1(identity::Version);
 
 inline constexpr QRgb Green = 0x378F67; // window background and bands
 inline constexpr QRgb PanelGrey = 0x404040;
@@ -62,8 +65,8 @@ LinkLabel* OpaqueLink(QWidget* parent, const char* name, const QRect& twips, con
 QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
                         const QString& caption, const QFont& font);
 
-// The application icon in the sizes a title bar and a task switcher use, up to 200 %; the
-// large sizes are left undecoded.
+// The application icon in the sizes a title bar and a task switcher use at the screen's pixel
+// ratio; the larger sizes are left undecoded.
 QIcon WindowIcon();
 
 // Fixes a window with a layout (a main window) at its size hint, then puts it in the middle

@@ -2,6 +2,7 @@
 
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/picturelabel.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -76,8 +77,8 @@ QPlainTextEdit* LongText(QWidget* parent, const char* name, const QRect& twips, 
     return box;
 }
 
-QLabel* PictureBox(QWidget* parent, const char* name, const QRect& twips) {
-    auto* picture = new QLabel(parent);
+PictureLabel* PictureBox(QWidget* parent, const char* name, const QRect& twips) {
+    auto* picture = new PictureLabel(parent);
     picture->setObjectName(QLatin1String(name));
     picture->setGeometry(twips);
     picture->setAlignment(Qt::AlignCenter);

@@ -10,6 +10,7 @@ class QLabel;
 class QPlainTextEdit;
 class QWidget;
 class LinkLabel;
+class PictureLabel;
 
 namespace readingcontrols {
 
@@ -25,6 +26,6 @@ QLabel* WrappingValue(QWidget* parent, const char* name, const QRect& twips);
 
 QPlainTextEdit* LongText(QWidget* parent, const char* name, const QRect& twips, QRgb background,
                          const QString& accessibleName);
-QLabel* PictureBox(QWidget* parent, const char* name, const QRect& twips);
+PictureLabel* PictureBox(QWidget* parent, const char* name, const QRect& twips);
 
 } // namespace readingcontrols

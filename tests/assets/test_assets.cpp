@@ -1,5 +1,6 @@
-// The compiled-in pictures and icon: every picture a real JPEG of its size, position and key
-// naming the same picture, nothing for what is not there, and the size budget kept.
+// The compiled-in pictures and icon: every picture a real JPEG of its size, and of twice its size
+// for denser screens, position and key naming the same picture, nothing for what is not there,
+// and the size budget kept.
 
 #include "assets/assets.h"
 #include "assets/picturecollection.h"
@@ -112,6 +113,8 @@ private slots:
     void picturesKeepTheBudget();
     void applicationIconHasEverySize_data();
     void applicationIconHasEverySize();
+    void applicationIconStopsAtTheLargestAskedFor_data();
+    void applicationIconStopsAtTheLargestAskedFor();
 };
 
 void TestAssets::jpegSupportIsPresent() {
@@ -171,6 +174,21 @@ void TestAssets::everyPicture() {
     QCOMPARE(byKey, byPosition);
     QCOMPARE(byPosition.convertToFormat(QImage::Format_RGB32),
              decoded.convertToFormat(QImage::Format_RGB32));
+
+    // Drawn at twice the size, not enlarged; shown at the same size on screen at any ratio.
+    QImageReader large(pictures.largeResourcePath(position));
+    QCOMPARE(large.format(), QByteArray("jpeg"));
+    QCOMPARE(large.size(), 2 * size);
+    for (const qreal ratio : {1.25, 1.5, 2.0, 3.0}) {
+        const QPixmap shown = pictures.picture(key, ratio);
+        QCOMPARE(shown.devicePixelRatio(), ratio);
+        QCOMPARE(shown.size(), (QSizeF(size) * ratio).toSize());
+    }
+    const QImage twice = pictures.picture(position, 2.0).toImage();
+    QImage expected = large.read();
+    expected.setDevicePixelRatio(2.0);
+    QCOMPARE(twice.convertToFormat(QImage::Format_RGB32),
+             expected.convertToFormat(QImage::Format_RGB32));
 }
 
 void TestAssets::nothingOutside_data() {
@@ -273,28 +291,34 @@ void TestAssets::pictureLook() {
 }
 
 void TestAssets::picturesKeepTheBudget() {
-    qint64 total = 0;
+    QStringList files;
     for (const Expected& expected : expectedCollections()) {
         const PictureCollection pictures = collection(expected.which);
-        for (int position = 1; position <= pictures.count(); ++position) {
-            QFile file(pictures.resourcePath(position));
-            QVERIFY2(file.exists(), qPrintable(file.fileName()));
-            total += file.size();
-        }
+        for (int position = 1; position <= pictures.count(); ++position)
+            files << pictures.resourcePath(position) << pictures.largeResourcePath(position);
     }
-    qInfo("the 30 pictures take %lld bytes", total);
-    QVERIFY2(total <= 600 * 1000, qPrintable(QStringLiteral("%1 bytes").arg(total)));
+    for (const int size : assets::IconSizes())
+        files << QStringLiteral(":/icon/velmora-%1.png").arg(size);
+    qint64 total = 0;
+    for (const QString& path : files) {
+        QFile file(path);
+        QVERIFY2(file.exists(), qPrintable(path));
+        total += file.size();
+    }
+    qInfo("the 30 pictures at both sizes and the icon take %lld bytes", total);
+    QVERIFY2(total <= 1500 * 1000, qPrintable(QStringLiteral("%1 bytes").arg(total)));
 }
 
 void TestAssets::applicationIconHasEverySize_data() {
     QTest::addColumn<int>("size");
-    for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    for (const int size : {16, 24, 32, 48, 64, 128, 256, 512})
         QTest::addRow("%d px", size) << size;
 }
 
 void TestAssets::applicationIconHasEverySize() {
     QFETCH(int, size);
-    const QIcon icon = assets::ApplicationIcon();
+    QCOMPARE(assets::IconSizes().count(size), 1);
+    const QIcon icon = assets::ApplicationIcon(512);
     QVERIFY(icon.availableSizes().contains(QSize(size, size)));
 
     const QImage image = icon.pixmap(QSize(size, size)).toImage();
@@ -302,6 +326,25 @@ void TestAssets::applicationIconHasEverySize() {
     // a stone on a transparent ground, not a square tile
     QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
     QCOMPARE(qAlpha(image.pixel(size / 2, size / 2)), 255);
+}
+
+// Decoding a size nobody shows costs memory: the 512-pixel icon alone takes a megabyte.
+void TestAssets::applicationIconStopsAtTheLargestAskedFor_data() {
+    QTest::addColumn<int>("largest");
+    QTest::addColumn<int>("biggest");
+    QTest::newRow("a drawn size") << 64 << 64;
+    QTest::newRow("between two sizes") << 80 << 128;
+    QTest::newRow("below the smallest") << 1 << 16;
+    QTest::newRow("beyond the largest") << 4096 << 512;
+}
+
+void TestAssets::applicationIconStopsAtTheLargestAskedFor() {
+    QFETCH(int, largest);
+    QFETCH(int, biggest);
+    const QList<QSize> sizes = assets::ApplicationIcon(largest).availableSizes();
+    QVERIFY(!sizes.isEmpty());
+    QCOMPARE(sizes.first(), QSize(16, 16));
+    QCOMPARE(sizes.last(), QSize(biggest, biggest));
 }
 
 QTEST_MAIN(TestAssets)

@@ -373,6 +373,18 @@ private slots:
         QVERIFY(!modRTB::IsLinkDetectionOn());
     }
 
+    // A reading window that goes while its report window is open takes the report window
+    // along, with no close event: the link detection must go with the report's box.
+    void reportWindowGoesWithItsReadingWindow() {
+        QVERIFY(generate({"ANNA", "12", "March", "1980"}));
+        QPointer<frmSave> form = new frmSave(reading(), m_main);
+        form->show();
+        QVERIFY(modRTB::IsLinkDetectionOn());
+        delete reading();
+        QVERIFY(form.isNull());
+        QVERIFY(!modRTB::IsLinkDetectionOn());
+    }
+
     void linkClicks() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         QVERIFY(withReportWindow([this](frmSave& form) {

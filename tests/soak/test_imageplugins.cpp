@@ -54,7 +54,7 @@ void TestImagePlugins::sessionLoadsTheJpegPluginAlone() {
     auto* main = new frmMain;
     main->show();
     QVERIFY(QTest::qWaitForWindowExposed(main));
-    QVERIFY(!assets::ApplicationIcon().pixmap(32, 32).isNull());
+    QVERIFY(!assets::ApplicationIcon(512).pixmap(32, 32).isNull());
     QCOMPARE(LoadedImagePlugins(), QStringList());
 
     main->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));

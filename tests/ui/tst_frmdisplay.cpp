@@ -530,10 +530,13 @@ private slots:
             action->trigger();
             action->trigger();
         } else {
+            // A click, then a screen reader's press, which leaves the focus where it is.
             QWidget* label = control(name);
             QVERIFY(label);
-            for (int i = 0; i < 2; ++i)
-                QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+            QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
+            QWidget* focus = m_window->focusWidget();
+            QVERIFY(PressAsScreenReader(label));
+            QCOMPARE(m_window->focusWidget(), focus);
         }
         QCOMPARE(services().openedAddresses, QStringList({address, address}));
         QVERIFY(m_window->isVisible());
@@ -653,6 +656,7 @@ private slots:
             if (!node || node->state().invisible)
                 return;
             heard.append(node->text(QAccessible::Name));
+            heard.append(node->text(QAccessible::Description));
             if (QAccessibleTextInterface* text = node->textInterface())
                 heard.append(text->text(0, text->characterCount()));
             for (int i = 0; i < node->childCount(); ++i)
@@ -695,6 +699,13 @@ private slots:
         }
         for (const char* heading : {"Nordic God", "Lucky Color", "Negative Traits"})
             QVERIFY2(heard.contains(QLatin1String(heading)), heading);
+        // The pictures, by name and by what they show.
+        for (const char* picture :
+             {"Pisces sign", "Gebo rune stone", "Mannaz rune stone",
+              "A green stone with the rune Gebo cut into it",
+              "A green stone with the rune Mannaz cut into it",
+              "The figure and symbol of Pisces in gold on a round dark red field with stars"})
+            QVERIFY2(heard.contains(QLatin1String(picture)), picture);
         QVERIFY(heard.contains(QStringLiteral("Back")));
     }
 

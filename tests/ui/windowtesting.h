@@ -4,6 +4,7 @@
 
 #include "shell/modhelp.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QColor>
 #include <QCoreApplication>
@@ -59,6 +60,20 @@ inline QStringList MenuEntries(const QWidget* owner) {
                      (action->isSeparator() ? QStringLiteral("-") : action->text()));
     }
     return found;
+}
+
+// Presses a link label as a screen reader does, through its accessible Press action; false
+// unless it is announced as a link that has that action.
+inline bool PressAsScreenReader(QWidget* link) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
+    if (!accessible || accessible->role() != QAccessible::Link)
+        return false;
+    QAccessibleActionInterface* actions = accessible->actionInterface();
+    const QString press = QAccessibleActionInterface::pressAction();
+    if (!actions || actions->actionNames() != QStringList{press})
+        return false;
+    actions->doAction(press);
+    return true;
 }
 
 // Lets queued deletions (WA_DeleteOnClose) happen.
