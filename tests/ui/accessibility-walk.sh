@@ -12,7 +12,6 @@ here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../real-session.sh"
 OUT=$(realpath -m "${2:-$HOME}")
 mkdir -p "$OUT"
-a11y_start || exit 1
 
 mkdir -p "$HOME/bin"
 opened=$HOME/opened.txt

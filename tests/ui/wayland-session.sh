@@ -8,7 +8,6 @@ set -u
 APP=$(realpath "${1:?path to the Velmora binary}")
 here=$(cd "$(dirname "$0")" && pwd)
 source "$here/../real-session.sh" # the X server only carries the accessibility bus here
-a11y_start || exit 1
 wl_start || exit 1
 
 atspi() { timeout 30 /usr/bin/python3 "$here/atspi-do.py" Velmora "$@"; }
