@@ -60,13 +60,13 @@ def key(o):
     return f"{o.getRoleName()}|{o.name}"
 
 
-def window_of(app, spec):
-    return one([w for w in windows(app) if spec in map(key, showing(w))], f"a window with {spec}")
+def window_of(app, anchor):
+    return one([w for w in windows(app) if anchor in map(key, showing(w))], f"a window with {anchor}")
 
 
-def control(app, spec, role, name):
-    found = [o for o in showing(window_of(app, spec)) if key(o) == f"{role}|{name}"]
-    return one(found, f"{role}|{name} beside {spec}")
+def control(app, anchor, role, name):
+    found = [o for o in showing(window_of(app, anchor)) if key(o) == f"{role}|{name}"]
+    return one(found, f"{role}|{name} beside {anchor}")
 
 
 def action_names(o):
