@@ -15,6 +15,15 @@
 #else
 #include <QSaveFile>
 #endif
+#ifdef Q_OS_WIN
+#include <QDir>
+
+#include <string>
+
+#include <windows.h>
+// A macro of windows.h would rename safefile::ReplaceFile.
+#undef ReplaceFile
+#endif
 
 namespace safefile {
 namespace {
@@ -267,6 +276,162 @@ WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
 
 void SurviveFileSizeLimits() {
     std::signal(SIGXFSZ, SIG_IGN);
+}
+
+#elif defined(Q_OS_WIN)
+
+namespace {
+
+std::wstring nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+bool startsWith(const std::wstring& text, const wchar_t* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+// CON, NUL, COM1 and their kin are devices in every folder and with any extension, and paths
+// in the device namespace reach devices and pipes: such a name never names a file of ours,
+// and opening it could wait on a device or on a pipe's other end.
+bool namesADevice(const std::wstring& path) {
+    if (startsWith(path, L"\\\\.\\") || startsWith(path, L"\\\\?\\"))
+        return true;
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), DWORD(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(path.c_str(), DWORD(full.size()), full.data(), nullptr);
+    }
+    if (length == 0 || length >= full.size())
+        return true;
+    full.resize(length);
+    return startsWith(full, L"\\\\.\\");
+}
+
+QString systemReason(DWORD error) {
+    return qt_error_string(int(error));
+}
+
+bool isMissing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle)
+        : m_handle(handle) {}
+    ~Handle() {
+        if (valid())
+            CloseHandle(m_handle);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+// Opens what is at the path, a link followed to its target and a folder included, without
+// ever waiting; the caller checks on the handle what it is.
+HANDLE openExisting(const std::wstring& path, DWORD access) {
+    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// A disk file, not a folder: anything else (a console, a pipe, a serial port) is refused.
+bool isRegularFile(HANDLE handle, BY_HANDLE_FILE_INFORMATION& information) {
+    return GetFileType(handle) == FILE_TYPE_DISK &&
+           GetFileInformationByHandle(handle, &information) &&
+           (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Nothing opened, and the reason: a link whose target is gone is no missing file.
+QString openFailure(const std::wstring& path, DWORD error) {
+    if (isMissing(error) && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return LinkToNothing;
+    return systemReason(error);
+}
+
+} // namespace
+
+ReadResult ReadRegularFile(const QString& path, qint64 limit) {
+    const std::wstring native = nativePath(path);
+    if (namesADevice(native))
+        return refusedRead(NotRegularFile);
+    const Handle file(openExisting(native, GENERIC_READ));
+    if (!file.valid()) {
+        const DWORD error = GetLastError();
+        const QString reason = openFailure(native, error);
+        if (isMissing(error) && reason != LinkToNothing)
+            return {ReadStatus::Missing, {}, {}};
+        return refusedRead(reason);
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!isRegularFile(file.get(), information))
+        return refusedRead(NotRegularFile);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size))
+        return refusedRead(systemReason(GetLastError()));
+    if (size.QuadPart > limit)
+        return refusedRead(TooLarge);
+    // One byte past the limit tells a file that grew after the check.
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < bytes.size()) {
+        DWORD chunk = 0;
+        const DWORD wanted = DWORD(qMin<qint64>(bytes.size() - total, 1 << 20));
+        if (!ReadFile(file.get(), bytes.data() + total, wanted, &chunk, nullptr))
+            return refusedRead(systemReason(GetLastError()));
+        if (chunk == 0)
+            break;
+        total += chunk;
+    }
+    if (total > limit)
+        return refusedRead(TooLarge);
+    bytes.truncate(total);
+    return {ReadStatus::Read, bytes, {}};
+}
+
+WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
+    const std::wstring native = nativePath(path);
+    if (namesADevice(native))
+        return notWritten(NotRegularFile);
+    if (GetFileAttributesW(native.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        // Something is there: only a regular file (or a link to one) that may be written.
+        const Handle existing(openExisting(native, FILE_READ_ATTRIBUTES));
+        if (!existing.valid())
+            return notWritten(openFailure(native, GetLastError()));
+        BY_HANDLE_FILE_INFORMATION information{};
+        if (!isRegularFile(existing.get(), information))
+            return notWritten(NotRegularFile);
+        if (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+            return notWritten(systemReason(ERROR_ACCESS_DENIED));
+    } else if (!isMissing(GetLastError())) {
+        return notWritten(systemReason(GetLastError()));
+    }
+    // The new content goes to a temporary file beside the target, which then takes the
+    // target's place in one step (MoveFileEx), or is removed.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return notWritten(file.errorString());
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        if (chunk <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return notWritten(reason);
+        }
+        written += chunk;
+    }
+    if (!file.commit())
+        return notWritten(file.errorString());
+    return {true, {}};
+}
+
+void SurviveFileSizeLimits() {
 }
 
 #else // A portable side on Qt's file classes until the platform has one of its own.
