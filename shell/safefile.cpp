@@ -41,6 +41,28 @@ WriteResult notWritten(const QString& reason) {
     return {false, reason};
 }
 
+#ifndef Q_OS_UNIX
+// Unbuffered, so a write cut short shows at once; the old file stays unless commit succeeds.
+WriteResult saveWhole(const QString& path, const QByteArray& bytes) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return notWritten(file.errorString());
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        if (chunk <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return notWritten(reason);
+        }
+        written += chunk;
+    }
+    if (!file.commit())
+        return notWritten(file.errorString());
+    return {true, {}};
+}
+#endif
+
 #ifdef Q_OS_UNIX
 
 // Names and paths are bytes to the system; working on them as bytes keeps any name exact.
@@ -413,22 +435,7 @@ WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
     }
     // The new content goes to a temporary file beside the target, which then takes the
     // target's place in one step (MoveFileEx), or is removed.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return notWritten(file.errorString());
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
-        if (chunk <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return notWritten(reason);
-        }
-        written += chunk;
-    }
-    if (!file.commit())
-        return notWritten(file.errorString());
-    return {true, {}};
+    return saveWhole(path, bytes);
 }
 
 void SurviveFileSizeLimits() {
@@ -461,22 +468,7 @@ WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
         return notWritten(LinkToNothing);
     if (info.exists() && !info.isFile())
         return notWritten(NotRegularFile);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return notWritten(file.errorString());
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
-        if (chunk <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return notWritten(reason);
-        }
-        written += chunk;
-    }
-    if (!file.commit())
-        return notWritten(file.errorString());
-    return {true, {}};
+    return saveWhole(path, bytes);
 }
 
 void SurviveFileSizeLimits() {
