@@ -13,6 +13,9 @@ namespace modHelp {
 // The executable's file name without its extension: a renamed copy keeps a store of its own.
 QString AppSettingsName();
 
+// Where the store lives in the registry on Windows (Qt's native settings format there).
+QString AppSettingsRegistryKey();
+
 // Like GetAppSetting, but tells an unreadable store (nullopt) from an absent key (empty text).
 std::optional<QString> ReadAppSetting(const QString& key);
 

@@ -6,10 +6,12 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace reportsupport {
 
@@ -134,6 +136,7 @@ bool WriteAll(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+#ifdef Q_OS_UNIX
 bool MakeFifo(const QString& path) {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
@@ -167,5 +170,19 @@ FileSizeLimitScope::~FileSizeLimitScope() {
     }
     std::signal(SIGXFSZ, m_previousHandler);
 }
+#else
+// Windows has neither FIFOs in the file system, nor other users to become, nor a limit on the
+// size of the files a process writes: the tests that need them skip there.
+bool MakeFifo(const QString&) {
+    return false;
+}
+
+UnprivilegedScope::UnprivilegedScope() = default;
+UnprivilegedScope::~UnprivilegedScope() = default;
+
+FileSizeLimitScope::FileSizeLimitScope(long long) {
+}
+FileSizeLimitScope::~FileSizeLimitScope() = default;
+#endif
 
 } // namespace reportsupport

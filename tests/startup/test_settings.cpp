@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using platform::Icon;
 using platform::ScopedFakeServices;
 
@@ -68,6 +70,8 @@ private slots:
 private:
     void useStoreFolder(const QString& folder);
     QString storeFile() const;
+    // The store as it lies on disk (or in the registry), read around the code under test.
+    std::unique_ptr<QSettings> rawStore() const;
 
     QTemporaryDir m_folder;
     QString m_storeFolder;
@@ -81,13 +85,25 @@ void TestSettings::initTestCase() {
 
 void TestSettings::cleanupTestCase() {
     useStoreFolder(m_folder.path());
+#ifdef Q_OS_WIN
+    QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+    software.remove(modHelp::AppSettingsName());
+#endif
 }
 
 void TestSettings::init() {
     useStoreFolder(m_folder.path());
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope, modHelp::AppSettingsName());
-    store.clear();
-    store.sync();
+    const std::unique_ptr<QSettings> store = rawStore();
+    store->clear();
+    store->sync();
+}
+
+std::unique_ptr<QSettings> TestSettings::rawStore() const {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(modHelp::AppSettingsRegistryKey(), QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(storeFile(), QSettings::IniFormat);
+#endif
 }
 
 void TestSettings::useStoreFolder(const QString& folder) {
@@ -103,7 +119,13 @@ QString TestSettings::storeFile() const {
 void TestSettings::storeIsNamedAfterTheExecutable() {
     QCOMPARE(modHelp::AppSettingsName(), QStringLiteral("test_startup_settings"));
     QVERIFY(modHelp::SaveAppSetting(DurationKey, QStringLiteral("2026-12-07")));
+#ifdef Q_OS_WIN
+    const QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"),
+                             QSettings::NativeFormat);
+    QVERIFY(software.childGroups().contains(QStringLiteral("test_startup_settings")));
+#else
     QVERIFY(QFile::exists(storeFile()));
+#endif
 }
 
 void TestSettings::settingRoundTrips_data() {
@@ -126,11 +148,11 @@ void TestSettings::settingRoundTrips() {
 
 void TestSettings::keyAndValueAreStoredEncoded() {
     QVERIFY(modHelp::SaveAppSetting(DurationKey, QStringLiteral("2026-12-07")));
-    QSettings raw(storeFile(), QSettings::IniFormat);
-    QCOMPARE(raw.childGroups(), QStringList{QStringLiteral("Settings")});
-    raw.beginGroup(QStringLiteral("Settings"));
-    QCOMPARE(raw.childKeys(), QStringList{modHelp::EncodeText(DurationKey)});
-    QCOMPARE(raw.value(modHelp::EncodeText(DurationKey)).toString(),
+    const std::unique_ptr<QSettings> raw = rawStore();
+    QCOMPARE(raw->childGroups(), QStringList{QStringLiteral("Settings")});
+    raw->beginGroup(QStringLiteral("Settings"));
+    QCOMPARE(raw->childKeys(), QStringList{modHelp::EncodeText(DurationKey)});
+    QCOMPARE(raw->value(modHelp::EncodeText(DurationKey)).toString(),
              modHelp::EncodeText(QStringLiteral("2026-12-07")));
 }
 
@@ -294,6 +316,9 @@ void TestSettings::dateIsStoredAsIso() {
 }
 
 void TestSettings::unwritableStore() {
+#ifdef Q_OS_WIN
+    QSKIP("the store is in the registry: there is no folder to block");
+#endif
     // A folder that cannot be made: its parent is a plain file (root cannot either).
     const QString blocker = m_folder.filePath(QStringLiteral("blocker"));
     QFile file(blocker);
@@ -310,6 +335,9 @@ void TestSettings::unwritableStore() {
 }
 
 void TestSettings::unreadableStore() {
+#ifdef Q_OS_WIN
+    QSKIP("the store is in the registry: there is no file to put a folder in place of");
+#endif
     // The store's file is a folder: nothing can be read from it, and nothing is written.
     const QString folder = m_folder.filePath(QStringLiteral("unreadable"));
     QVERIFY(QDir().mkpath(folder));

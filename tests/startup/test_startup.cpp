@@ -263,6 +263,10 @@ void TestStartup::secondCopyShowsOnlyTheMessageAndEnds() {
 }
 
 void TestStartup::programIgnoresItsCommandLine() {
+#ifdef Q_OS_WIN
+    QSKIP("Velmora.exe links the Windows platform alone and cannot start offscreen; the "
+          "desktop check under Wine starts it");
+#endif
     // Qt would refuse to start on a platform it does not know, were it given the arguments.
     QTemporaryDir home;
     QVERIFY(home.isValid());
