@@ -3,6 +3,7 @@
 // the test binary started again on that one case.
 
 #include "app/startapplication.h"
+#include "shell/appsettings.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
 #include "shell/singleinstance.h"
@@ -147,8 +148,12 @@ void TestStartup::initTestCase() {
 }
 
 void TestStartup::init() {
+#ifdef Q_OS_WIN
+    QSettings store(modHelp::AppSettingsRegistryKey(), QSettings::NativeFormat);
+#else
     QSettings store(QSettings::NativeFormat, QSettings::UserScope,
                     QStringLiteral("test_startup_program"));
+#endif
     store.clear();
     store.sync();
     m_instance = std::make_unique<SingleInstance>(m_folder.filePath(QStringLiteral("lock")));
