@@ -2,11 +2,14 @@
 #include "app/startapplication.h"
 
 #include "shell/modhelp.h"
+#include "shell/safefile.h"
 #include "shell/singleinstance.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // Before anything can write: a file-size limit must fail a save, not end the program.
+    safefile::SurviveFileSizeLimits();
     // The program reads no command line: Qt is given the program's name and nothing else.
     char fallbackName[] = "Velmora";
     char* qtArguments[] = {argc > 0 ? argv[0] : fallbackName, nullptr};

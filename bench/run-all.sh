@@ -3,7 +3,7 @@
 # Runs every performance budget of the design in one go and prints one table: what, budget,
 # measured median, pass or fail; the budgets the benchmarks set themselves follow the design's. The start-up time and peak memory are measured side by side
 # with a bare Qt window on the same private X server (bench/windows/run.sh, which needs the GUI
-# harness: GUI_HARNESS, default /work/shared/tools/gui-harness). The raw output of every
+# harness: GUI_HARNESS, default tests/desktop/harness). The raw output of every
 # benchmark is kept in BUILD_DIR/bench-results.txt. Exits 1 when a budget is missed or could
 # not be measured.
 set -u
@@ -31,7 +31,7 @@ report=$(run "report" "$build/bench/report/bench_report")
 pictures=$(run "pictures" "$build/bench/pictures/bench_pictures")
 startup=$(run "start-up work" "$build/bench/startup/bench_startup")
 windows=""
-if [ -x "${GUI_HARNESS:-/work/shared/tools/gui-harness}/startup-time.sh" ]; then
+if [ -x "${GUI_HARNESS:-$root/tests/desktop/harness}/startup-time.sh" ]; then
     windows=$(unset QT_QPA_PLATFORM; run "windows" "$root/bench/windows/run.sh" "$build")
 else
     echo "== windows: GUI harness missing, start-up and memory not measured" >>"$raw"

@@ -121,10 +121,8 @@ void CheckReminder(const QByteArray& file, const QDate& today) {
     // by path, and a rewrite within the same millisecond could go unnoticed.
     const QString folder = harness->folder.filePath(QString::number(++harness->run));
     FUZZ_CHECK(QDir().mkpath(folder));
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder);
-    const QString path =
-        QDir(folder).filePath(modHelp::AppSettingsName() + QStringLiteral(".conf"));
+    modHelp::SetAppSettingsFolder(folder);
+    const QString path = modHelp::AppSettingsFile();
     {
         QFile out(path);
         FUZZ_CHECK(out.open(QIODevice::WriteOnly));

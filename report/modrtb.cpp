@@ -21,21 +21,27 @@ bool isLinkable(const QString& linkText) {
 }
 
 // Underlines the addresses as the box shows them; the document itself is left untouched, so
-// the report's text and formats are the same with detection on or off.
+// the report's text and formats are the same with detection on or off. The detector belongs to
+// its box and goes with it: a box destroyed while detection is on takes the detector along,
+// which then touches nothing of the box, half gone by then.
 class LinkDetector final : public QSyntaxHighlighter {
 public:
     explicit LinkDetector(QTextEdit* RTB)
-        : QSyntaxHighlighter(RTB->document())
+        : QSyntaxHighlighter(static_cast<QObject*>(RTB))
         , m_box(RTB)
+        , m_viewport(RTB->viewport())
         , m_boxCursor(RTB->viewport()->cursor()) {
         m_linkFormat.setFontUnderline(true);
-        RTB->viewport()->setMouseTracking(true);
-        RTB->viewport()->installEventFilter(this);
+        m_viewport->setMouseTracking(true);
+        m_viewport->installEventFilter(this);
     }
 
-    ~LinkDetector() override {
-        if (m_box)
-            m_box->viewport()->setCursor(m_boxCursor);
+    // Switching detection off while the box lives gives the box its own pointer back.
+    void releaseBox() {
+        if (!m_viewport)
+            return;
+        m_viewport->removeEventFilter(this);
+        m_viewport->setCursor(m_boxCursor);
     }
 
 protected:
@@ -47,7 +53,7 @@ protected:
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (m_box && watched == m_box->viewport())
+        if (m_viewport && watched == m_viewport)
             handleMouse(*event);
         return false; // the box still sees every event: a click on a link also places the cursor
     }
@@ -61,13 +67,14 @@ private:
         const std::optional<QString> link = LinkTextAt(*m_box, mouse.position().toPoint());
         const std::optional<QString> address = link ? AddressToOpen(*link) : std::nullopt;
         if (type == QEvent::MouseMove) {
-            m_box->viewport()->setCursor(address ? QCursor(Qt::PointingHandCursor) : m_boxCursor);
+            m_viewport->setCursor(address ? QCursor(Qt::PointingHandCursor) : m_boxCursor);
         } else if (address && mouse.button() == Qt::LeftButton) {
             platform::services().openAddress(*address);
         }
     }
 
-    QPointer<QTextEdit> m_box;
+    QTextEdit* m_box; // the parent: alive for as long as this detector
+    QPointer<QWidget> m_viewport;
     QCursor m_boxCursor;
     QTextCharFormat m_linkFormat;
 };
@@ -100,6 +107,8 @@ void EnableLinkDetection(QTextEdit* RTB) {
 }
 
 void DisableLinkDetection() {
+    if (detector)
+        detector->releaseBox();
     delete detector.data();
 }
 
@@ -125,11 +134,12 @@ QList<WebAddressSpan> FindWebAddresses(const QString& line) {
 }
 
 std::optional<QString> AddressToOpen(const QString& linkText) {
-    if (linkText.isEmpty() || linkText.size() >= LinkTextLimit)
-        return std::nullopt;
     QString address = linkText;
     if (address.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
         address.prepend(QLatin1String("http://"));
+    // The limit holds for what the browser is given, scheme and all.
+    if (linkText.isEmpty() || address.size() >= LinkTextLimit)
+        return std::nullopt;
     const QUrl url(address, QUrl::StrictMode);
     const QString scheme = url.scheme().toLower();
     if (!url.isValid() || url.host().isEmpty() ||

@@ -13,7 +13,7 @@ class QTextEdit;
 
 namespace modRTB {
 
-// The buffer the box copies a link into; a link this long or longer is never opened.
+// The buffer the box copies a link into; an address this long or longer is never opened.
 inline constexpr int LinkTextLimit = 1024;
 
 // Switches detection on for RTB (and off for any box that had it); the report window calls
@@ -31,7 +31,8 @@ struct WebAddressSpan {
 QList<WebAddressSpan> FindWebAddresses(const QString& line);
 
 // What to hand to the browser for a link's text, "www." addresses getting "http://";
-// nothing for any other scheme, a malformed address or a text of LinkTextLimit or more.
+// nothing for any other scheme, a malformed address, or an address (with the "http://" it may
+// have been given) of LinkTextLimit characters or more.
 std::optional<QString> AddressToOpen(const QString& linkText);
 
 // The text of the web address under a point of RTB's viewport, if the point is on one.

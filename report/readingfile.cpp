@@ -1,19 +1,11 @@
 #include "report/readingfile.h"
 
 #include "shell/modhelp.h"
+#include "shell/safefile.h"
 
 #include <QByteArray>
-#include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
-
-#ifdef Q_OS_UNIX
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 
 namespace report {
 namespace {
@@ -32,56 +24,12 @@ QByteArray encodedFile(const std::array<QString, 4>& lines) {
     return bytes;
 }
 
-// A write may take part of the data and fail on the rest.
-bool writeWhole(QSaveFile& file, const QByteArray& bytes) {
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
-        if (chunk <= 0)
-            return false;
-        written += chunk;
-    }
-    return true;
-}
-
-SaveResult failed(const QString& reason) {
-    return {SaveStatus::Failed, reason};
-}
-
-#ifdef Q_OS_UNIX
-// Opened without blocking and checked on the open handle, so a pipe or a device put in the
-// file's place between a check and the open can neither hang nor feed us endless data.
-bool openRegularFile(QFile& file, const QString& path) {
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return false;
-    struct stat status {};
-    if (::fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) ||
-        status.st_size > ReadingFileLimit) {
-        ::close(fd);
-        return false;
-    }
-    return file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle);
-}
-#else
-bool openRegularFile(QFile& file, const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > ReadingFileLimit)
-        return false;
-    file.setFileName(path);
-    return file.open(QIODevice::ReadOnly);
-}
-#endif
-
-std::optional<QByteArray> readBounded(const QString& path) {
-    QFile file;
-    if (!openRegularFile(file, path))
-        return std::nullopt;
-    // One byte more than allowed tells a file that grew after the check.
-    const QByteArray bytes = file.read(ReadingFileLimit + 1);
-    if (file.error() != QFileDevice::NoError || bytes.size() > ReadingFileLimit)
-        return std::nullopt;
-    return bytes;
+// A name holding a line break, an escape or a NUL would forge lines of the report and of the
+// paper; no file the program wrote holds one.
+bool hasControlCharacter(const QString& text) {
+    return std::any_of(text.begin(), text.end(), [](QChar character) {
+        return character.category() == QChar::Other_Control;
+    });
 }
 
 // A line ends at CR or at CR LF; a line cut short by the end of the file still counts.
@@ -112,33 +60,22 @@ SaveResult WriteReadingFile(const QString& path, const modRunicAstrology::BirthD
     if (!std::all_of(lines.begin(), lines.end(), modHelp::SurvivesEncoding))
         return {SaveStatus::NameCannotBeSaved, {}};
 
-    // Replacing a pipe or a device node by a renamed file would destroy it.
-    const QFileInfo target(path);
-    if (target.exists() && !target.isFile())
-        return failed(QStringLiteral("Not a regular file"));
-
-    // Unbuffered, so a write cut short shows at once: a buffered flush at commit may lose it.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return failed(file.errorString());
-    if (!writeWhole(file, encodedFile(lines))) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
-        return failed(reason);
-    }
-    if (!file.commit())
-        return failed(file.errorString());
+    const safefile::WriteResult written = safefile::ReplaceFile(path, encodedFile(lines));
+    if (!written.written)
+        return {SaveStatus::Failed, written.reason};
     return {SaveStatus::Saved, {}};
 }
 
 std::optional<std::array<QString, 4>> ReadReadingFile(const QString& path) {
-    const std::optional<QByteArray> bytes = readBounded(path);
-    if (!bytes)
+    const safefile::ReadResult file = safefile::ReadRegularFile(path, ReadingFileLimit);
+    if (file.status != safefile::ReadStatus::Read)
         return std::nullopt;
     std::array<QString, 4> texts;
-    const std::array<QByteArray, 4> lines = splitLines(*bytes);
+    const std::array<QByteArray, 4> lines = splitLines(file.bytes);
     for (std::size_t i = 0; i < lines.size(); ++i)
         texts[i] = modHelp::DecodeText(QString::fromLatin1(lines[i]));
+    if (hasControlCharacter(texts[0]))
+        return std::nullopt;
     return texts;
 }
 

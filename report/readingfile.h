@@ -24,12 +24,15 @@ struct SaveResult {
     QString reason; // the system's words when the save failed
 };
 
-// Writes the whole file or nothing: an existing file stays as it was unless the new one is
-// complete. Refuses, writing nothing, details the encoding would change.
+// Writes the whole file or nothing, as safefile::ReplaceFile does: an existing file stays as it
+// was unless the new one is complete, and nothing is written through a link to nothing or
+// through another user's link in a shared folder. Refuses, writing nothing, details the
+// encoding would change.
 SaveResult WriteReadingFile(const QString& path, const modRunicAstrology::BirthDetails& details);
 
 // Name, day, month and year, decoded; a missing line gives an empty text. Nothing when the
-// path is not a readable regular file of at most ReadingFileLimit bytes.
+// path is not a readable regular file of at most ReadingFileLimit bytes, or when the decoded
+// name holds a control character.
 std::optional<std::array<QString, 4>> ReadReadingFile(const QString& path);
 
 } // namespace report

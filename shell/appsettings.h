@@ -13,10 +13,19 @@ namespace modHelp {
 // The executable's file name without its extension: a renamed copy keeps a store of its own.
 QString AppSettingsName();
 
-// Where the store lives in the registry on Windows (Qt's native settings format there).
+// Where the store is kept where it is a file: AppSettingsName() with ".conf" in the user's
+// configuration folder, or in the folder given to SetAppSettingsFolder (tests and benchmarks
+// keep their stores in a throwaway folder; an empty text goes back to the user's).
+QString AppSettingsFile();
+void SetAppSettingsFolder(const QString& folder);
+
+// Where the store is kept on Windows: a key of the registry, Qt's native format there.
 QString AppSettingsRegistryKey();
 
 // Like GetAppSetting, but tells an unreadable store (nullopt) from an absent key (empty text).
+// Where the store is a file, it is readable only when it is a regular file (or a link to one)
+// of at most 64 KiB holding settings text that parses cleanly, or when there is none yet;
+// an unreadable store is never written to.
 std::optional<QString> ReadAppSetting(const QString& key);
 
 // The reminder date as it is stored now.

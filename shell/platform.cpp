@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -32,6 +33,81 @@ QMessageBox::Icon toMessageBoxIcon(Icon icon) {
 QFileDialog::Options dialogOptions() {
     return QFileDialog::DontUseNativeDialog;
 }
+
+// Read-only: no write permission for anyone, a mark that root respects too although it could
+// write the file, or a file this user may not write.
+bool isReadOnly(const QFileInfo& file) {
+    const QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+    return !file.isWritable() || !(file.permissions() & anyWrite);
+}
+
+// Qt's file dialog, minding what Qt does not: the open dialog takes a typed name without an
+// extension as it stands when that file exists (Qt adds the default one first); both refuse
+// a read-only file, the save dialog a missing folder, with a message while they stay open,
+// the way Qt refuses a missing file.
+class ReadingFileDialog final : public QFileDialog {
+public:
+    ReadingFileDialog(QWidget* parent, const FileDialogRequest& request, AcceptMode acceptMode)
+        : QFileDialog(parent, request.title, QString(), request.filter)
+        , m_defaultSuffix(request.defaultSuffix) {
+        setOptions(dialogOptions());
+        setAcceptMode(acceptMode);
+        setFileMode(acceptMode == AcceptOpen ? ExistingFile : AnyFile);
+        if (acceptMode == AcceptSave)
+            setDefaultSuffix(request.defaultSuffix);
+    }
+
+    QString chosenFile() const { return m_chosen.isEmpty() ? selectedFiles().value(0) : m_chosen; }
+
+protected:
+    void accept() override {
+        m_chosen.clear();
+        const QStringList files = selectedFiles();
+        if (files.size() != 1) {
+            QFileDialog::accept();
+            return;
+        }
+        const QString typed = files.constFirst();
+        const QString path = acceptMode() == AcceptOpen ? existingReadingFile(typed) : typed;
+        const QFileInfo file(path);
+        if (file.isDir() || (acceptMode() == AcceptOpen && !file.exists())) {
+            QFileDialog::accept(); // Qt opens the folder or reports the missing file
+            return;
+        }
+        if (!file.dir().exists()) {
+            refuse(QStringLiteral(
+                       "%1\nFolder not found.\nPlease verify the correct folder name was given.")
+                       .arg(QDir::toNativeSeparators(file.path())));
+            return;
+        }
+        if (file.exists() && isReadOnly(file)) {
+            refuse(QStringLiteral("%1\nThis file is read-only.\nPlease choose another file.")
+                       .arg(file.fileName()));
+            return;
+        }
+        if (path == typed) {
+            QFileDialog::accept(); // asks before replacing a file
+            return;
+        }
+        m_chosen = path;
+        QDialog::accept();
+    }
+
+private:
+    // "anna" finds "anna.run" when there is no file named "anna".
+    QString existingReadingFile(const QString& typed) const {
+        const QFileInfo file(typed);
+        if (file.exists() || m_defaultSuffix.isEmpty() || file.fileName().contains(u'.'))
+            return typed;
+        const QString withSuffix = typed + u'.' + m_defaultSuffix;
+        return QFileInfo(withSuffix).isFile() ? withSuffix : typed;
+    }
+
+    void refuse(const QString& message) { QMessageBox::warning(this, windowTitle(), message); }
+
+    QString m_defaultSuffix;
+    QString m_chosen;
+};
 
 // Qt's Unix print dialog switches its page-range choices back on when it refreshes, whatever
 // its options say; this keeps them off for as long as the dialog lives.
@@ -77,11 +153,11 @@ public:
     }
 
     QString chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override {
-        return runFileDialog(parent, request, QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+        return runFileDialog(parent, request, QFileDialog::AcceptOpen);
     }
 
     QString chooseFileToSave(QWidget* parent, const FileDialogRequest& request) override {
-        return runFileDialog(parent, request, QFileDialog::AcceptSave, QFileDialog::AnyFile);
+        return runFileDialog(parent, request, QFileDialog::AcceptSave);
     }
 
     bool choosePrinter(QWidget* parent, QPrinter& printer, const PrintRequest& request) override {
@@ -103,18 +179,12 @@ public:
     void endProcess(int exitCode) override { QCoreApplication::exit(exitCode); }
 
 private:
-    // The save dialog asks before replacing a file (Qt's default for AcceptSave).
     static QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
-                                 QFileDialog::AcceptMode acceptMode,
-                                 QFileDialog::FileMode fileMode) {
-        QFileDialog dialog(parent, request.title, QString(), request.filter);
-        dialog.setOptions(dialogOptions());
-        dialog.setAcceptMode(acceptMode);
-        dialog.setFileMode(fileMode);
-        dialog.setDefaultSuffix(request.defaultSuffix);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+                                 QFileDialog::AcceptMode acceptMode) {
+        ReadingFileDialog dialog(parent, request, acceptMode);
+        if (dialog.exec() != QDialog::Accepted)
             return {};
-        return dialog.selectedFiles().constFirst();
+        return dialog.chosenFile();
     }
 };
 

@@ -17,7 +17,7 @@ enum class Icon { None, Information, Critical };
 struct FileDialogRequest {
     QString title;
     QString filter;        // Qt filter text, e.g. "Velmora (*.run)"
-    QString defaultSuffix; // appended when the user types no extension
+    QString defaultSuffix; // the files' extension, for a name typed without one
 };
 
 struct PrintRequest {
@@ -34,9 +34,11 @@ public:
     virtual bool askYesNo(QWidget* parent, const QString& text, Icon icon) = 0;
     // Hands the address to the default browser and returns at once.
     virtual void openAddress(const QString& address) = 0;
-    // An existing file, or an empty text when cancelled.
+    // An existing file that is not read-only, or an empty text when cancelled. A name typed
+    // without an extension is taken as it stands if that file exists, else with the extension.
     virtual QString chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) = 0;
-    // Asks before replacing an existing file; an empty text when cancelled.
+    // A file in an existing folder, not read-only, the extension added to a name typed without
+    // one; asks before replacing an existing file; an empty text when cancelled.
     virtual QString chooseFileToSave(QWidget* parent, const FileDialogRequest& request) = 0;
     // Page ranges disabled; false when cancelled. On acceptance the printer is set up.
     virtual bool choosePrinter(QWidget* parent, QPrinter& printer, const PrintRequest& request) = 0;

@@ -47,6 +47,33 @@ platform::Icon IconOf(modRunicAstrology::MessageIcon icon) {
     return platform::Icon::None;
 }
 
+// The control code a Control combination types, as Windows types it: the letters 1 to 26,
+// Ctrl+[ Escape, Ctrl+Backspace Delete, Ctrl+Return a line feed and so on; 0 for combinations
+// that only edit or move (Ctrl+Home, Ctrl+Left).
+int ControlCodeOf(int key) {
+    if (key >= Qt::Key_A && key <= Qt::Key_Z)
+        return key - Qt::Key_A + 1;
+    switch (key) {
+    case Qt::Key_BracketLeft:
+        return 27;
+    case Qt::Key_Backslash:
+        return 28;
+    case Qt::Key_BracketRight:
+        return 29;
+    case Qt::Key_AsciiCircum:
+        return 30;
+    case Qt::Key_Underscore:
+        return 31;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return 10;
+    case Qt::Key_Backspace:
+        return 127;
+    default:
+        return 0;
+    }
+}
+
 // The character code a keystroke types, 0 for keys that only edit or move: those keep their
 // usual meaning. Control combinations type their control code (Ctrl+V is 22).
 int KeyAsciiOf(const QKeyEvent& event) {
@@ -55,11 +82,8 @@ int KeyAsciiOf(const QKeyEvent& event) {
     const bool alt = modifiers.testFlag(Qt::AltModifier);
     if (alt && !control)
         return 0;
-    if (control && !alt) {
-        if (event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z)
-            return event.key() - Qt::Key_A + 1;
-        return 0;
-    }
+    if (control && !alt)
+        return ControlCodeOf(event.key());
     switch (event.key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:

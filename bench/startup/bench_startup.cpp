@@ -2,6 +2,7 @@
 // reminder's check (a date within the quiet fortnight, so no question). Prints medians: once in
 // fresh processes, as at a real start, and once repeated within one process.
 
+#include "shell/appsettings.h"
 #include "shell/modhelp.h"
 #include "shell/singleinstance.h"
 
@@ -9,7 +10,6 @@
 #include <QDate>
 #include <QElapsedTimer>
 #include <QProcess>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
@@ -41,7 +41,7 @@ double StartUpWorkMilliseconds(const QString& lockPath) {
 
 void UseStore(const QString& folder) {
     QStandardPaths::setTestModeEnabled(true);
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, folder);
+    modHelp::SetAppSettingsFolder(folder);
 }
 
 // One cold run in this process, printed for the parent to collect.

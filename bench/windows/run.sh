@@ -5,12 +5,12 @@
 #   - peak memory (max RSS) of a full Velmora session against the bare window shown and closed
 #     (budget: 1.3 ×)
 #   - Generate pressed to reading window painted, median (budget: 16 ms)
-# Needs the GUI harness (GUI_HARNESS, default /work/shared/tools/gui-harness) and /usr/bin/time.
+# Needs the GUI harness (GUI_HARNESS, default tests/desktop/harness) and /usr/bin/time.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd) || exit 2
-harness=${GUI_HARNESS:-/work/shared/tools/gui-harness}
+harness=${GUI_HARNESS:-$root/tests/desktop/harness}
 velmora=$build/app/Velmora
 bare=$build/bench/windows/bench_bare_window
 generate=$build/bench/windows/bench_generate

@@ -1,6 +1,6 @@
-// Faults from outside the program: a damaged settings file, a settings file or folder that
-// cannot be written, no printer, no browser, the clipboard. In each the program carries on
-// without a message where none is due, and nothing that was there is lost.
+// Faults from outside the program: a damaged or hostile settings store, a settings file or
+// folder that cannot be written, no printer, no browser, the clipboard. In each the program
+// carries on without a message where none is due, and nothing that was there is lost.
 
 #include "reading/engine.h"
 #include "shell/appsettings.h"
@@ -15,14 +15,18 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QCryptographicHash>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QProcess>
 #include <QPushButton>
-#include <QSettings>
+#include <QRandomGenerator>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -31,17 +35,21 @@
 
 #include <memory>
 
+#ifdef Q_OS_UNIX
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 #ifdef Q_OS_LINUX
 #include <fcntl.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <sys/sysmacros.h>
 #endif
 
 namespace {
 
 const QString DurationKey = QStringLiteral("Duration");
+const char* const BrowserChildVariable = "VELMORA_FAULTS_BROWSER_CHILD";
 const QDate Today(2026, 12, 7);
 const QString DownloadPage =
     QStringLiteral("http://www.quorvanesoftwares.com/velmora/ssd.php?page=download-web-page");
@@ -162,6 +170,41 @@ void FlushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+#ifdef Q_OS_UNIX
+// What is at a path, told without opening it: enough to see that nothing was written, moved
+// or replaced there. A link is told with what it leads to.
+QString Describe(const QString& path) {
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
+        return QStringLiteral("nothing");
+    if (S_ISLNK(status.st_mode)) {
+        const QString target = QFile::symLinkTarget(path);
+        return QStringLiteral("link to %1, which is %2").arg(target, Describe(target));
+    }
+    if (S_ISFIFO(status.st_mode))
+        return QStringLiteral("pipe, inode %1").arg(status.st_ino);
+    if (S_ISCHR(status.st_mode))
+        return QStringLiteral("character device %1,%2")
+            .arg(major(status.st_rdev))
+            .arg(minor(status.st_rdev));
+    if (S_ISDIR(status.st_mode))
+        return QStringLiteral("folder holding ") +
+               QDir(path)
+                   .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)
+                   .join(u',');
+    QString file = QStringLiteral("file of %1 bytes, inode %2, changed %3.%4")
+                       .arg(status.st_size)
+                       .arg(status.st_ino)
+                       .arg(status.st_mtim.tv_sec)
+                       .arg(status.st_mtim.tv_nsec);
+    if (status.st_size <= 1024 * 1024)
+        file += QStringLiteral(", sha1 ") +
+                QString::fromLatin1(
+                    QCryptographicHash::hash(ContentOf(path), QCryptographicHash::Sha1).toHex());
+    return file;
+}
+#endif
+
 } // namespace
 
 class TestFaults : public QObject {
@@ -175,15 +218,17 @@ private slots:
     void damagedSettingsFileIsLeftAlone();
     void settingsThatCannotBeWritten_data();
     void settingsThatCannotBeWritten();
+    void hostileSettingsStore_data();
+    void hostileSettingsStore();
 
     void printingWithNoPrinterIsSilent();
+    void missingBrowserIsSilent_data();
     void missingBrowserIsSilent();
     void clearingTheClipboardTakesOthersTextAway();
 
 private:
-    QString storeFile() const {
-        return QDir(m_store->path()).filePath(modHelp::AppSettingsName() + QStringLiteral(".conf"));
-    }
+    QString storeFile() const { return modHelp::AppSettingsFile(); }
+    void openPagesInChild(bool browser);
 
     QTemporaryDir m_folder;
     std::unique_ptr<QTemporaryDir> m_store;
@@ -195,17 +240,16 @@ void TestFaults::initTestCase() {
     modHelp::SetLeaveHandler([] {});
 }
 
-// Each test gets a store folder of its own: the settings reader caches files by path.
+// Each test gets a store folder of its own.
 void TestFaults::init() {
     m_store = std::make_unique<QTemporaryDir>(m_folder.filePath(QStringLiteral("store-XXXXXX")));
     QVERIFY(m_store->isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_store->path());
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, m_store->path());
+    modHelp::SetAppSettingsFolder(m_store->path());
 }
 
 void TestFaults::damagedSettingsFileIsLeftAlone_data() {
     QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<bool>("saveFirst"); // else the reminder runs, as at start-up
+    QTest::addColumn<bool>("saveFirst"); // else the reminder runs first, as at start-up
     const QByteArray date = StoreHoldingAnOldDate().mid(11); // the key line alone
     const QList<std::pair<const char*, QByteArray>> files = {
         {"section header without its closing bracket", "[Settings\n" + date},
@@ -223,7 +267,7 @@ void TestFaults::damagedSettingsFileIsLeftAlone_data() {
 
 // A file that does not parse cleanly counts as unreadable: the reminder stops without asking
 // and writes nothing, and a save refuses, since writing the file again would drop whatever
-// could not be parsed.
+// could not be parsed. It stays unreadable at the second access in the same process too.
 void TestFaults::damagedSettingsFileIsLeftAlone() {
 #ifdef Q_OS_WIN
     QSKIP("the settings store is the registry: there is no file to damage");
@@ -236,8 +280,10 @@ void TestFaults::damagedSettingsFileIsLeftAlone() {
 
     if (saveFirst) {
         QVERIFY(!modHelp::SaveAppSetting(DurationKey, Today.toString(Qt::ISODate)));
+        modHelp::ShowUpdateReminder();
     } else {
         modHelp::ShowUpdateReminder();
+        QVERIFY(!modHelp::SaveAppSetting(DurationKey, Today.toString(Qt::ISODate)));
     }
 
     QVERIFY(services.questions.isEmpty());
@@ -277,6 +323,69 @@ void TestFaults::settingsThatCannotBeWritten() {
     QVERIFY(services.messages.isEmpty());
     QVERIFY(!modHelp::SaveAppSetting(DurationKey, Today.toString(Qt::ISODate)));
     QCOMPARE(ContentOf(storeFile()), content);
+}
+
+void TestFaults::hostileSettingsStore_data() {
+    QTest::addColumn<QString>("kind");
+    for (const char* kind :
+         {"pipe", "link to a character device", "1 GB sparse file", "random bytes", "folder",
+          "link to nothing", "link to a folder", "64 KiB and one byte"})
+        QTest::newRow(kind) << QString::fromLatin1(kind);
+}
+
+// Whatever stands in the store's place, start-up goes on at once: nothing is read from it,
+// nothing is written to it, no question is asked, and so it stays at every later access.
+void TestFaults::hostileSettingsStore() {
+#ifdef Q_OS_UNIX
+    QFETCH(QString, kind);
+    const QString store = storeFile();
+    const QString aside = QDir(m_store->path()).filePath(QStringLiteral("aside")); // a link's end
+    const QByteArray storeName = QFile::encodeName(store);
+    if (kind == "pipe") {
+        QVERIFY(::mkfifo(storeName.constData(), 0600) == 0);
+    } else if (kind == "link to a character device") {
+        // A zero device of our own: the machine's real ones are never put at risk.
+        if (::mknod(QFile::encodeName(aside).constData(), S_IFCHR | 0666, makedev(1, 5)) != 0)
+            QSKIP("making a device node needs root");
+        QVERIFY(QFile::link(aside, store));
+    } else if (kind == "1 GB sparse file") {
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(qint64(1) << 30));
+    } else if (kind == "random bytes") {
+        QByteArray bytes(4096, Qt::Uninitialized);
+        QRandomGenerator(2026).fillRange(reinterpret_cast<quint32*>(bytes.data()),
+                                         bytes.size() / 4);
+        QVERIFY(WriteFile(store, bytes));
+    } else if (kind == "folder") {
+        QVERIFY(QDir().mkpath(store));
+        QVERIFY(WriteFile(store + QStringLiteral("/inside"), "kept"));
+    } else if (kind == "link to nothing") {
+        QVERIFY(QFile::link(aside, store));
+    } else if (kind == "link to a folder") {
+        QVERIFY(QDir().mkpath(aside));
+        QVERIFY(QFile::link(aside, store));
+    } else {
+        // A store holding a date old enough to ask about, padded past the limit with a comment.
+        QByteArray content = StoreHoldingAnOldDate();
+        content += ';' + QByteArray(64 * 1024 + 1 - content.size() - 2, 'x') + '\n';
+        QVERIFY(WriteFile(store, content));
+    }
+    const QString before = Describe(store);
+    platform::ScopedFakeServices services;
+    services.todayDate = Today;
+
+    modHelp::ShowUpdateReminder();
+    QCOMPARE(modHelp::ReadAppSetting(DurationKey), std::nullopt);
+    QVERIFY(!modHelp::SaveAppSetting(DurationKey, Today.toString(Qt::ISODate)));
+    modHelp::ShowUpdateReminder();
+
+    QVERIFY(services.questions.isEmpty());
+    QVERIFY(services.messages.isEmpty());
+    QCOMPARE(Describe(store), before);
+#else
+    QSKIP("pipes, device nodes and links are made the POSIX way");
+#endif
 }
 
 // The printer dialog said yes but there is no printer to print on: nothing is printed, no
@@ -320,11 +429,23 @@ void TestFaults::printingWithNoPrinterIsSilent() {
     FlushDeletes();
 }
 
-// With the real services and no browser to hand the address to, opening a page does
-// nothing visible: no message, and the window stays as it was.
+// With the real services, opening a page hands it to the browser and does nothing else; with
+// no browser on the system nothing opens, no message comes and the window stays as it was.
+// The offscreen platform refuses every address whatever is installed, so the case runs again
+// in a child on a platform that looks for a browser and starts it as a desktop does, with a
+// PATH holding nothing, or only a stand-in browser that records what it is given.
+void TestFaults::missingBrowserIsSilent_data() {
+    QTest::addColumn<bool>("browser");
+    QTest::newRow("no browser on the system") << false;
+    QTest::newRow("a stand-in browser") << true;
+}
+
 void TestFaults::missingBrowserIsSilent() {
-    if (QGuiApplication::platformName() != QLatin1String("offscreen"))
-        QSKIP("only offscreen is sure to have no browser to start");
+    QFETCH(bool, browser);
+    if (!qEnvironmentVariableIsSet(BrowserChildVariable)) {
+        openPagesInChild(browser);
+        return;
+    }
     const ModalWatch watch;
     QPointer<frmMain> main = new frmMain;
     main->show();
@@ -335,7 +456,7 @@ void TestFaults::missingBrowserIsSilent() {
     platform::services().openAddress(DownloadPage);
     modHelp::OpenWebPage(QLatin1String(modHelp::PageHelp));
     QTest::mouseClick(link, Qt::LeftButton);
-    QTest::qWait(50);
+    QCoreApplication::processEvents();
 
     QCOMPARE(watch.seen(), 0);
     QVERIFY(main->isVisible());
@@ -347,6 +468,60 @@ void TestFaults::missingBrowserIsSilent() {
     QCOMPARE(shown, QWidgetList{main.data()});
     delete main;
     FlushDeletes();
+}
+
+void TestFaults::openPagesInChild(bool browser) {
+    const QString platforms =
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms");
+    if (QDir(platforms).entryList({QStringLiteral("*qvnc*")}, QDir::Files).isEmpty())
+        QSKIP("Qt's vnc platform plugin (qt6-qpa-plugins) is not installed");
+    const QString bin = m_store->filePath(QStringLiteral("bin"));
+    const QString opened = m_store->filePath(QStringLiteral("opened"));
+    QVERIFY(QDir().mkpath(bin));
+    if (browser) {
+        const QString standIn = bin + QStringLiteral("/xdg-open");
+        QVERIFY(WriteFile(standIn, "#!/bin/sh\nprintf '%s\\n' \"$1\" >>\"$VELMORA_OPENED\"\n"));
+        QVERIFY(QFile::setPermissions(standIn, QFile::ReadOwner | QFile::WriteOwner |
+                                                   QFile::ExeOwner | QFile::ExeOther));
+    }
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : {"BROWSER", "DEFAULT_BROWSER", "XDG_CURRENT_DESKTOP", "DESKTOP_SESSION",
+                             "KDE_FULL_SESSION", "GNOME_DESKTOP_SESSION_ID"})
+        environment.remove(QLatin1String(name));
+    environment.insert(QStringLiteral("PATH"), bin);
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("vnc:port=0"));
+    environment.insert(QStringLiteral("VELMORA_OPENED"), opened);
+    environment.insert(QLatin1String(BrowserChildVariable), QStringLiteral("1"));
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(
+        QCoreApplication::applicationFilePath(),
+        {QStringLiteral("missingBrowserIsSilent:") + QString::fromUtf8(QTest::currentDataTag())});
+    QVERIFY(child.waitForFinished(120000));
+    const QString output = QString::fromLocal8Bit(child.readAll());
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0,
+             qPrintable(output));
+
+    if (browser) {
+        // The stand-in runs on its own: it may write after the child has ended.
+        QStringList expected{DownloadPage, modHelp::PageAddress(QLatin1String(modHelp::PageHelp)),
+                             modHelp::PageAddress(QLatin1String(modHelp::PageHome))};
+        expected.sort();
+        const auto recorded = [&opened] {
+            QStringList lines =
+                QString::fromUtf8(ContentOf(opened)).split(u'\n', Qt::SkipEmptyParts);
+            lines.sort();
+            return lines;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(recorded(), expected, 10000);
+    } else {
+        // The toolkit looked for a browser and found none: the case it names did happen.
+        QVERIFY2(output.contains(QLatin1String("Unable to detect a web browser")),
+                 qPrintable(output));
+        QVERIFY(!QFile::exists(opened));
+    }
 }
 
 // The real clearing empties whatever another owner put on the clipboard and returns.

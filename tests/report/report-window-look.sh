@@ -16,19 +16,16 @@ key "$main" Tab; type_text "$main" '12'
 key "$main" Tab; type_text "$main" 'mar'
 key "$main" Tab; type_text "$main" '1980'
 key "$main" Return
-reading=$(win_wait "$title" 10) || exit 1
-check wait_until 5 test "$(win_count "$title")" -eq 1
+reading=$(win_wait "$title" 10 "$main") || exit 1
+check win_gone "$main" 5
 
 # The report window, modal over the reading window.
 key "$reading" alt+p
 check wait_until 5 test "$(win_count "$title")" -eq 2
-report=$(win_wait "$title" 10) || exit 1
+report=$(win_wait "$title" 10 "$main" "$reading") || exit 1
 check test "$(win_geom "$report" | awk '{print $3 "x" $4}')" = 512x512
 shot "$report" "$OUT/report-window.png"
-# OCR reads the white values and yellow headings; the black captions melt into the green.
-check ocr_has "$OUT/report-window.png" 'March/12/1980'
-check ocr_has "$OUT/report-window.png" 'Corresponding Rune Stone'
-check ocr_has "$OUT/report-window.png" 'Pisces'
+check shows 'Name :- ANNA' 'Date Of Birth :- March/12/1980' 'Your Sun Sign :-Pisces'
 if win_activate "$reading"; then echo "FAILED: the reading window took the focus"; failures=$((failures + 1)); fi
 
 # Copied with the keys, lost as soon as the mouse moves over the report.
@@ -65,17 +62,14 @@ check test "$(win_count "$title")" -eq 1
 # Back, then File > the first entry (Open) with the saved file: the same reading again.
 key "$reading" alt+b
 check win_gone "$reading" 5
-main=$(win_wait "$title" 10) || exit 1
+main=$(win_wait "$title" 10 "$reading") || exit 1
 type_text "$main" 'BOB'
 key "$main" alt+f Return
 dialog=$(win_wait '^Select the source file$' 10) || exit 1
 type_text "$dialog" "$HOME/anna.run"
 key "$dialog" Return
-reading=$(win_wait "$title" 10) || exit 1
-shot "$reading" "$HOME/reopened.png"
-check ocr_has "$HOME/reopened.png" 'Gebo'
-check ocr_has "$HOME/reopened.png" 'Neptune and Jupiter'
+reading=$(win_wait "$title" 10 "$main") || exit 1
+check shows Gebo 'Neptune and Jupiter'
 
 app_stop
-echo "$failures failure(s)"
-exit $((failures > 0))
+finish

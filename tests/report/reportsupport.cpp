@@ -7,8 +7,6 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_UNIX
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -151,38 +149,15 @@ UnprivilegedScope::~UnprivilegedScope() {
     if (m_switched && ::seteuid(0) != 0)
         std::abort(); // never carry on as someone else
 }
-
-FileSizeLimitScope::FileSizeLimitScope(long long bytes) {
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) != 0)
-        return;
-    m_previousSoft = static_cast<long long>(limit.rlim_cur);
-    m_previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    limit.rlim_cur = static_cast<rlim_t>(bytes);
-    m_active = ::setrlimit(RLIMIT_FSIZE, &limit) == 0;
-}
-
-FileSizeLimitScope::~FileSizeLimitScope() {
-    rlimit limit{};
-    if (::getrlimit(RLIMIT_FSIZE, &limit) == 0) {
-        limit.rlim_cur = static_cast<rlim_t>(m_previousSoft);
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    std::signal(SIGXFSZ, m_previousHandler);
-}
 #else
-// Windows has neither FIFOs in the file system, nor other users to become, nor a limit on the
-// size of the files a process writes: the tests that need them skip there.
+// Windows has neither FIFOs in the file system nor other users to become: the tests that need
+// them skip there.
 bool MakeFifo(const QString&) {
     return false;
 }
 
 UnprivilegedScope::UnprivilegedScope() = default;
 UnprivilegedScope::~UnprivilegedScope() = default;
-
-FileSizeLimitScope::FileSizeLimitScope(long long) {
-}
-FileSizeLimitScope::~FileSizeLimitScope() = default;
 #endif
 
 } // namespace reportsupport

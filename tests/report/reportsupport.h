@@ -56,20 +56,4 @@ private:
     bool m_switched = false;
 };
 
-// A small limit on the size of files this process writes for its lifetime; writing past it
-// fails with "File too large" instead of the process being killed.
-class FileSizeLimitScope {
-public:
-    explicit FileSizeLimitScope(long long bytes);
-    ~FileSizeLimitScope();
-    FileSizeLimitScope(const FileSizeLimitScope&) = delete;
-    FileSizeLimitScope& operator=(const FileSizeLimitScope&) = delete;
-    bool active() const { return m_active; }
-
-private:
-    bool m_active = false;
-    long long m_previousSoft = 0;
-    void (*m_previousHandler)(int) = nullptr;
-};
-
 } // namespace reportsupport

@@ -490,35 +490,47 @@ private slots:
         QVERIFY(QDir(m_folder.path()).isEmpty());
     }
 
+    // Gone without a close event (its parent destroyed, the program ending): link detection
+    // goes with the window, and the next report window has it again.
+    void reportWindowDestroyedWithoutClosing() {
+        QVERIFY(generate({"ANNA", "12", "March", "1980"}));
+        QVERIFY(withReportWindow([](frmSave& form) {
+            QVERIFY(modRTB::IsLinkDetectionOn());
+            delete &form;
+        }));
+        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::IsLinkDetectionOn()); }));
+        QVERIFY(!modRTB::IsLinkDetectionOn());
+    }
+
     void save_data() {
-        QTest::addColumn<QString>("target");   // empty: the dialog is cancelled
-        QTest::addColumn<qint64>("sizeLimit"); // 0: none
-        QTest::addColumn<QString>("name");     // the stored name, when not "ANNA"
-        QTest::addColumn<QString>("message");  // first line of the message; empty: none
+        QTest::addColumn<QString>("target");  // empty: the dialog is cancelled
+        QTest::addColumn<QString>("name");    // the stored name, when not "ANNA"
+        QTest::addColumn<QString>("message"); // first line of the message; empty: none
         QTest::addColumn<bool>("saved");
         const QString failed = QStringLiteral("The Reading Could Not Be Saved.");
-        QTest::newRow("saved") << "anna.run" << qint64(0) << ""
+        QTest::newRow("saved") << "anna.run"
+                               << ""
                                << "" << true;
-        QTest::newRow("cancelled") << "" << qint64(0) << ""
+        QTest::newRow("cancelled") << ""
+                                   << ""
                                    << "" << false;
-        QTest::newRow("folder that does not exist")
-            << "missing/anna.run" << qint64(0) << "" << failed << false;
-        QTest::newRow("folder that is a regular file")
-            << "old.run/anna.run" << qint64(0) << "" << failed << false;
-        QTest::newRow("cut short part-way") << "old.run" << qint64(10) << "" << failed << false;
+        QTest::newRow("folder that does not exist") << "missing/anna.run"
+                                                    << "" << failed << false;
+        QTest::newRow("folder that is a regular file") << "old.run/anna.run"
+                                                       << "" << failed << false;
         const QString refused =
             QStringLiteral("The Name Contains Characters That Cannot Be Saved.");
         QTest::newRow("name outside the code page")
-            << "old.run" << qint64(0) << QString::fromUtf8("ANNA €") << refused << false;
+            << "old.run" << QString::fromUtf8("ANNA €") << refused << false;
         QTest::newRow("name one code above the encoding's limit")
-            << "old.run" << qint64(0) << QString::fromUtf8("ANNò") << refused << false;
+            << "old.run" << QString::fromUtf8("ANNò") << refused << false;
         QTest::newRow("name in another script")
-            << "fresh.run" << qint64(0) << QString::fromUtf8("名前") << refused << false;
+            << "fresh.run" << QString::fromUtf8("名前") << refused << false;
     }
 
     void save() {
         QFETCH(QString, target);
-        QFETCH(qint64, sizeLimit);
         QFETCH(QString, name);
         QFETCH(QString, message);
         QFETCH(bool, saved);
@@ -535,11 +547,7 @@ private slots:
         services().fileToSave = target.isEmpty() ? QString() : path(target);
 
         QVERIFY(withReportWindow([&](frmSave& form) {
-            std::unique_ptr<FileSizeLimitScope> limit;
-            if (sizeLimit > 0)
-                limit = std::make_unique<FileSizeLimitScope>(sizeLimit);
             QTest::mouseClick(control<QPushButton>(form, "cmdSave"), Qt::LeftButton);
-            limit.reset();
             QVERIFY(form.isVisible());
         }));
 
@@ -614,6 +622,11 @@ private slots:
         QTest::newRow("unreadable x.run") << "unreadable";
         QTest::newRow("x.run larger than 64 KiB") << "large";
         QTest::newRow("x.run, a link to nothing") << "dangling";
+        // Control characters in the name would forge lines of the report and the paper.
+        QTest::newRow("name with a line break and a forged date line") << "line break";
+        QTest::newRow("name with a NUL") << "nul";
+        QTest::newRow("name with an escape sequence") << "escape";
+        QTest::newRow("binary file") << "binary";
     }
 
     void openRefusesTheFile() {
@@ -637,6 +650,17 @@ private slots:
             QVERIFY(MakeFifo(file));
         } else if (kind == "dangling") {
             QVERIFY(QFile::link(path(QStringLiteral("gone.run")), file));
+        } else if (kind == "line break" || kind == "nul" || kind == "escape") {
+            const QString name =
+                kind == "line break" ? QStringLiteral("ANNA\nDate Of Birth :- January/1/1900")
+                : kind == "nul"      ? QStringLiteral("AN") + QChar(0) + QStringLiteral("NA")
+                                     : QStringLiteral("ANNA\x1b[2J");
+            QVERIFY(WriteAll(file, FileOf(name, "12", "March", "1980")));
+        } else if (kind == "binary") {
+            QByteArray bytes;
+            for (int i = 0; i < 4096; ++i)
+                bytes.append(char((i * 37 + 11) % 256));
+            QVERIFY(WriteAll(file, bytes));
         } else if (kind == "unreadable") {
             QVERIFY(QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner |
                                                                QFile::ExeOwner | QFile::ReadOther |
@@ -699,17 +723,6 @@ private slots:
             QCOMPARE(services().messages[0].text, message);
             QVERIFY(!reading());
         }
-    }
-
-    void openBinaryFileNeitherCrashesNorHangs() {
-        QByteArray bytes;
-        for (int i = 0; i < 4096; ++i)
-            bytes.append(char((i * 37 + 11) % 256));
-        QVERIFY(WriteAll(path(QStringLiteral("x.run")), bytes));
-        services().fileToOpen = path(QStringLiteral("x.run"));
-        m_main->cmdOpen_Click();
-        // either the reading of whatever came out, or the engine's message about it
-        QVERIFY((reading() && reading()->isVisible()) || services().messages.size() == 1);
     }
 
     void openCancelledChangesNothing() {

@@ -108,6 +108,11 @@ void TestReport::addressToOpen_data() {
                                     << "HTTP://EXAMPLE.COM";
     QTest::newRow("1023 characters") << long1023 << long1023;
     QTest::newRow("1024 characters") << long1024 << QString();
+    // The limit holds for what the browser is given: "www." addresses gain 7 characters.
+    const QString www1016 = "www.example.com/" + QString(1016 - 16, QLatin1Char('a'));
+    const QString www1017 = "www.example.com/" + QString(1017 - 16, QLatin1Char('a'));
+    QTest::newRow("www, 1023 characters once opened") << www1016 << "http://" + www1016;
+    QTest::newRow("www, 1024 characters once opened") << www1017 << QString();
     QTest::newRow("javascript") << "javascript:alert(1)" << QString();
     QTest::newRow("file") << "file:///etc/passwd" << QString();
     QTest::newRow("ftp") << "ftp://example.com" << QString();
@@ -173,7 +178,8 @@ void TestReport::unsafeLinksNeverOpen_data() {
     QTest::addColumn<QString>("name");
     QTest::addColumn<QStringList>("opened"); // clicks on the first, twelfth and last character
     const QString long1024 = "http://example.com/" + QString(1024 - 19, QLatin1Char('b'));
-    const QString long1023 = "www.example.com/" + QString(1023 - 16, QLatin1Char('c'));
+    // 1,023 characters once "http://" is put in front
+    const QString long1023 = "www.example.com/" + QString(1016 - 16, QLatin1Char('c'));
     QTest::newRow("javascript") << "javascript:alert(1)" << QStringList();
     QTest::newRow("file") << "file:///etc/passwd" << QStringList();
     QTest::newRow("only the web address after another scheme")

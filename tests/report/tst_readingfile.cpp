@@ -6,11 +6,24 @@
 #include "shell/modhelp.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
+#include <QMap>
+#include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <functional>
+#include <vector>
+
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
+#include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
+#endif
 
 using namespace reportsupport;
 using modRunicAstrology::BirthDetails;
@@ -38,12 +51,87 @@ QStringList Read(const QString& path) {
     return lines ? ToList(*lines) : QStringList{QStringLiteral("<refused>")};
 }
 
-bool IsFifo(const QString& path) {
+const QByteArray OldContent = "OLD CONTENT\r\n";
+
+#ifdef Q_OS_UNIX
+
+// Runs its steps backwards when it goes, failed test or not.
+class UndoList {
+public:
+    UndoList() = default;
+    UndoList(const UndoList&) = delete;
+    UndoList& operator=(const UndoList&) = delete;
+    ~UndoList() {
+        for (auto step = m_steps.rbegin(); step != m_steps.rend(); ++step)
+            (*step)();
+    }
+    void add(std::function<void()> step) { m_steps.push_back(std::move(step)); }
+
+private:
+    std::vector<std::function<void()>> m_steps;
+};
+
+mode_t ModeOf(const QString& path) {
     struct stat status {};
-    return ::stat(QFile::encodeName(path).constData(), &status) == 0 && S_ISFIFO(status.st_mode);
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
 }
 
-const QByteArray OldContent = "OLD CONTENT\r\n";
+// A regular file as the tests compare it: its permissions and its bytes.
+QString FileEntry(mode_t mode, const QByteArray& content) {
+    return QStringLiteral("file %1: %2")
+        .arg(mode, 4, 8, QLatin1Char('0'))
+        .arg(QString::fromLatin1(content.toPercentEncoding()));
+}
+
+// Everything under a folder, links not followed, each entry told by what it is.
+QMap<QString, QString> Tree(const QString& root) {
+    QMap<QString, QString> tree;
+    QDirIterator entries(root,
+                         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        struct stat status {};
+        QString what = QStringLiteral("unreadable");
+        if (::lstat(QFile::encodeName(path).constData(), &status) == 0) {
+            if (S_ISLNK(status.st_mode))
+                what = QStringLiteral("link to ") + QFile::symLinkTarget(path);
+            else if (S_ISFIFO(status.st_mode))
+                what = QStringLiteral("pipe");
+            else if (S_ISDIR(status.st_mode))
+                what =
+                    QStringLiteral("folder %1").arg(status.st_mode & 07777, 4, 8, QLatin1Char('0'));
+            else
+                what = FileEntry(status.st_mode & 07777, ReadAll(path));
+        }
+        tree.insert(QDir(root).relativeFilePath(path), what);
+    }
+    return tree;
+}
+
+struct SaverRun {
+    bool survived = false; // ended by itself, not by a signal
+    QString output;
+    QString errors;
+};
+
+SaverRun RunSaver(const QStringList& arguments, bool asNobody) {
+    QProcess saver;
+    if (asNobody) {
+        saver.start(QStringLiteral("setpriv"),
+                    QStringList{QStringLiteral("--reuid=65534"), QStringLiteral("--regid=65534"),
+                                QStringLiteral("--clear-groups"),
+                                QStringLiteral(SAVEREADING_PATH)} +
+                        arguments);
+    } else {
+        saver.start(QStringLiteral(SAVEREADING_PATH), arguments);
+    }
+    const bool finished = saver.waitForFinished(60000);
+    return {finished && saver.exitStatus() == QProcess::NormalExit && saver.exitCode() == 0,
+            QString::fromLocal8Bit(saver.readAllStandardOutput()).trimmed(),
+            QString::fromLocal8Bit(saver.readAllStandardError())};
+}
+#endif
 
 } // namespace
 
@@ -115,18 +203,123 @@ void TestReport::saveReplacesWholeFile() {
              QStringList{"twice.run"});
 }
 
-void TestReport::saveNeverReplacesAPipe() {
-#ifdef Q_OS_WIN
-    QSKIP("Windows has no FIFOs in the file system");
+// Every save target a hostile system can offer. Each save runs in a process of its own that
+// starts with the default action of a file-size limit (the end of the process) and prepares
+// itself as the program does; whatever happens, every file that was there stays as it was
+// (unless it was the one chosen) and nothing is left behind.
+void TestReport::saveToHostileTargets_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("outcome"); // what the saving process says
+    QTest::newRow("link to nothing") << "link to nothing"
+                                     << "failed: Link to a file that does not exist";
+    QTest::newRow("another user's link in a shared folder")
+        << "other's link"
+        << "failed: Link owned by another user in a shared folder";
+    QTest::newRow("the shared folder owner's link") << "owner's link"
+                                                    << "saved";
+    QTest::newRow("own link to own file") << "own link"
+                                          << "saved";
+    QTest::newRow("file-size limit of 10 bytes") << "size limit"
+                                                 << "failed: File too large";
+    QTest::newRow("read-only folder") << "read-only folder"
+                                      << "failed: Permission denied";
+    QTest::newRow("full file system") << "full"
+                                      << "failed: No space left on device";
+    QTest::newRow("pipe") << "pipe"
+                          << "failed: Not a regular file";
+}
+
+void TestReport::saveToHostileTargets() {
+#ifndef Q_OS_UNIX
+    QSKIP("links, owners, permission bits, file-size limits and FIFOs are POSIX faults");
+#else
+    QFETCH(QString, kind);
+    QFETCH(QString, outcome);
+    QTemporaryDir scratch;
+    QVERIFY(scratch.isValid());
+    const QString root = scratch.path();
+    const auto at = [&root](const char* name) {
+        return root + QLatin1Char('/') + QLatin1String(name);
+    };
+    const bool isRoot = ::geteuid() == 0;
+    constexpr uid_t nobody = 65534;
+    UndoList undo;
+    // Reachable by the unprivileged user some cases save as.
+    QVERIFY(::chmod(QFile::encodeName(root).constData(), 0755) == 0);
+    QVERIFY(WriteAll(at("old.run"), OldContent));
+
+    QString target = at("old.run");
+    QString savedTo; // the file that takes the new content; empty when nothing may change
+    QStringList saverArguments;
+    bool asNobody = false;
+    if (kind == "link to nothing") {
+        target = at("anna.run");
+        QVERIFY(QFile::link(at("gone.run"), target));
+    } else if (kind == "other's link" || kind == "owner's link") {
+        if (!isRoot)
+            QSKIP("a link of another user's takes root to make");
+        QVERIFY(QDir(root).mkdir(QStringLiteral("shared")));
+        QVERIFY(::chmod(QFile::encodeName(at("shared")).constData(), 01777) == 0);
+        if (kind == "owner's link")
+            QVERIFY(::chown(QFile::encodeName(at("shared")).constData(), nobody, nobody) == 0);
+        target = at("shared/anna.run");
+        QVERIFY(QFile::link(at("old.run"), target));
+        QVERIFY(::lchown(QFile::encodeName(target).constData(), nobody, nobody) == 0);
+        if (kind == "owner's link")
+            savedTo = at("old.run");
+    } else if (kind == "own link") {
+        target = at("link.run");
+        QVERIFY(QFile::link(at("old.run"), target));
+        savedTo = at("old.run");
+    } else if (kind == "size limit") {
+        saverArguments << QStringLiteral("--size-limit") << QStringLiteral("10");
+    } else if (kind == "read-only folder") {
+        QVERIFY(QDir(root).mkdir(QStringLiteral("locked")));
+        target = at("locked/old.run");
+        QVERIFY(WriteAll(target, OldContent));
+        // Root writes whatever the permissions say: the save runs as another user then.
+        asNobody = isRoot;
+        if (asNobody && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
+            QSKIP("saving as another user needs setpriv (util-linux)");
+        if (asNobody)
+            QVERIFY(::chown(QFile::encodeName(target).constData(), nobody, nobody) == 0);
+        QVERIFY(::chmod(QFile::encodeName(at("locked")).constData(), 0555) == 0);
+        undo.add([folder = at("locked")] { ::chmod(QFile::encodeName(folder).constData(), 0755); });
+    } else if (kind == "full") {
+#ifdef Q_OS_LINUX
+        // A small file system of our own, filled up: never the machine's own disks.
+        QVERIFY(QDir(root).mkdir(QStringLiteral("full")));
+        const QByteArray folder = QFile::encodeName(at("full"));
+        if (::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=32k") != 0)
+            QSKIP("mounting a small file system to fill takes root");
+        undo.add([folder] { ::umount2(folder.constData(), MNT_DETACH); });
+        target = at("full/old.run");
+        QVERIFY(WriteAll(target, OldContent));
+        QFile filler(at("full/filler"));
+        QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+        while (filler.write(QByteArray(4096, 'f')) > 0) {
+        }
+#else
+        QSKIP("a small file system of our own is mounted the Linux way");
 #endif
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("pipe.run"));
-    QVERIFY(MakeFifo(path));
-    const report::SaveResult result =
-        report::WriteReadingFile(path, Details("ANNA", 12, "March", 1980));
-    QCOMPARE(result.status, SaveStatus::Failed);
-    QVERIFY(!result.reason.isEmpty());
-    QVERIFY(IsFifo(path));
+    } else {
+        target = at("pipe.run");
+        QVERIFY(MakeFifo(target));
+    }
+    const QMap<QString, QString> before = Tree(root);
+    const mode_t savedMode = ModeOf(savedTo);
+
+    const SaverRun run = RunSaver(saverArguments + QStringList{target}, asNobody);
+    QVERIFY2(run.survived, qPrintable(run.errors));
+    QCOMPARE(run.output, outcome);
+
+    QMap<QString, QString> expected = before;
+    if (!savedTo.isEmpty())
+        expected[QDir(root).relativeFilePath(savedTo)] =
+            FileEntry(savedMode, E("ANNA") + "\r\n" + E("12") + "\r\n" + E("March") + "\r\n" +
+                                     E("1980") + "\r\n");
+    QCOMPARE(Tree(root), expected);
+#endif
 }
 
 void TestReport::readLines_data() {

@@ -43,7 +43,8 @@ private slots:
     void saveThenRead_data();
     void saveThenRead();
     void saveReplacesWholeFile();
-    void saveNeverReplacesAPipe();
+    void saveToHostileTargets_data();
+    void saveToHostileTargets();
     void readLines_data();
     void readLines();
     void readSizeLimit_data();

@@ -14,11 +14,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
-#include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -144,18 +144,14 @@ private:
 void TestStartup::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_folder.isValid());
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+    modHelp::SetAppSettingsFolder(m_folder.path());
 }
 
 void TestStartup::init() {
+    QFile::remove(modHelp::AppSettingsFile());
 #ifdef Q_OS_WIN
-    QSettings store(modHelp::AppSettingsRegistryKey(), QSettings::NativeFormat);
-#else
-    QSettings store(QSettings::NativeFormat, QSettings::UserScope,
-                    QStringLiteral("test_startup_program"));
+    QSettings(modHelp::AppSettingsRegistryKey(), QSettings::NativeFormat).clear();
 #endif
-    store.clear();
-    store.sync();
     m_instance = std::make_unique<SingleInstance>(m_folder.filePath(QStringLiteral("lock")));
 }
 
@@ -229,10 +225,10 @@ void TestStartup::failingReminderStillShowsTheMainWindow() {
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker + "/store");
+    modHelp::SetAppSettingsFolder(blocker + "/store");
     ScopedFakeServices services;
     frmMain* window = startProgram();
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_folder.path());
+    modHelp::SetAppSettingsFolder(m_folder.path());
     QVERIFY(window && window->isVisible());
     QVERIFY(services.messages.isEmpty());
     QVERIFY(services.questions.isEmpty());

@@ -496,6 +496,19 @@ private slots:
             << Typed("ab") + Strokes{Control('c')} << "AB" << 1;
         QTest::newRow("the undo shortcut is refused")
             << Typed("ab") + Strokes{Control('z')} << "AB" << 1;
+        QTest::newRow("Ctrl+Backspace is refused, the word stays")
+            << Typed("ab") + Strokes{Key(Qt::Key_Backspace, Qt::ControlModifier)} << "AB" << 1;
+        QTest::newRow("Ctrl+Return and Ctrl+Enter are refused")
+            << Typed("ab") + Strokes{Key(Qt::Key_Return, Qt::ControlModifier),
+                                     Key(Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier)}
+            << "AB" << 2;
+        QTest::newRow("Ctrl with a bracket, backslash, caret or underscore is refused")
+            << Strokes{Key(Qt::Key_BracketLeft, Qt::ControlModifier),
+                       Key(Qt::Key_Backslash, Qt::ControlModifier),
+                       Key(Qt::Key_BracketRight, Qt::ControlModifier),
+                       Key(Qt::Key_AsciiCircum, Qt::ControlModifier | Qt::ShiftModifier),
+                       Key(Qt::Key_Underscore, Qt::ControlModifier | Qt::ShiftModifier)}
+            << "" << 5;
         QTest::newRow("backspace edits")
             << Typed("abc") + Strokes{{Qt::Key_Backspace, "\b"}} << "AB" << 0;
         QTest::newRow("delete, home, end and arrows edit")

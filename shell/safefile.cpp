@@ -1,0 +1,485 @@
+#include "shell/safefile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#ifdef Q_OS_UNIX
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <climits>
+#include <csignal>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#else
+#include <QSaveFile>
+#endif
+#ifdef Q_OS_WIN
+#include <QDir>
+
+#include <string>
+
+#include <windows.h>
+#endif
+
+namespace safefile {
+namespace {
+
+const QString NotRegularFile = QStringLiteral("Not a regular file");
+const QString TooLarge = QStringLiteral("Too large to be read");
+const QString LinkToNothing = QStringLiteral("Link to a file that does not exist");
+const QString OtherUsersLink = QStringLiteral("Link owned by another user in a shared folder");
+
+ReadResult refusedRead(const QString& reason) {
+    return {ReadStatus::Refused, {}, reason};
+}
+
+WriteResult notWritten(const QString& reason) {
+    return {false, reason};
+}
+
+#ifdef Q_OS_UNIX
+
+// Names and paths are bytes to the system; working on them as bytes keeps any name exact.
+using NativePath = QByteArray;
+
+QString systemReason(int error) {
+    return qt_error_string(error);
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd)
+        : m_fd(fd) {}
+    ~Descriptor() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return m_fd; }
+    // Closes now, telling whether the close reported an error (a late write failure).
+    bool close() {
+        const int fd = m_fd;
+        m_fd = -1;
+        return ::close(fd) == 0;
+    }
+
+private:
+    int m_fd;
+};
+
+NativePath folderOf(const NativePath& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    if (slash < 0)
+        return ".";
+    return slash == 0 ? NativePath("/") : path.left(slash);
+}
+
+NativePath nameOf(const NativePath& path) {
+    return path.mid(path.lastIndexOf('/') + 1);
+}
+
+NativePath absoluteNativePath(const QString& path) {
+    return QFile::encodeName(QFileInfo(path).absoluteFilePath());
+}
+
+// Reads until the end of the file or one byte past the limit, whichever comes first.
+ReadResult readWhole(int fd, qint64 limit) {
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < bytes.size()) {
+        const ssize_t chunk = ::read(fd, bytes.data() + total, size_t(bytes.size() - total));
+        if (chunk < 0 && errno == EINTR)
+            continue;
+        if (chunk < 0)
+            return refusedRead(systemReason(errno));
+        if (chunk == 0)
+            break;
+        total += chunk;
+    }
+    if (total > limit)
+        return refusedRead(TooLarge);
+    bytes.truncate(total);
+    return {ReadStatus::Read, bytes, {}};
+}
+
+// The kernel's rule for links in sticky, world-writable folders, applied whether or not the
+// system has switched it on: others may plant links there, but not in the owner's name.
+bool mayFollow(const struct stat& link, const NativePath& folder) {
+    if (link.st_uid == ::geteuid())
+        return true;
+    struct stat status {};
+    if (::stat(folder.constData(), &status) != 0)
+        return false;
+    const bool shared = (status.st_mode & S_ISVTX) != 0 && (status.st_mode & S_IWOTH) != 0;
+    return !shared || status.st_uid == link.st_uid;
+}
+
+struct Target {
+    NativePath path;
+    bool exists = false;
+    struct stat status {};
+    QString refusal; // not empty: nothing may be written
+};
+
+// Where a save to `path` lands: the path itself, or what the links there lead to.
+Target resolveTarget(const NativePath& path) {
+    constexpr int MostLinks = 40; // as many as the kernel follows
+    Target target;
+    target.path = path;
+    for (int links = 0;; ++links) {
+        if (::lstat(target.path.constData(), &target.status) != 0) {
+            const int error = errno;
+            if (error == ENOENT && links > 0)
+                target.refusal = LinkToNothing;
+            else if (error != ENOENT)
+                target.refusal = systemReason(error);
+            return target; // nothing there yet: a new file, if its folder takes one
+        }
+        if (S_ISREG(target.status.st_mode)) {
+            target.exists = true;
+            return target;
+        }
+        if (!S_ISLNK(target.status.st_mode)) {
+            target.refusal = NotRegularFile;
+            return target;
+        }
+        const NativePath folder = folderOf(target.path);
+        if (links == MostLinks) {
+            target.refusal = systemReason(ELOOP);
+            return target;
+        }
+        if (!mayFollow(target.status, folder)) {
+            target.refusal = OtherUsersLink;
+            return target;
+        }
+        NativePath next(PATH_MAX, Qt::Uninitialized);
+        const ssize_t length =
+            ::readlink(target.path.constData(), next.data(), size_t(next.size()));
+        if (length < 0 || length >= next.size()) {
+            target.refusal = systemReason(length < 0 ? errno : ENAMETOOLONG);
+            return target;
+        }
+        next.truncate(length);
+        target.path = next.startsWith('/') ? next : folder + '/' + next;
+    }
+}
+
+bool writeAll(int fd, const QByteArray& bytes, int& error) {
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t chunk =
+            ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
+        if (chunk < 0 && errno == EINTR)
+            continue;
+        if (chunk <= 0) {
+            error = chunk < 0 ? errno : EIO;
+            return false;
+        }
+        written += chunk;
+    }
+    return true;
+}
+
+// A new file beside the target, made by us alone: never an existing file, never through a link.
+int createTemporary(const NativePath& target, NativePath& temporary, int& error) {
+    // Kept under the usual longest name, whatever the target's name.
+    const NativePath stem = folderOf(target) + "/." + nameOf(target).left(200) + '.';
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        temporary = stem + NativePath::number(QRandomGenerator::system()->generate(), 36);
+        const int fd = ::open(temporary.constData(),
+                              O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST) {
+            error = errno;
+            return fd;
+        }
+    }
+    error = EEXIST;
+    return -1;
+}
+
+// The replaced file's owner and permissions carry over where this user may set them; the
+// content is saved even where they cannot.
+bool keepAttributes(int fd, const struct stat& old) {
+    const bool owner = (old.st_uid == ::geteuid() && old.st_gid == ::getegid()) ||
+                       ::fchown(fd, old.st_uid, old.st_gid) == 0;
+    return ::fchmod(fd, old.st_mode & 0777) == 0 && owner;
+}
+
+WriteResult writeReplacing(const Target& target, const QByteArray& bytes) {
+    if (target.exists && ::faccessat(AT_FDCWD, target.path.constData(), W_OK, AT_EACCESS) != 0)
+        return notWritten(systemReason(errno));
+    NativePath temporary;
+    int error = 0;
+    Descriptor file(createTemporary(target.path, temporary, error));
+    if (file.get() < 0)
+        return notWritten(systemReason(error));
+    const auto discard = [&temporary](int cause) {
+        ::unlink(temporary.constData());
+        return notWritten(systemReason(cause));
+    };
+    if (!writeAll(file.get(), bytes, error))
+        return discard(error);
+    if (::fdatasync(file.get()) != 0)
+        return discard(errno);
+    if (target.exists)
+        keepAttributes(file.get(), target.status);
+    if (!file.close())
+        return discard(errno);
+    if (::rename(temporary.constData(), target.path.constData()) != 0)
+        return discard(errno);
+    return {true, {}};
+}
+
+#endif
+
+} // namespace
+
+#ifdef Q_OS_UNIX
+
+ReadResult ReadRegularFile(const QString& path, qint64 limit) {
+    const NativePath name = QFile::encodeName(path);
+    // Looked at before opening: opening some devices does something by itself.
+    struct stat status {};
+    if (::stat(name.constData(), &status) != 0) {
+        const int error = errno;
+        struct stat link {};
+        if (error == ENOENT && ::lstat(name.constData(), &link) != 0)
+            return {ReadStatus::Missing, {}, systemReason(error)};
+        return refusedRead(error == ENOENT ? LinkToNothing : systemReason(error));
+    }
+    if (!S_ISREG(status.st_mode))
+        return refusedRead(NotRegularFile);
+    const Descriptor file(::open(name.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
+    if (file.get() < 0)
+        return refusedRead(systemReason(errno));
+    // Checked again on the handle: the path may name something else by now.
+    if (::fstat(file.get(), &status) != 0)
+        return refusedRead(systemReason(errno));
+    if (!S_ISREG(status.st_mode))
+        return refusedRead(NotRegularFile);
+    if (status.st_size > limit)
+        return refusedRead(TooLarge);
+    return readWhole(file.get(), limit);
+}
+
+WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
+    const Target target = resolveTarget(absoluteNativePath(path));
+    if (!target.refusal.isEmpty())
+        return notWritten(target.refusal);
+    return writeReplacing(target, bytes);
+}
+
+void SurviveFileSizeLimits() {
+    std::signal(SIGXFSZ, SIG_IGN);
+}
+
+#elif defined(Q_OS_WIN)
+
+namespace {
+
+std::wstring nativePath(const QString& path) {
+    return QDir::toNativeSeparators(path).toStdWString();
+}
+
+bool startsWith(const std::wstring& text, const wchar_t* prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
+
+// CON, NUL, COM1 and their kin are devices in every folder and with any extension, and paths
+// in the device namespace reach devices and pipes: such a name never names a file of ours,
+// and opening it could wait on a device or on a pipe's other end.
+bool namesADevice(const std::wstring& path) {
+    if (startsWith(path, L"\\\\.\\") || startsWith(path, L"\\\\?\\"))
+        return true;
+    std::wstring full(MAX_PATH, L'\0');
+    DWORD length = GetFullPathNameW(path.c_str(), DWORD(full.size()), full.data(), nullptr);
+    if (length >= full.size()) {
+        full.resize(length);
+        length = GetFullPathNameW(path.c_str(), DWORD(full.size()), full.data(), nullptr);
+    }
+    if (length == 0 || length >= full.size())
+        return true;
+    full.resize(length);
+    return startsWith(full, L"\\\\.\\");
+}
+
+QString systemReason(DWORD error) {
+    return qt_error_string(int(error));
+}
+
+bool isMissing(DWORD error) {
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+}
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle)
+        : m_handle(handle) {}
+    ~Handle() {
+        if (valid())
+            CloseHandle(m_handle);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    bool valid() const { return m_handle != INVALID_HANDLE_VALUE; }
+    HANDLE get() const { return m_handle; }
+
+private:
+    HANDLE m_handle;
+};
+
+// Opens what is at the path, a link followed to its target and a folder included, without
+// ever waiting; the caller checks on the handle what it is.
+HANDLE openExisting(const std::wstring& path, DWORD access) {
+    return CreateFileW(path.c_str(), access, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                       nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+}
+
+// A disk file, not a folder: anything else (a console, a pipe, a serial port) is refused.
+bool isRegularFile(HANDLE handle, BY_HANDLE_FILE_INFORMATION& information) {
+    return GetFileType(handle) == FILE_TYPE_DISK &&
+           GetFileInformationByHandle(handle, &information) &&
+           (information.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+// Nothing opened, and the reason: a link whose target is gone is no missing file.
+QString openFailure(const std::wstring& path, DWORD error) {
+    if (isMissing(error) && GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES)
+        return LinkToNothing;
+    return systemReason(error);
+}
+
+} // namespace
+
+ReadResult ReadRegularFile(const QString& path, qint64 limit) {
+    const std::wstring native = nativePath(path);
+    if (namesADevice(native))
+        return refusedRead(NotRegularFile);
+    const Handle file(openExisting(native, GENERIC_READ));
+    if (!file.valid()) {
+        const DWORD error = GetLastError();
+        const QString reason = openFailure(native, error);
+        if (isMissing(error) && reason != LinkToNothing)
+            return {ReadStatus::Missing, {}, {}};
+        return refusedRead(reason);
+    }
+    BY_HANDLE_FILE_INFORMATION information{};
+    if (!isRegularFile(file.get(), information))
+        return refusedRead(NotRegularFile);
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size))
+        return refusedRead(systemReason(GetLastError()));
+    if (size.QuadPart > limit)
+        return refusedRead(TooLarge);
+    // One byte past the limit tells a file that grew after the check.
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < bytes.size()) {
+        DWORD chunk = 0;
+        const DWORD wanted = DWORD(qMin<qint64>(bytes.size() - total, 1 << 20));
+        if (!ReadFile(file.get(), bytes.data() + total, wanted, &chunk, nullptr))
+            return refusedRead(systemReason(GetLastError()));
+        if (chunk == 0)
+            break;
+        total += chunk;
+    }
+    if (total > limit)
+        return refusedRead(TooLarge);
+    bytes.truncate(total);
+    return {ReadStatus::Read, bytes, {}};
+}
+
+WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
+    const std::wstring native = nativePath(path);
+    if (namesADevice(native))
+        return notWritten(NotRegularFile);
+    if (GetFileAttributesW(native.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        // Something is there: only a regular file (or a link to one) that may be written.
+        const Handle existing(openExisting(native, FILE_READ_ATTRIBUTES));
+        if (!existing.valid())
+            return notWritten(openFailure(native, GetLastError()));
+        BY_HANDLE_FILE_INFORMATION information{};
+        if (!isRegularFile(existing.get(), information))
+            return notWritten(NotRegularFile);
+        if (information.dwFileAttributes & FILE_ATTRIBUTE_READONLY)
+            return notWritten(systemReason(ERROR_ACCESS_DENIED));
+    } else if (!isMissing(GetLastError())) {
+        return notWritten(systemReason(GetLastError()));
+    }
+    // The new content goes to a temporary file beside the target, which then takes the
+    // target's place in one step (MoveFileEx), or is removed.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return notWritten(file.errorString());
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        if (chunk <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return notWritten(reason);
+        }
+        written += chunk;
+    }
+    if (!file.commit())
+        return notWritten(file.errorString());
+    return {true, {}};
+}
+
+void SurviveFileSizeLimits() {
+}
+
+#else // A portable side on Qt's file classes until the platform has one of its own.
+
+ReadResult ReadRegularFile(const QString& path, qint64 limit) {
+    const QFileInfo info(path);
+    if (!info.exists() && !info.isSymLink())
+        return {ReadStatus::Missing, {}, {}};
+    if (!info.isFile())
+        return refusedRead(info.exists() ? NotRegularFile : LinkToNothing);
+    if (info.size() > limit)
+        return refusedRead(TooLarge);
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return refusedRead(file.errorString());
+    const QByteArray bytes = file.read(limit + 1);
+    if (file.error() != QFileDevice::NoError)
+        return refusedRead(file.errorString());
+    if (bytes.size() > limit)
+        return refusedRead(TooLarge);
+    return {ReadStatus::Read, bytes, {}};
+}
+
+WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (info.isSymLink() && !info.exists())
+        return notWritten(LinkToNothing);
+    if (info.exists() && !info.isFile())
+        return notWritten(NotRegularFile);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return notWritten(file.errorString());
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        const qint64 chunk = file.write(bytes.constData() + written, bytes.size() - written);
+        if (chunk <= 0) {
+            const QString reason = file.errorString();
+            file.cancelWriting();
+            return notWritten(reason);
+        }
+        written += chunk;
+    }
+    if (!file.commit())
+        return notWritten(file.errorString());
+    return {true, {}};
+}
+
+void SurviveFileSizeLimits() {
+}
+
+#endif
+
+} // namespace safefile
