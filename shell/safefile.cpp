@@ -21,6 +21,8 @@
 #include <string>
 
 #include <windows.h>
+// A macro of windows.h would rename safefile::ReplaceFile.
+#undef ReplaceFile
 #endif
 
 namespace safefile {
