@@ -534,10 +534,6 @@ private slots:
         QFETCH(QString, name);
         QFETCH(QString, message);
         QFETCH(bool, saved);
-#ifdef Q_OS_WIN
-        if (sizeLimit > 0)
-            QSKIP("Windows has no limit on the size of the files a process writes");
-#endif
         const QByteArray old = "OLD\r\n";
         QVERIFY(WriteAll(path(QStringLiteral("old.run")), old));
         QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("folder.run")));
