@@ -19,6 +19,9 @@ QString AppSettingsName();
 QString AppSettingsFile();
 void SetAppSettingsFolder(const QString& folder);
 
+// Where the store is kept on Windows: a key of the registry, Qt's native format there.
+QString AppSettingsRegistryKey();
+
 // Like GetAppSetting, but tells an unreadable store (nullopt) from an absent key (empty text).
 // Where the store is a file, it is readable only when it is a regular file (or a link to one)
 // of at most 64 KiB holding settings text that parses cleanly, or when there is none yet;

@@ -27,27 +27,34 @@ enum class Access { Read, Write };
 
 class Store {
 public:
-    explicit Store(Access)
-        : m_settings(QSettings::NativeFormat, QSettings::UserScope, AppSettingsName()) {
+    explicit Store(Access) {
+#ifdef Q_OS_WIN
+        // The registry: HKEY_CURRENT_USER\Software\<application>, its section beneath.
+        m_settings.emplace(AppSettingsRegistryKey(), QSettings::NativeFormat);
+#else
+        m_settings.emplace(QSettings::NativeFormat, QSettings::UserScope, AppSettingsName());
+#endif
         // A damaged entry shows in status() only once its section is parsed.
-        (void)m_settings.allKeys();
-        m_settings.beginGroup(SettingsSection);
+        (void)m_settings->allKeys();
+        m_settings->beginGroup(SettingsSection);
     }
 
-    bool readable() const { return m_settings.status() == QSettings::NoError; }
+    bool readable() const {
+        return m_settings->status() == QSettings::NoError;
+    }
 
     QString value(const QString& key) const {
-        return DecodeText(m_settings.value(EncodeText(key), QString()).toString());
+        return DecodeText(m_settings->value(EncodeText(key), QString()).toString());
     }
 
     bool write(const QString& key, const QString& value) {
-        m_settings.setValue(EncodeText(key), EncodeText(value));
-        m_settings.sync();
-        return m_settings.status() == QSettings::NoError;
+        m_settings->setValue(EncodeText(key), EncodeText(value));
+        m_settings->sync();
+        return m_settings->status() == QSettings::NoError;
     }
 
 private:
-    QSettings m_settings;
+    std::optional<QSettings> m_settings;
 };
 
 #else
@@ -182,6 +189,10 @@ QString AppSettingsFile() {
 
 void SetAppSettingsFolder(const QString& folder) {
     settingsFolder = folder;
+}
+
+QString AppSettingsRegistryKey() {
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + AppSettingsName();
 }
 
 std::optional<QString> ReadAppSetting(const QString& key) {

@@ -16,6 +16,15 @@ bool SingleInstance::IsAnotherInstanceRunning() {
 }
 
 QString SingleInstance::DefaultLockPath() {
+#ifdef Q_OS_WIN
+    // The user's local application data: per user and per machine, never roaming.
+    const QString localData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (!localData.isEmpty()) {
+        const QDir folder(QDir(localData).filePath(QStringLiteral("Velmora")));
+        if (folder.mkpath(QStringLiteral(".")))
+            return folder.filePath(QStringLiteral("Velmora.lock"));
+    }
+#endif
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (!runtime.isEmpty())
         return QDir(runtime).filePath(QStringLiteral("Velmora.lock"));

@@ -15,7 +15,8 @@ public:
     // writable folder) says nothing about other copies, so it does not count as one.
     bool IsAnotherInstanceRunning();
 
-    // The per-user runtime folder, or the temporary folder with the user's name in the file.
+    // Velmora's folder in the user's local application data on Windows; elsewhere the per-user
+    // runtime folder. Failing those, the temporary folder with the user's name in the file.
     static QString DefaultLockPath();
 
 private:

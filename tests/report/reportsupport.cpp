@@ -6,8 +6,10 @@
 #include <QProcess>
 #include <QStandardPaths>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 namespace reportsupport {
 
@@ -132,6 +134,7 @@ bool WriteAll(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+#ifdef Q_OS_UNIX
 bool MakeFifo(const QString& path) {
     return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
 }
@@ -146,5 +149,15 @@ UnprivilegedScope::~UnprivilegedScope() {
     if (m_switched && ::seteuid(0) != 0)
         std::abort(); // never carry on as someone else
 }
+#else
+// Windows has neither FIFOs in the file system nor other users to become: the tests that need
+// them skip there.
+bool MakeFifo(const QString&) {
+    return false;
+}
+
+UnprivilegedScope::UnprivilegedScope() = default;
+UnprivilegedScope::~UnprivilegedScope() = default;
+#endif
 
 } // namespace reportsupport

@@ -639,6 +639,14 @@ private slots:
 
     void openRefusesTheFile() {
         QFETCH(QString, kind);
+#ifdef Q_OS_WIN
+        if (kind == "pipe")
+            QSKIP("Windows has no FIFOs in the file system");
+        if (kind == "unreadable")
+            QSKIP("Windows keeps no permission bits that hide a file from its owner");
+        if (kind == "dangling")
+            QSKIP("QFile::link makes a shortcut file on Windows, not a link");
+#endif
         const QByteArray content = FileOf("ANNA", "12", "March", "1980");
         QString file = path(QStringLiteral("x.run"));
         if (kind == "capitals" || kind == "ru") {

@@ -4,7 +4,9 @@
 
 #include "report/readingfile.h"
 #include "shell/modhelp.h"
+#include "shell/safefile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -15,12 +17,20 @@
 #include <QTest>
 
 #include <functional>
+#include <string_view>
 #include <vector>
 
+#ifdef Q_OS_UNIX
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 #ifdef Q_OS_LINUX
 #include <sys/mount.h>
+#endif
+#ifdef Q_OS_WIN
+#include <windows.h>
+// A macro of windows.h would rename safefile::ReplaceFile.
+#undef ReplaceFile
 #endif
 
 using namespace reportsupport;
@@ -50,6 +60,8 @@ QStringList Read(const QString& path) {
 }
 
 const QByteArray OldContent = "OLD CONTENT\r\n";
+
+#ifdef Q_OS_UNIX
 
 // Runs its steps backwards when it goes, failed test or not.
 class UndoList {
@@ -127,6 +139,7 @@ SaverRun RunSaver(const QStringList& arguments, bool asNobody) {
             QString::fromLocal8Bit(saver.readAllStandardOutput()).trimmed(),
             QString::fromLocal8Bit(saver.readAllStandardError())};
 }
+#endif
 
 } // namespace
 
@@ -225,6 +238,9 @@ void TestReport::saveToHostileTargets_data() {
 }
 
 void TestReport::saveToHostileTargets() {
+#ifndef Q_OS_UNIX
+    QSKIP("links, owners, permission bits, file-size limits and FIFOs are POSIX faults");
+#else
     QFETCH(QString, kind);
     QFETCH(QString, outcome);
     QTemporaryDir scratch;
@@ -311,6 +327,83 @@ void TestReport::saveToHostileTargets() {
             FileEntry(savedMode, E("ANNA") + "\r\n" + E("12") + "\r\n" + E("March") + "\r\n" +
                                      E("1980") + "\r\n");
     QCOMPARE(Tree(root), expected);
+#endif
+}
+
+// The Windows faults: device names (in any folder, with any extension), a pipe with a server
+// waiting, a folder, and a read-only file. Nothing blocks, nothing is read from or written to
+// any of them, and the read-only file keeps its bytes.
+void TestReport::windowsDevicesAndReadOnlyFiles_data() {
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("CON") << "CON";
+    QTest::newRow("NUL") << "NUL";
+    QTest::newRow("COM1") << "COM1";
+    QTest::newRow("CON.run in a folder of ours") << "folder/CON.run";
+    QTest::newRow("a pipe with its server waiting") << "pipe";
+    QTest::newRow("a folder") << "folder";
+    QTest::newRow("a read-only file") << "read-only";
+}
+
+void TestReport::windowsDevicesAndReadOnlyFiles() {
+#ifndef Q_OS_WIN
+    QSKIP("device names, named pipes and the read-only attribute are Windows faults");
+#else
+    QFETCH(QString, kind);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString pipeName =
+        QStringLiteral("\\\\.\\pipe\\velmora-test-%1").arg(QCoreApplication::applicationPid());
+    HANDLE server = INVALID_HANDLE_VALUE;
+    QString target = kind;
+    if (kind == "folder/CON.run") {
+        target = folder.filePath(QStringLiteral("CON.run"));
+        wchar_t full[MAX_PATH];
+        const DWORD length = GetFullPathNameW(
+            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()), MAX_PATH,
+            full, nullptr);
+        if (length == 0 || length >= MAX_PATH ||
+            std::wstring_view(full, length).rfind(L"\\\\.\\", 0) != 0)
+            QSKIP("this Windows takes CON.run in a folder for a file name, not the console");
+    } else if (kind == "pipe") {
+        server =
+            CreateNamedPipeW(reinterpret_cast<const wchar_t*>(pipeName.utf16()), PIPE_ACCESS_DUPLEX,
+                             PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 0, 0, nullptr);
+        QVERIFY(server != INVALID_HANDLE_VALUE);
+        target = pipeName;
+    } else if (kind == "folder") {
+        target = folder.path();
+    } else if (kind == "read-only") {
+        target = folder.filePath(QStringLiteral("old.run"));
+        QVERIFY(WriteAll(target, OldContent));
+        QVERIFY(SetFileAttributesW(
+            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
+            FILE_ATTRIBUTE_READONLY));
+    }
+
+    const safefile::ReadResult read = safefile::ReadRegularFile(target, 64 * 1024);
+    const safefile::WriteResult written = safefile::ReplaceFile(target, "NEW\r\n");
+    if (server != INVALID_HANDLE_VALUE)
+        CloseHandle(server);
+
+    QVERIFY(!written.written);
+    QVERIFY(!written.reason.isEmpty());
+    if (kind == "read-only") {
+        QCOMPARE(read.status, safefile::ReadStatus::Read);
+        QCOMPARE(read.bytes, OldContent);
+        SetFileAttributesW(
+            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
+            FILE_ATTRIBUTE_NORMAL);
+        QCOMPARE(ReadAll(target), OldContent);
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("old.run")});
+    } else {
+        QCOMPARE(read.status, safefile::ReadStatus::Refused);
+        QCOMPARE(read.reason, QStringLiteral("Not a regular file"));
+        QCOMPARE(written.reason, QStringLiteral("Not a regular file"));
+        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList());
+    }
+#endif
 }
 
 void TestReport::readLines_data() {

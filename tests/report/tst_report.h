@@ -45,6 +45,8 @@ private slots:
     void saveReplacesWholeFile();
     void saveToHostileTargets_data();
     void saveToHostileTargets();
+    void windowsDevicesAndReadOnlyFiles_data();
+    void windowsDevicesAndReadOnlyFiles();
     void readLines_data();
     void readLines();
     void readSizeLimit_data();

@@ -31,6 +31,17 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
+#ifdef Q_OS_WIN
+// The working set from kernel32 itself, without psapi.dll.
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#define PSAPI_VERSION 2
+#include <malloc.h>
+#include <windows.h>
+
+#include <psapi.h>
+#endif
 
 #if defined(__SANITIZE_ADDRESS__)
 #define VELMORA_ASAN 1
@@ -134,6 +145,13 @@ QString TextOf(QWidget* control) {
 // allocator has freed goes back to the system, so that only memory still in use counts.
 qint64 ResidentBytes() {
     QPixmapCache::clear();
+#ifdef Q_OS_WIN
+    _heapmin();
+    PROCESS_MEMORY_COUNTERS counters{};
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return -1;
+    return qint64(counters.WorkingSetSize);
+#endif
 #ifdef __GLIBC__
     malloc_trim(0);
 #endif

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 using platform::Icon;
 using platform::ScopedFakeServices;
 
@@ -68,6 +70,9 @@ private slots:
 private:
     void useStoreFolder(const QString& folder);
     QString storeFile() const;
+    // The store as it lies in its file (in the registry on Windows), read around the code
+    // under test.
+    std::unique_ptr<QSettings> rawStore() const;
 
     QTemporaryDir m_folder;
 };
@@ -80,11 +85,26 @@ void TestSettings::initTestCase() {
 
 void TestSettings::cleanupTestCase() {
     useStoreFolder(m_folder.path());
+#ifdef Q_OS_WIN
+    QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+    software.remove(modHelp::AppSettingsName());
+#endif
 }
 
 void TestSettings::init() {
     useStoreFolder(m_folder.path());
     QFile::remove(storeFile());
+#ifdef Q_OS_WIN
+    rawStore()->clear();
+#endif
+}
+
+std::unique_ptr<QSettings> TestSettings::rawStore() const {
+#ifdef Q_OS_WIN
+    return std::make_unique<QSettings>(modHelp::AppSettingsRegistryKey(), QSettings::NativeFormat);
+#else
+    return std::make_unique<QSettings>(storeFile(), QSettings::IniFormat);
+#endif
 }
 
 void TestSettings::useStoreFolder(const QString& folder) {
@@ -107,7 +127,13 @@ void TestSettings::storeIsNamedAfterTheExecutable() {
     useStoreFolder(m_folder.path());
 #endif
     QVERIFY(modHelp::SaveAppSetting(DurationKey, QStringLiteral("2026-12-07")));
+#ifdef Q_OS_WIN
+    const QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"),
+                             QSettings::NativeFormat);
+    QVERIFY(software.childGroups().contains(QStringLiteral("test_startup_settings")));
+#else
     QVERIFY(QFile::exists(storeFile()));
+#endif
 }
 
 void TestSettings::settingRoundTrips_data() {
@@ -130,11 +156,11 @@ void TestSettings::settingRoundTrips() {
 
 void TestSettings::keyAndValueAreStoredEncoded() {
     QVERIFY(modHelp::SaveAppSetting(DurationKey, QStringLiteral("2026-12-07")));
-    QSettings raw(storeFile(), QSettings::IniFormat);
-    QCOMPARE(raw.childGroups(), QStringList{QStringLiteral("Settings")});
-    raw.beginGroup(QStringLiteral("Settings"));
-    QCOMPARE(raw.childKeys(), QStringList{modHelp::EncodeText(DurationKey)});
-    QCOMPARE(raw.value(modHelp::EncodeText(DurationKey)).toString(),
+    const std::unique_ptr<QSettings> raw = rawStore();
+    QCOMPARE(raw->childGroups(), QStringList{QStringLiteral("Settings")});
+    raw->beginGroup(QStringLiteral("Settings"));
+    QCOMPARE(raw->childKeys(), QStringList{modHelp::EncodeText(DurationKey)});
+    QCOMPARE(raw->value(modHelp::EncodeText(DurationKey)).toString(),
              modHelp::EncodeText(QStringLiteral("2026-12-07")));
 }
 
@@ -298,6 +324,9 @@ void TestSettings::dateIsStoredAsIso() {
 }
 
 void TestSettings::unwritableStore() {
+#ifdef Q_OS_WIN
+    QSKIP("the store is in the registry: there is no folder to block");
+#endif
     // A folder that cannot be made: its parent is a plain file (root cannot either).
     const QString blocker = m_folder.filePath(QStringLiteral("blocker"));
     QFile file(blocker);

@@ -149,6 +149,9 @@ void TestStartup::initTestCase() {
 
 void TestStartup::init() {
     QFile::remove(modHelp::AppSettingsFile());
+#ifdef Q_OS_WIN
+    QSettings(modHelp::AppSettingsRegistryKey(), QSettings::NativeFormat).clear();
+#endif
     m_instance = std::make_unique<SingleInstance>(m_folder.filePath(QStringLiteral("lock")));
 }
 
@@ -261,6 +264,10 @@ void TestStartup::secondCopyShowsOnlyTheMessageAndEnds() {
 }
 
 void TestStartup::programIgnoresItsCommandLine() {
+#ifdef Q_OS_WIN
+    QSKIP("Velmora.exe links the Windows platform alone and cannot start offscreen; the "
+          "desktop check under Wine starts it");
+#endif
     // Qt would refuse to start on a platform it does not know, were it given the arguments.
     QTemporaryDir home;
     QVERIFY(home.isValid());
