@@ -18,11 +18,22 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine" wineboot --init >/dev/null 2>&1
     /usr/lib/wine/wineserver -w
 fi
+# The offscreen platform of a Windows Qt reads fonts from a folder rather than the system, and
+# Wine has no Verdana. The folder holds the one family Linux puts in its place, so a name it
+# lacks falls back to that family rather than to whichever face sorts first.
+fonts=$WINEPREFIX.fonts
+if [ ! -d "$fonts" ]; then
+    mkdir -p "$fonts.new"
+    cp /usr/share/fonts/truetype/dejavu/DejaVuSans.ttf /usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf "$fonts.new"
+    mv "$fonts.new" "$fonts"
+fi
 flock -u 9
 exec 9>&-
 
-# The offscreen platform of a Windows Qt reads fonts from a folder rather than the system.
-export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-/usr/share/fonts/truetype/dejavu}
+export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$fonts}
+# Without a console Qt logs, and Qt Test reports, to the debugger only; this sends both to the
+# terminal.
+export QT_FORCE_STDERR_LOGGING=1
 # Wine keeps QT_* variables from Windows programs unless they are given as WINEQT_*.
 while IFS= read -r name; do
     export "WINE$name=${!name}"

@@ -32,15 +32,10 @@
 #include <malloc.h>
 #endif
 #ifdef Q_OS_WIN
-// The working set from kernel32 itself, without psapi.dll.
 #ifndef NOMINMAX
 #define NOMINMAX
 #endif
-#define PSAPI_VERSION 2
-#include <malloc.h>
 #include <windows.h>
-
-#include <psapi.h>
 #endif
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -140,18 +135,28 @@ QString TextOf(QWidget* control) {
     return QStringLiteral("<no such control>");
 }
 
-// Resident memory of this process, from the kernel's own count. The pixmap cache is emptied
-// first, as its own timer would do in a session that stays idle for half a minute, and what the
-// allocator has freed goes back to the system, so that only memory still in use counts.
-qint64 ResidentBytes() {
+// Memory this process holds. The pixmap cache is emptied first, as its own timer would do in a
+// session that stays idle for half a minute. On Linux: resident pages, after the allocator has
+// given back what is free. On Windows: the bytes of every heap block in use, which counts large
+// blocks too; the working set would also count what Wine maps for itself.
+qint64 MemoryInUse() {
     QPixmapCache::clear();
 #ifdef Q_OS_WIN
-    _heapmin();
-    PROCESS_MEMORY_COUNTERS counters{};
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+    std::array<HANDLE, 64> heaps{};
+    const DWORD count = GetProcessHeaps(DWORD(heaps.size()), heaps.data());
+    if (count == 0 || count > heaps.size())
         return -1;
-    return qint64(counters.WorkingSetSize);
-#endif
+    qint64 inUse = 0;
+    for (DWORD i = 0; i < count; ++i) {
+        HeapLock(heaps[i]);
+        PROCESS_HEAP_ENTRY entry{};
+        while (HeapWalk(heaps[i], &entry))
+            if (entry.wFlags & PROCESS_HEAP_ENTRY_BUSY)
+                inUse += qint64(entry.cbData);
+        HeapUnlock(heaps[i]);
+    }
+    return inUse;
+#else
 #ifdef __GLIBC__
     malloc_trim(0);
 #endif
@@ -160,6 +165,7 @@ qint64 ResidentBytes() {
         return -1;
     const QList<QByteArray> fields = statm.readAll().split(' ');
     return fields.size() > 1 ? fields[1].toLongLong() * 4096 : -1;
+#endif
 }
 
 // As the event loop of a real session would between two clicks: posted events that pile up
@@ -304,9 +310,9 @@ void TestSoak::checkMemorySettled(qint64 afterWarmUp, int cycles, const char* wh
     Q_UNUSED(cycles);
     Q_UNUSED(what);
 #else
-    const qint64 atEnd = ResidentBytes();
+    const qint64 atEnd = MemoryInUse();
     QVERIFY(afterWarmUp > 0 && atEnd > 0);
-    qInfo("%s: resident after warm-up %lld KiB, at the end %lld KiB", what, afterWarmUp / 1024,
+    qInfo("%s: memory in use after warm-up %lld KiB, at the end %lld KiB", what, afterWarmUp / 1024,
           atEnd / 1024);
     const qint64 allowed = GrowthNoiseBytes + GrowthPerCycleBytes * (cycles - WarmUpCycles);
     QVERIFY2(atEnd - afterWarmUp <= allowed,
@@ -329,7 +335,7 @@ void TestSoak::generateAndBack() {
         QCOMPARE(mainControl<QComboBox>("cmbMonth")->currentIndex(),
                  DetailsFor(cycle).monthPosition);
         if (cycle + 1 == WarmUpCycles)
-            afterWarmUp = ResidentBytes();
+            afterWarmUp = MemoryInUse();
     }
     checkMemorySettled(afterWarmUp, GenerateCycles, "Generate/Back");
 }
@@ -373,7 +379,7 @@ void TestSoak::reportWindowOpenAndClose() {
         if (!back())
             QFAIL(qPrintable(QStringLiteral("cycle %1: Back did not return").arg(cycle)));
         if (cycle + 1 == WarmUpCycles)
-            afterWarmUp = ResidentBytes();
+            afterWarmUp = MemoryInUse();
     }
     QVERIFY(m_services->messages.isEmpty());
     checkMemorySettled(afterWarmUp, ReportCycles, "report window");

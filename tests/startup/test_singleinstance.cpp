@@ -86,6 +86,9 @@ void TestSingleInstance::copyInAnotherProcessIsDetected() {
 }
 
 void TestSingleInstance::longRunningCopyIsStillDetected() {
+#ifdef Q_OS_WIN
+    QSKIP("Windows keeps a held lock file closed to every other process: nobody can age it");
+#endif
     LockHolder other(m_lockPath);
     QCOMPARE(other.answer(), QStringLiteral("held"));
     // A copy that has been running for hours: the lock's age alone must not make it stale.
