@@ -16,6 +16,11 @@ exec 9>"$WINEPREFIX.lock"
 flock 9
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine" wineboot --init >/dev/null 2>&1
+    # Wine has neither Verdana nor MS Sans Serif; it is told to draw both in the face Linux
+    # puts in their place, so the windows keep their proportions.
+    for face in Verdana "MS Sans Serif"; do
+        "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v "$face" /d "DejaVu Sans" /f >/dev/null 2>&1
+    done
     /usr/lib/wine/wineserver -w
 fi
 # The offscreen platform of a Windows Qt reads fonts from a folder rather than the system, and

@@ -1,6 +1,7 @@
 #include "shell/singleinstance.h"
 
 #include <QDir>
+#include <QFile>
 #include <QStandardPaths>
 
 SingleInstance::SingleInstance(const QString& lockFilePath)
@@ -12,6 +13,13 @@ SingleInstance::SingleInstance(const QString& lockFilePath)
 bool SingleInstance::IsAnotherInstanceRunning() {
     if (m_lock.isLocked() || m_lock.tryLock(0))
         return false;
+#ifdef Q_OS_WIN
+    // A running copy keeps its lock file open, and Windows refuses to delete an open file. One
+    // that can be deleted is left over from a copy that is gone, even when the process number
+    // written in it now belongs to another copy (Wine hands out the same numbers every session).
+    if (m_lock.error() == QLockFile::LockFailedError && QFile::remove(m_lock.fileName()))
+        return !m_lock.tryLock(0) && m_lock.error() == QLockFile::LockFailedError;
+#endif
     return m_lock.error() == QLockFile::LockFailedError;
 }
 

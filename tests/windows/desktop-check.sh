@@ -4,10 +4,10 @@
 # either program is byte for byte the other's and opens in the other, and closing leads
 # through the exit window to the end of the process. Leaves the main window's screenshot in
 # OUT as windows-main-window.png.
-#   tests/windows/desktop-check.sh build-windows/app/Velmora.exe build/app/Velmora [OUT]
+#   tests/windows/desktop-check.sh build-windows/Velmora.exe build/app/Velmora [OUT]
 set -u
-EXE=$(realpath "${1:?path to Velmora.exe}")
-LINUX_APP=$(realpath "${2:?path to the Linux Velmora binary}")
+EXE=$(realpath -e "${1:?path to Velmora.exe}")
+LINUX_APP=$(realpath -e "${2:?path to the Linux Velmora binary}")
 OUT=$(realpath "${3:-.}")
 WINE_RUN=$(realpath "$(dirname "$0")/../../cmake/wine-run.sh")
 source "$(dirname "$0")/../real-session.sh"
@@ -70,8 +70,8 @@ app_stop
 # The Windows program starts (the first start of a Wine prefix takes a while).
 windows_app; first=$APP_PID
 main=$(win_wait "$title" 120) || exit 1
-shot "$main" "$OUT/windows-main-window.png"
-check ocr_has "$OUT/windows-main-window.png" 'Runic Astrology'
+shot "$main" "$OUT/windows-main-window.png" frame
+check ocr_has "$OUT/windows-main-window.png" "Enter Your Details"
 
 # A second copy shows only its message and ends; the first goes on.
 windows_app; second=$APP_PID
