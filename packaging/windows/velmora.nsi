@@ -28,6 +28,7 @@ Section "Velmora"
     SetOutPath "$INSTDIR"
     File "${STAGE}\Velmora.exe"
     File "${STAGE}\copyright.txt"
+    File "${STAGE}\third-party-notices.txt"
     WriteUninstaller "$INSTDIR\Uninstall.exe"
 
     CreateDirectory "$SMPROGRAMS\Velmora"
@@ -52,6 +53,7 @@ Section "Uninstall"
     SetShellVarContext all
     Delete "$INSTDIR\Velmora.exe"
     Delete "$INSTDIR\copyright.txt"
+    Delete "$INSTDIR\third-party-notices.txt"
     Delete "$INSTDIR\Uninstall.exe"
     RMDir "$INSTDIR"
 

@@ -23,7 +23,7 @@ registered() { grep -qi "^\[$uninstall_key\]" "$WINEPREFIX/system.reg"; }
 
 check wine "$SETUP" /S
 /usr/lib/wine/wineserver -w
-for file in Velmora.exe copyright.txt Uninstall.exe; do
+for file in Velmora.exe copyright.txt third-party-notices.txt Uninstall.exe; do
     check test -f "$folder/$file"
 done
 check test -f "$menu/Velmora.lnk"
@@ -41,7 +41,7 @@ printf 'O\\\\O\r\n?@\r\n[o\200qv\r\n?GF>\r\n' >"$folder/anna.run"
 # The uninstaller runs a copy of itself from the temporary folder: wait for every process.
 check wine "$folder/Uninstall.exe" /S
 /usr/lib/wine/wineserver -w
-for file in Velmora.exe copyright.txt Uninstall.exe; do
+for file in Velmora.exe copyright.txt third-party-notices.txt Uninstall.exe; do
     check test ! -e "$folder/$file"
 done
 check test ! -e "$menu"
