@@ -1,4 +1,6 @@
-// The floor Velmora's start-up and memory are set against: a QApplication with one label.
+// The floor Velmora's start-up and memory are set against: a QApplication with one label, given
+// its size before it is shown, as quick as a Qt window gets (a label left to size itself first
+// measures its text, which is slower and would flatter the comparison).
 
 #include <QApplication>
 #include <QLabel>
@@ -7,6 +9,7 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QLabel label(QStringLiteral("Velmora v1.20"));
     label.setWindowTitle(QStringLiteral("Bare Qt window"));
+    label.setFixedSize(300, 100);
     label.show();
     return application.exec();
 }

@@ -85,7 +85,7 @@ int main(int argc, char** argv) {
     }
     std::sort(times.begin(), times.end());
     std::printf("Generate to reading window shown: median %.2f ms (min %.2f, max %.2f; %d runs; "
-                "budget 16 ms)\n",
+                "budget 4 ms)\n",
                 times[times.size() / 2], times.front(), times.back(), Runs);
     delete mainWindow;
     return 0;
