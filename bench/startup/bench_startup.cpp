@@ -53,17 +53,18 @@ void UseStore(const QString& folder) {
 }
 
 // One cold run in this process, printed for the parent to collect.
-int RunOnce(const QString& folder) {
+int RunOnce(const QString& folder, const QString& lockPath) {
     UseStore(folder);
-    std::printf("%.4f\n", StartUpWorkMilliseconds(folder + QStringLiteral("/Velmora.lock")));
+    std::printf("%.4f\n", StartUpWorkMilliseconds(lockPath));
     return 0;
 }
 
-Spread FreshProcessSpread(const QString& folder) {
+Spread FreshProcessSpread(const QString& folder, const QString& lockPath) {
     std::vector<double> times;
     for (int run = 0; run < WarmUpProcesses + FreshProcesses; ++run) {
         QProcess child;
-        child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--once"), folder});
+        child.start(QCoreApplication::applicationFilePath(),
+                    {QStringLiteral("--once"), folder, lockPath});
         if (!child.waitForFinished(30000) || child.exitCode() != 0)
             return {};
         if (run >= WarmUpProcesses)
@@ -77,20 +78,24 @@ Spread FreshProcessSpread(const QString& folder) {
 int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
-    if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--once"))
-        return RunOnce(arguments.at(2));
+    if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--once"))
+        return RunOnce(arguments.at(2), arguments.at(3));
 
+    // The settings in a folder of their own; the lock where the program keeps it, in the
+    // user's runtime folder (a memory file system in a login session).
     QTemporaryDir folder;
-    if (!folder.isValid())
+    QTemporaryDir runtime(QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) +
+                          QStringLiteral("/velmora-bench-XXXXXX"));
+    if (!folder.isValid() || !runtime.isValid())
         return 1;
+    const QString lockPath = runtime.filePath(QStringLiteral("Velmora.lock"));
     UseStore(folder.path());
     // Recently reminded: the check reads the date and asks nothing.
     modHelp::SaveAppSetting(QStringLiteral("Duration"),
                             QDate::currentDate().addDays(-3).toString(Qt::ISODate));
 
-    const Spread fresh = FreshProcessSpread(folder.path());
+    const Spread fresh = FreshProcessSpread(folder.path(), lockPath);
     std::vector<double> repeated;
-    const QString lockPath = folder.filePath(QStringLiteral("Velmora.lock"));
     for (int run = 0; run < Repeats; ++run)
         repeated.push_back(StartUpWorkMilliseconds(lockPath));
 
