@@ -17,6 +17,7 @@ QPointer<frmFarewell> exitWindow;
 
 void ShowMainWindow() {
     mainWindow = new frmMain;
+    mainWindow->PrepareReadingWindows();
     mainWindow->show();
 }
 

@@ -111,10 +111,14 @@ QComboBox* DateList(QWidget* parent, const char* name, const QRect& geometry,
     return list;
 }
 
+// All entries in one insertion: one at a time, each entry is announced and laid out alone.
 template <std::size_t N>
 void Fill(QComboBox* list, const std::array<std::string_view, N>& entries) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(N));
     for (std::string_view entry : entries)
-        list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+        texts.append(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+    list->addItems(texts);
 }
 
 QAction* MenuEntry(QWidget* menu, const char* name, const QString& text) {
@@ -145,6 +149,7 @@ frmMain::frmMain(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
+    m_client = client;
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(490, 329);
     client->setFont(look::Font());
@@ -161,10 +166,32 @@ frmMain::frmMain(QWidget* parent)
     look::FixAndCentre(this);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    delete m_preparedDisplay;
+}
 
 frmDisplay* frmMain::readingWindow() const {
     return m_display;
+}
+
+void frmMain::PrepareReadingWindows() {
+    if (m_prepareDisplays)
+        return;
+    m_prepareDisplays = true;
+    m_client->installEventFilter(this);
+}
+
+bool frmMain::readingWindowPrepared() const {
+    return m_preparedDisplay;
+}
+
+// Built after this window has painted, never before: the window the user sees comes first.
+void frmMain::prepareReadingWindow() {
+    if (m_preparedDisplay || m_display || !isVisible())
+        return;
+    m_preparedDisplay = new frmDisplay(this);
+    // What showing would do first, done now: each control takes its style and colours.
+    m_preparedDisplay->ensurePolished();
 }
 
 void frmMain::createTopBand(QWidget* client) {
@@ -324,8 +351,10 @@ void frmMain::cmdRunicAstrology_Click() {
 }
 
 void frmMain::showReadingWindow(const modRunicAstrology::Reading* reading) {
-    if (!m_display)
-        m_display = new frmDisplay(this);
+    if (!m_display) {
+        m_display = m_preparedDisplay ? m_preparedDisplay.data() : new frmDisplay(this);
+        m_preparedDisplay = nullptr;
+    }
     if (reading)
         m_display->ShowReading(*reading);
     hide();
@@ -393,6 +422,10 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_client && event->type() == QEvent::Paint && !m_preparedDisplay && !m_display) {
+        QMetaObject::invokeMethod(this, &frmMain::prepareReadingWindow, Qt::QueuedConnection);
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (watched == txtName) {
         if (event->type() == QEvent::KeyPress)
             return !txtName_KeyPress(static_cast<QKeyEvent*>(event));
