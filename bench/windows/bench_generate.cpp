@@ -12,9 +12,11 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -35,12 +37,22 @@ protected:
     }
 };
 
+// Waits as the program's event loop does, asleep until the window system or a posted event
+// wakes it: spinning instead would take the processor from the X server and the window manager
+// the program waits for. Gives up after five seconds.
+void WaitUntil(const std::function<bool()>& done) {
+    bool late = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&late] { late = true; });
+    deadline.start(5000);
+    while (!done() && !late)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
 // The main window builds the next reading window once it has painted again.
 void WaitForPreparedReadingWindow(const frmMain& mainWindow) {
-    QElapsedTimer timer;
-    timer.start();
-    while (!mainWindow.readingWindowPrepared() && timer.elapsed() < 5000)
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
+    WaitUntil([&mainWindow] { return mainWindow.readingWindowPrepared(); });
 }
 
 double GenerateMilliseconds(frmMain& mainWindow, QPushButton& generate) {
@@ -52,8 +64,9 @@ double GenerateMilliseconds(frmMain& mainWindow, QPushButton& generate) {
     if (!reading)
         return -1;
     reading->centralWidget()->installEventFilter(&watch);
-    while (!watch.painted)
-        QApplication::processEvents();
+    WaitUntil([&watch] { return watch.painted; });
+    if (!watch.painted)
+        return -1;
     const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     reading->centralWidget()->removeEventFilter(&watch);
     reading->cmdBack_Click();
@@ -87,7 +100,7 @@ int main(int argc, char** argv) {
     for (int run = 0; run < WarmUps + Runs; ++run) {
         const double milliseconds = GenerateMilliseconds(*mainWindow, *generate);
         if (milliseconds < 0) {
-            std::fprintf(stderr, "The reading window did not open\n");
+            std::fprintf(stderr, "The reading window did not open or did not paint\n");
             return 1;
         }
         if (run >= WarmUps)
