@@ -27,7 +27,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "" && b > 0) printf "%.2f", 
 within() { awk -v v="$1" -v limit="$2" 'BEGIN { exit !(v != "" && v <= limit) }'; }
 scaled() { awk -v v="$1" -v by="$2" 'BEGIN { if (v != "") printf "%.3f", v * by }'; }
 # spread_of TEXT: "min to max" from a line carrying "(min A, max B"
-spread_of() { sed -n 's/.*(min \([0-9.]*\), max \([0-9.]*\).*/\1 to \2/p' <<<"$1" | head -n 1; }
+spread_of() { sed -n 's/^[^(]*(min \([0-9.]*\), max \([0-9.]*\).*/\1 to \2/p' <<<"$1" | head -n 1; }
 # The side-by-side lines of bench/windows/run.sh: "… bare Qt window min=… median=… max=… (N); Velmora …"
 side_field() { sed -n "s/.*$2 min=\([0-9.]*\) median=\([0-9.]*\) max=\([0-9.]*\).*/\1 \2 \3/p" <<<"$1"; }
 
