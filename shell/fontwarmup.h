@@ -11,6 +11,7 @@
 #include <QList>
 
 #include <future>
+#include <optional>
 
 class FontWarmUp {
 public:
@@ -25,10 +26,11 @@ public:
     // Goes on to Qt's list of fonts and the stand-ins for the given fonts; call once the
     // application object exists.
     void LoadFontList(const QList<QFont>& fontsInUse);
-    // Returns once the reading thread is done.
+    // Returns once the reading thread is done; it reads no further than it has been told to.
     void Wait();
 
 private:
-    std::future<void> m_configuration;
-    std::future<void> m_fontList;
+    std::promise<std::optional<QList<QFont>>> m_fontsInUse;
+    bool m_told = false;
+    std::future<void> m_reading;
 };
