@@ -220,10 +220,13 @@ void frmMain::createDetailsPanel(QWidget* client) {
     const QFont underlined = look::Font(look::Underline);
     QLabel* Label1 = look::Label(Frame3, "Label1", look::Twips(120, 360, 705, 195),
                                  QStringLiteral("Name:-"), bold, look::White);
-    txtName = new QLineEdit(Frame3);
+    // Given its own font before it joins the group box, so it never lays its text out in the
+    // box's bold caption font: that font is then first needed when the window paints.
+    txtName = new QLineEdit;
+    txtName->setFont(look::Font());
+    txtName->setParent(Frame3);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(look::Twips(1680, 240, 3615, 375));
-    txtName->setFont(look::Font());
     txtName->setAccessibleName(QStringLiteral("Name"));
     look::SetInputColours(txtName, look::Green, look::Yellow);
     txtName->installEventFilter(this);

@@ -45,7 +45,11 @@ void SetBackground(QWidget* widget, QRgb colour);
 void SetInputColours(QWidget* widget, QRgb background, QRgb text);
 
 QFrame* Panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour);
+// A captioned frame that draws its own border and caption and holds controls placed by hand.
+// It carries the property SelfDrawnGroup, so the program's style knows it needs no room kept
+// below its caption.
 QGroupBox* Group(QWidget* parent, const char* name, const QRect& twips, const QString& caption);
+inline constexpr const char* SelfDrawnGroup = "selfDrawnGroup";
 
 // A label that keeps its rectangle; wrapping labels break their text inside it.
 QLabel* Label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
