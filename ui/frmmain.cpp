@@ -9,6 +9,7 @@
 #include "ui/frmdisplay.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/menus.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -117,17 +118,6 @@ void Fill(QComboBox* list, const std::array<std::string_view, N>& entries) {
         list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
 }
 
-QAction* MenuEntry(QWidget* menu, const char* name, const QString& text) {
-    auto* action = new QAction(text, menu);
-    action->setObjectName(QLatin1String(name));
-    menu->addAction(action);
-    return action;
-}
-
-void Separator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QLatin1String(name));
-}
-
 } // namespace
 
 frmMain::frmMain(QWidget* parent)
@@ -165,6 +155,14 @@ frmMain::~frmMain() = default;
 
 frmDisplay* frmMain::readingWindow() const {
     return m_display;
+}
+
+ReadingOrigin::BirthDate frmMain::shownBirthDate() const {
+    return {cmbMonth->currentText(), cmbDate->currentText(), cmbYear->currentText()};
+}
+
+void frmMain::showAgain() {
+    show();
 }
 
 void frmMain::createTopBand(QWidget* client) {
@@ -252,35 +250,16 @@ void frmMain::createBottomBand(QWidget* client) {
 void frmMain::createMenus() {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(MenuEntry(mnuFile, "mnuPreviouslySavedRunicAstrology",
-                      QStringLiteral("Open Previously Saved Runic Astrology Interpretation")),
+    connect(menus::entry(mnuFile, "mnuPreviouslySavedRunicAstrology",
+                         QStringLiteral("Open Previously Saved Runic Astrology Interpretation")),
             &QAction::triggered, this, &frmMain::cmdOpen_Click);
-    connect(MenuEntry(mnuFile, "mnuGenerateRunicAstrology", GenerateCaption), &QAction::triggered,
-            this, &frmMain::cmdRunicAstrology_Click);
-    connect(MenuEntry(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(menus::entry(mnuFile, "mnuGenerateRunicAstrology", GenerateCaption),
+            &QAction::triggered, this, &frmMain::cmdRunicAstrology_Click);
+    connect(menus::entry(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
             &frmMain::cmdExit_Click);
-
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    connect(MenuEntry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered,
-            this, [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHelp)); });
-    connect(MenuEntry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
-    Separator(mnuHelp, "mnuHelp1");
-    connect(MenuEntry(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageDownload)); });
-    Separator(mnuHelp, "mnuHelp2");
-    connect(MenuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
-            this, &frmMain::mnuAbout_Click);
-
-    connect(MenuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate")), &QAction::triggered, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageDonate)); });
-    QAction* mnuMakeMoneyOnline =
-        MenuEntry(menuBar(), "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"));
-    mnuMakeMoneyOnline->setEnabled(false);
-    connect(mnuMakeMoneyOnline, &QAction::triggered, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
+    QAction* mnuAbout = menus::addHelpAndDonate(
+        *this, {QStringLiteral("Check for Software &Update"), {"mnuHelp1", "mnuHelp2"}});
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
 void frmMain::setKeyboardOrder() {

@@ -1,6 +1,5 @@
 #include "ui/frmsave.h"
 
-#include "reading/engine.h"
 #include "report/modrtb.h"
 #include "report/printing.h"
 #include "report/readingfile.h"
@@ -11,19 +10,12 @@
 #include "ui/look.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
 #include <QScreen>
 #include <QTextEdit>
-
-#include <array>
-#include <utility>
 
 namespace {
 
@@ -35,53 +27,6 @@ const QString SaveFailedMessage = QStringLiteral("The Reading Could Not Be Saved
 const QString NameNotSavableMessage =
     QStringLiteral("The Name Contains Characters That Cannot Be Saved.");
 
-// The reading window's controls in the order of the report's rows.
-const std::array<std::pair<const char*, std::optional<QString> ReportValues::*>, 24>
-    DisplayedValues = {{
-        {"lblSunSign", &ReportValues::Sign},
-        {"lblCorrespondingRuneStone", &ReportValues::CorrespondingRuneStone},
-        {"lblAlternativeName", &ReportValues::AlternativeName},
-        {"lblFavorableColor", &ReportValues::FavorableColor},
-        {"lblNordicGod", &ReportValues::NordicGod},
-        {"lblKeywards", &ReportValues::Keywords},
-        {"txtAboutYourRuneStone", &ReportValues::AboutYourRuneStone},
-        {"lblFavorablePlanet", &ReportValues::FavorablePlanet},
-        {"lblGodWithPlanet", &ReportValues::GodWithPlanet},
-        {"lblColorWithPlanet", &ReportValues::ColorWithPlanet},
-        {"lblStoneWithPlanet", &ReportValues::StoneWithPlanet},
-        {"lblAlternativeNameWithPlanet", &ReportValues::AlternativeNameWithPlanet},
-        {"lblKeywardsWithPlanet", &ReportValues::KeywordsWithPlanet},
-        {"txtAboutYourRuneStoneWithPlanet", &ReportValues::AboutYourRuneStoneWithPlanet},
-        {"lblSunSignElement", &ReportValues::SunSignElement},
-        {"lblSunSignNumber", &ReportValues::SunSignNumber},
-        {"lblSunSignColor", &ReportValues::SunSignColor},
-        {"lblSunSignDay", &ReportValues::SunSignDay},
-        {"lblSunSignCompatibility", &ReportValues::SunSignCompatibility},
-        {"lblSunSignBirthStone", &ReportValues::SunSignBirthStone},
-        {"lblSunSignQuality", &ReportValues::SunSignQuality},
-        {"lblSunSignFamousPersonBorn", &ReportValues::SunSignFamousPersonBorn},
-        {"txtSunSignPositiveTraits", &ReportValues::SunSignPositiveTraits},
-        {"txtSunSignNegativeTraits", &ReportValues::SunSignNegativeTraits},
-    }};
-
-// The caption of a label, the text of a text box, the chosen entry of a list.
-std::optional<QString> ControlText(const QWidget* window, const char* name) {
-    if (!window)
-        return std::nullopt;
-    const auto* control = window->findChild<const QWidget*>(QLatin1String(name));
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (const auto* line = qobject_cast<const QLineEdit*>(control))
-        return line->text();
-    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(control))
-        return plain->toPlainText();
-    if (const auto* rich = qobject_cast<const QTextEdit*>(control))
-        return rich->toPlainText();
-    if (const auto* list = qobject_cast<const QComboBox*>(control))
-        return list->currentText();
-    return std::nullopt;
-}
-
 QFont MsSansSerif(int style) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
@@ -91,9 +36,8 @@ QFont MsSansSerif(int style) {
 
 } // namespace
 
-frmSave::frmSave(QWidget* readingWindow, const QWidget* mainWindow)
+frmSave::frmSave(QWidget* readingWindow, const ReportValues& values)
     : QDialog(readingWindow) {
-    const ReportValues values = GatherReportValues(readingWindow, mainWindow);
     setObjectName(QStringLiteral("frmSave"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
@@ -113,25 +57,14 @@ frmSave::frmSave(QWidget* readingWindow, const QWidget* mainWindow)
 
 frmSave::~frmSave() = default;
 
-void frmSave::ShowModal(QWidget* readingWindow, const QWidget* mainWindow) {
-    auto* form = new frmSave(readingWindow, mainWindow);
+void frmSave::ShowModal(QWidget* readingWindow, const ReportValues& values) {
+    auto* form = new frmSave(readingWindow, values);
     if (const QScreen* screen = form->screen()) {
         QRect frame(QPoint(), form->size());
         frame.moveCenter(screen->availableGeometry().center());
         form->move(frame.topLeft());
     }
     form->exec(); // deletes the window once it is closed
-}
-
-ReportValues frmSave::GatherReportValues(const QWidget* readingWindow, const QWidget* mainWindow) {
-    ReportValues values;
-    values.Name = QString::fromStdString(modRunicAstrology::CurrentBirthDetails.Name);
-    values.MonthText = ControlText(mainWindow, "cmbMonth");
-    values.DayText = ControlText(mainWindow, "cmbDate");
-    values.YearText = ControlText(mainWindow, "cmbYear");
-    for (const auto& [name, value] : DisplayedValues)
-        values.*value = ControlText(readingWindow, name);
-    return values;
 }
 
 void frmSave::createControls() {

@@ -1,6 +1,7 @@
 #pragma once
-// The kinds of control the two tab pages of the reading window are made of, with the page
-// look: underlined white headings, yellow values, pink titles, yellow long texts.
+// The controls of the reading window's two tab pages: the value controls that show a reading,
+// and the kinds of control the pages are made of, with the page look: underlined white
+// headings, yellow values, pink titles, yellow long texts.
 
 #include <QRect>
 #include <QRgb>
@@ -11,6 +12,41 @@ class QPlainTextEdit;
 class QWidget;
 class LinkLabel;
 class PictureLabel;
+
+// The value controls, one per field of a reading, under their names in the window. The pages
+// create them; frmDisplay fills them and reads them back for the report.
+struct ReadingControls {
+    // Tab 0, the sign's rune stone
+    QLabel* lblCorrespondingRuneStone = nullptr;
+    QLabel* lblAlternativeName = nullptr;
+    QLabel* lblFavorableColor = nullptr;
+    QLabel* lblNordicGod = nullptr;
+    QLabel* lblKeywards = nullptr;
+    QPlainTextEdit* txtAboutYourRuneStone = nullptr;
+    PictureLabel* picStone = nullptr;
+    // Tab 0, the planet's rune stone
+    QLabel* lblStoneWithPlanet = nullptr;
+    QLabel* lblGodWithPlanet = nullptr;
+    QLabel* lblColorWithPlanet = nullptr;
+    QLabel* lblFavorablePlanet = nullptr;
+    QLabel* lblAlternativeNameWithPlanet = nullptr;
+    QLabel* lblKeywardsWithPlanet = nullptr;
+    QPlainTextEdit* txtAboutYourRuneStoneWithPlanet = nullptr;
+    PictureLabel* picStonewithplanet = nullptr;
+    // Tab 1, the sun sign
+    QLabel* lblSunSign = nullptr;
+    QLabel* lblSunSignElement = nullptr;
+    QLabel* lblSunSignNumber = nullptr;
+    QLabel* lblSunSignColor = nullptr;
+    QLabel* lblSunSignDay = nullptr;
+    QLabel* lblSunSignCompatibility = nullptr;
+    QLabel* lblSunSignBirthStone = nullptr;
+    QLabel* lblSunSignQuality = nullptr;
+    QLabel* lblSunSignFamousPersonBorn = nullptr;
+    QPlainTextEdit* txtSunSignPositiveTraits = nullptr;
+    QPlainTextEdit* txtSunSignNegativeTraits = nullptr;
+    PictureLabel* picSunSign = nullptr;
+};
 
 namespace readingcontrols {
 

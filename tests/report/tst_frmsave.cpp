@@ -323,19 +323,29 @@ private slots:
         }));
     }
 
-    void valuesThatCannotBeReadAreAbsent() {
-        QWidget readingWindow;
-        (new QLabel(QStringLiteral("Leo"), &readingWindow))->setObjectName("lblSunSign");
-        auto* about = new QPlainTextEdit(QStringLiteral("first\nsecond"), &readingWindow);
-        about->setObjectName("txtAboutYourRuneStone");
-        (new QPushButton(QStringLiteral("Thor"), &readingWindow))->setObjectName("lblNordicGod");
-        const report::ReportValues values = frmSave::GatherReportValues(&readingWindow, nullptr);
-        QCOMPARE(values.Sign, std::optional<QString>(QStringLiteral("Leo")));
+    // The report takes what the reading window shows, not the reading it was given, and the
+    // date from the main window's lists while there is one.
+    void valuesAreReadOffTheControls() {
+        QVERIFY(generate({"ANNA", "12", "March", "1980"}));
+        reading()->findChild<QLabel*>("lblNordicGod")->setText(QStringLiteral("Thor"));
+        reading()
+            ->findChild<QPlainTextEdit*>("txtAboutYourRuneStone")
+            ->setPlainText(QStringLiteral("first\nsecond"));
+        mainControl<QComboBox>("cmbYear")->setCurrentText(QStringLiteral("1981"));
+        report::ReportValues values = reading()->shownValues();
+        QCOMPARE(values.NordicGod, std::optional<QString>(QStringLiteral("Thor")));
         QCOMPARE(values.AboutYourRuneStone,
                  std::optional<QString>(QStringLiteral("first\nsecond")));
-        QVERIFY(!values.NordicGod); // not a kind of control that shows a value
-        QVERIFY(!values.Keywords);  // not there at all
+        QCOMPARE(values.Sign, std::optional<QString>(QStringLiteral("Pisces")));
+        QCOMPARE(values.YearText, std::optional<QString>(QStringLiteral("1981")));
+
+        QPointer<frmDisplay> display = reading();
+        delete m_main;
+        QVERIFY(display);
+        values = display->shownValues();
         QVERIFY(!values.MonthText && !values.DayText && !values.YearText);
+        QCOMPARE(values.Name, std::optional<QString>(QStringLiteral("ANNA")));
+        delete display;
     }
 
     void reportCannotBeChangedButScrolls() {
@@ -377,7 +387,7 @@ private slots:
     // along, with no close event: the link detection must go with the report's box.
     void reportWindowGoesWithItsReadingWindow() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
-        QPointer<frmSave> form = new frmSave(reading(), m_main);
+        QPointer<frmSave> form = new frmSave(reading(), reading()->shownValues());
         form->show();
         QVERIFY(modRTB::IsLinkDetectionOn());
         delete reading();

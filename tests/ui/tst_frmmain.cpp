@@ -678,7 +678,7 @@ private slots:
         QTest::mouseClick(control("cmdRunicAstrology"), Qt::LeftButton);
         frmDisplay* display = reading();
         QVERIFY(display);
-        QCOMPARE(display->mainWindow(), m_window.data());
+        QCOMPARE(display->origin(), static_cast<ReadingOrigin*>(m_window.data()));
         QCOMPARE(display->findChild<QTabWidget*>("SSTab1")->currentIndex(), 0);
 
         const auto shown = [display](const char* name) {

@@ -359,7 +359,7 @@ QWidget* TestScaling::open(Window which) {
     tabs->setCurrentIndex(which == Window::ReadingSecondTab ? 1 : 0);
     switch (which) {
     case Window::Report:
-        m_extra = new frmSave(m_reading, m_main);
+        m_extra = new frmSave(m_reading, m_reading->shownValues());
         break;
     case Window::About:
         m_extra = new frmAbout(m_reading);
