@@ -1,7 +1,9 @@
 #pragma once
 // modHelp: services shared by every window: the maker's web pages, the text encoding of the
 // settings store and the reading file, the settings store with its update reminder, and the
-// orderly end of the program. Depends on Qt Core/Gui and the platform services only.
+// orderly end of the program. The addresses, the encoding and the settings store need Qt Core
+// only (velmora_shell_core); opening a page, the reminder's question and the end go through the
+// platform services (velmora_shell).
 
 #include <QString>
 

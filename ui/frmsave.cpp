@@ -1,6 +1,6 @@
 #include "ui/frmsave.h"
 
-#include "report/modrtb.h"
+#include "ui/linkdetection.h"
 #include "report/printing.h"
 #include "report/readingfile.h"
 #include "shell/modhelp.h"

@@ -3,7 +3,7 @@
 // opening a reading file.
 
 #include "reading/engine.h"
-#include "report/modrtb.h"
+#include "ui/linkdetection.h"
 #include "report/printing.h"
 #include "report/readingfile.h"
 #include "report/report.h"

@@ -5,7 +5,7 @@
 #include "reportsupport.h"
 
 #include "reading/engine.h"
-#include "report/modrtb.h"
+#include "ui/linkdetection.h"
 #include "report/report.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
