@@ -6,7 +6,8 @@
 namespace assets {
 
 const QList<int>& IconSizes() {
-    static const QList<int> sizes{16, 24, 32, 48, 64, 128, 256, 512};
+    // The project's list, from CMakeLists.txt, which installs the same files.
+    static const QList<int> sizes{VELMORA_ICON_SIZES};
     return sizes;
 }
 

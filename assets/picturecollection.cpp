@@ -1,5 +1,7 @@
 #include "assets/picturecollection.h"
 
+#include "reading/picturekeys.h"
+
 #include <QImageReader>
 
 #include <cmath>
@@ -13,6 +15,13 @@ QImage ReadJpeg(const QString& path) {
     QImageReader reader(path, "jpeg");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+template <std::size_t N> QStringList KeysOf(const std::array<std::string_view, N>& keys) {
+    QStringList list;
+    for (const std::string_view key : keys)
+        list.append(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+    return list;
 }
 
 } // namespace
@@ -71,20 +80,16 @@ QPixmap PictureCollection::picture(const QString& key, qreal devicePixelRatio) c
 }
 
 PictureCollection PictureCollection::sunSigns() {
-    return PictureCollection({"Aries.jpg", "Taurus.jpg", "Gemini.jpg", "Cancer.jpg", "Leo.jpg",
-                              "Virgo.jpg", "Libra.jpg", "Scorpio.jpg", "Sagittarius.jpg",
-                              "Capricorn.jpg", "Aquarius.jpg", "Pisces.jpg"},
+    return PictureCollection(KeysOf(modRunicAstrology::IMGSunsignListKeys),
                              QStringLiteral(":/IMGSunsignList"));
 }
 
 PictureCollection PictureCollection::stones() {
-    return PictureCollection({"fehu", "uruz", "ehwaz", "algiz", "wunjo", "berkano", "tiwaz",
-                              "eihwaz", "raidho", "nauthiz", "hagalaz", "gebo"},
+    return PictureCollection(KeysOf(modRunicAstrology::IMGStoneListKeys),
                              QStringLiteral(":/IMGStoneList"));
 }
 
 PictureCollection PictureCollection::stonesWithPlanet() {
-    return PictureCollection(
-        {"ansuz.jpg", "isa.jpg", "jera.jpg", "mannaz.jpg", "perthro.jpg", "thurisaz.jpg"},
-        QStringLiteral(":/IMGStoneListWithPlanet"));
+    return PictureCollection(KeysOf(modRunicAstrology::IMGStoneListWithPlanetKeys),
+                             QStringLiteral(":/IMGStoneListWithPlanet"));
 }

@@ -32,7 +32,7 @@ void FillSignRune(Reading& reading, const SignRow& row) {
     reading.AboutYourRuneStone = AboutYourRuneStoneOf(SignTextsOf(row));
     reading.FavorableColor = row.FavorableColor;
     reading.NordicGod = row.NordicGod;
-    reading.StonePicture = PictureKeyAt(StonePictureKeys(), row.StonePicturePosition);
+    reading.StonePicture = PictureKeyAt(IMGStoneListKeys, row.StonePicturePosition);
 }
 
 void FillPlanet(Reading& reading, const SignRow& row) {
@@ -40,7 +40,7 @@ void FillPlanet(Reading& reading, const SignRow& row) {
     reading.StoneWithPlanet = row.StoneWithPlanet;
     if (const PlanetRuneRow* rune = FindPlanetRuneRow(row.StoneWithPlanet)) {
         reading.StoneWithPlanetPicture =
-            PictureKeyAt(StoneWithPlanetPictureKeys(), rune->StoneWithPlanetPicturePosition);
+            PictureKeyAt(IMGStoneListWithPlanetKeys, rune->StoneWithPlanetPicturePosition);
         reading.AlternativeNameWithPlanet = rune->AlternativeNameWithPlanet;
         reading.KeywordsWithPlanet = rune->KeywordsWithPlanet;
         reading.AboutYourRuneStoneWithPlanet = PlanetRuneTextOf(*rune);
@@ -61,7 +61,7 @@ void FillCharacteristics(Reading& reading, const SignRow& row) {
     reading.SunSignFamousPersonBorn = row.SunSignFamousPersonBorn;
     reading.SunSignPositiveTraits = PositiveTraitsOf(texts);
     reading.SunSignNegativeTraits = texts.negativeTraits;
-    reading.SunSignPicture = PictureKeyAt(SunSignPictureKeys(), row.SunSignPicturePosition);
+    reading.SunSignPicture = PictureKeyAt(IMGSunsignListKeys, row.SunSignPicturePosition);
 }
 
 } // namespace

@@ -62,11 +62,6 @@ const std::array<std::string_view, 151>& YearEntries(); // "1900" … "2050"
 // The twelve signs in the engine's order, "Aries" … "Pisces".
 const std::array<std::string_view, 12>& SunSigns();
 
-// Keys of the three picture sets, in position order (position 1 first).
-const std::array<std::string_view, 12>& SunSignPictureKeys();        // IMGSunsignList
-const std::array<std::string_view, 12>& StonePictureKeys();          // IMGStoneList
-const std::array<std::string_view, 6>& StoneWithPlanetPictureKeys(); // IMGStoneListWithPlanet
-
 // The four inputs of the main window as the generate command reads them.
 struct GenerateRequest {
     std::string nameText; // untrimmed

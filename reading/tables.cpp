@@ -94,15 +94,6 @@ constexpr std::array<PlanetRuneRow, 6> PlanetRuneTable{
 
 namespace {
 
-constexpr std::array<std::string_view, 12> SunSignPictures{
-    "Aries.jpg", "Taurus.jpg",  "Gemini.jpg",      "Cancer.jpg",    "Leo.jpg",      "Virgo.jpg",
-    "Libra.jpg", "Scorpio.jpg", "Sagittarius.jpg", "Capricorn.jpg", "Aquarius.jpg", "Pisces.jpg"};
-constexpr std::array<std::string_view, 12> StonePictures{"fehu",   "uruz",    "ehwaz",   "algiz",
-                                                         "wunjo",  "berkano", "tiwaz",   "eihwaz",
-                                                         "raidho", "nauthiz", "hagalaz", "gebo"};
-constexpr std::array<std::string_view, 6> StoneWithPlanetPictures{
-    "ansuz.jpg", "isa.jpg", "jera.jpg", "mannaz.jpg", "perthro.jpg", "thurisaz.jpg"};
-
 template <typename Row, std::size_t N, typename Key>
 const Row* FindRow(const std::array<Row, N>& table, Key key, std::string_view wanted) {
     for (const Row& row : table) {
@@ -133,18 +124,6 @@ const LongTexts::SignTexts& SignTextsOf(const SignRow& row) {
 
 std::string_view PlanetRuneTextOf(const PlanetRuneRow& row) {
     return LongTexts::PlanetRunes[PlaceOf(PlanetRuneTable, row)];
-}
-
-const std::array<std::string_view, 12>& SunSignPictureKeys() {
-    return SunSignPictures;
-}
-
-const std::array<std::string_view, 12>& StonePictureKeys() {
-    return StonePictures;
-}
-
-const std::array<std::string_view, 6>& StoneWithPlanetPictureKeys() {
-    return StoneWithPlanetPictures;
 }
 
 } // namespace modRunicAstrology

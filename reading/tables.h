@@ -1,8 +1,10 @@
 #pragma once
-// The fixed content of every reading: one row per sign, one row per planet rune, and the
-// picture keys of the three picture sets. The long prose lives in longtexts.h.
+// The fixed content of every reading: one row per sign and one row per planet rune, whose
+// pictures are positions in the picture sets of picturekeys.h. The long prose lives in
+// longtexts.h.
 
 #include "reading/longtexts.h"
+#include "reading/picturekeys.h"
 
 #include <array>
 #include <cstddef>

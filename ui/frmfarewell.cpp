@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -184,12 +183,7 @@ void frmFarewell::Form_Load() {
     const auto k = static_cast<qsizetype>(modHelp::Rnd() * 4);
     Label2->setText(PromotionalTexts().at(k));
     Label2->setAccessibleName(Label2->text());
-
-    if (const QScreen* screen = this->screen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    look::FixAndCentre(this);
 }
 
 void frmFarewell::closeEvent(QCloseEvent* event) {

@@ -1,11 +1,11 @@
 #include "ui/frmsave.h"
 
-#include "ui/linkdetection.h"
 #include "report/printing.h"
 #include "report/readingfile.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
 #include "ui/adverts.h"
+#include "ui/linkdetection.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 
@@ -14,7 +14,6 @@
 #include <QKeyEvent>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
 
 namespace {
@@ -59,11 +58,7 @@ frmSave::~frmSave() = default;
 
 void frmSave::ShowModal(QWidget* readingWindow, const ReportValues& values) {
     auto* form = new frmSave(readingWindow, values);
-    if (const QScreen* screen = form->screen()) {
-        QRect frame(QPoint(), form->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        form->move(frame.topLeft());
-    }
+    look::FixAndCentre(form);
     form->exec(); // deletes the window once it is closed
 }
 

@@ -70,7 +70,7 @@ QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
 QIcon WindowIcon();
 
 // Fixes a window with a layout (a main window) at its size hint, then puts it in the middle
-// of its screen.
+// of its screen; every window is centred here.
 void FixAndCentre(QWidget* window);
 
 } // namespace look

@@ -369,7 +369,7 @@ void TestReading::planetRune() {
     QCOMPARE(q(rune->KeywordsWithPlanet), keywords);
     QCOMPARE(q(rune->GodWithPlanet), god);
     QCOMPARE(rune->StoneWithPlanetPicturePosition, picturePosition);
-    QCOMPARE(q(PictureKeyAt(StoneWithPlanetPictureKeys(), picturePosition)), pictureKey);
+    QCOMPARE(q(PictureKeyAt(IMGStoneListWithPlanetKeys, picturePosition)), pictureKey);
 }
 
 void TestReading::pictureKeys() {
@@ -386,14 +386,14 @@ void TestReading::pictureKeys() {
             list << q(key);
         return list;
     };
-    QCOMPARE(toList(SunSignPictureKeys()), signs);
-    QCOMPARE(toList(StonePictureKeys()), stones);
-    QCOMPARE(toList(StoneWithPlanetPictureKeys()), planetStones);
+    QCOMPARE(toList(IMGSunsignListKeys), signs);
+    QCOMPARE(toList(IMGStoneListKeys), stones);
+    QCOMPARE(toList(IMGStoneListWithPlanetKeys), planetStones);
 
-    QVERIFY(PictureKeyAt(StonePictureKeys(), 0).empty());
-    QVERIFY(PictureKeyAt(StonePictureKeys(), 13).empty());
-    QVERIFY(PictureKeyAt(StoneWithPlanetPictureKeys(), 7).empty());
-    QVERIFY(PictureKeyAt(SunSignPictureKeys(), -1).empty());
+    QVERIFY(PictureKeyAt(IMGStoneListKeys, 0).empty());
+    QVERIFY(PictureKeyAt(IMGStoneListKeys, 13).empty());
+    QVERIFY(PictureKeyAt(IMGStoneListWithPlanetKeys, 7).empty());
+    QVERIFY(PictureKeyAt(IMGSunsignListKeys, -1).empty());
 }
 
 void TestReading::rowsReferToExistingRowsAndPictures() {
