@@ -144,9 +144,8 @@ void frmFarewell::CreateReferralForm() {
     txtMessage->setTabChangesFocus(true);
     txtMessage->setPlainText(modTellAFriend::PlaceholderMessage + QStringLiteral("\r\n"));
 
-    for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
-                         static_cast<QWidget*>(txtFriendName),
-                         static_cast<QWidget*>(txtFriendEmail), static_cast<QWidget*>(txtMessage)})
+    for (QWidget* box : std::initializer_list<QWidget*>{txtName, txtEmail, txtFriendName,
+                                                        txtFriendEmail, txtMessage})
         box->installEventFilter(this);
 }
 
@@ -265,14 +264,15 @@ QString frmFarewell::BoxText(QObject* box) const {
     if (box == txtMessage)
         // A multi-line box keeps its lines apart with CR LF, as the page expects them.
         return txtMessage->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return static_cast<QLineEdit*>(box)->text();
+    const auto* line = qobject_cast<const QLineEdit*>(box);
+    return line ? line->text() : QString();
 }
 
 void frmFarewell::SetBoxText(QObject* box, const QString& text) {
     if (box == txtMessage)
         txtMessage->setPlainText(text);
-    else
-        static_cast<QLineEdit*>(box)->setText(text);
+    else if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
 }
 
 QString frmFarewell::PlaceholderOf(QObject* box) const {

@@ -3,10 +3,11 @@
 // opening a reading file.
 
 #include "reading/engine.h"
-#include "ui/linkdetection.h"
 #include "report/printing.h"
 #include "report/readingfile.h"
 #include "report/report.h"
+#include "support/reportsupport.h"
+#include "ui/linkdetection.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -22,43 +23,6 @@
 #include <vector>
 
 namespace {
-
-QString q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-report::ReportValues ValuesOf(const modRunicAstrology::Reading& r) {
-    report::ReportValues v;
-    v.Name = QStringLiteral("ANNA MARIA");
-    v.MonthText = QStringLiteral("April");
-    v.DayText = QStringLiteral("2");
-    v.YearText = QStringLiteral("1985");
-    v.Sign = q(r.Sign);
-    v.CorrespondingRuneStone = q(r.CorrespondingRuneStone);
-    v.AlternativeName = q(r.AlternativeName);
-    v.FavorableColor = q(r.FavorableColor);
-    v.NordicGod = q(r.NordicGod);
-    v.Keywords = q(r.Keywords);
-    v.AboutYourRuneStone = q(r.AboutYourRuneStone);
-    v.FavorablePlanet = q(r.FavorablePlanet);
-    v.GodWithPlanet = q(r.GodWithPlanet);
-    v.ColorWithPlanet = q(r.ColorWithPlanet);
-    v.StoneWithPlanet = q(r.StoneWithPlanet);
-    v.AlternativeNameWithPlanet = q(r.AlternativeNameWithPlanet);
-    v.KeywordsWithPlanet = q(r.KeywordsWithPlanet);
-    v.AboutYourRuneStoneWithPlanet = q(r.AboutYourRuneStoneWithPlanet);
-    v.SunSignElement = q(r.SunSignElement);
-    v.SunSignNumber = q(r.SunSignNumber);
-    v.SunSignColor = q(r.SunSignColor);
-    v.SunSignDay = q(r.SunSignDay);
-    v.SunSignCompatibility = q(r.SunSignCompatibility);
-    v.SunSignBirthStone = q(r.SunSignBirthStone);
-    v.SunSignQuality = q(r.SunSignQuality);
-    v.SunSignFamousPersonBorn = q(r.SunSignFamousPersonBorn);
-    v.SunSignPositiveTraits = q(r.SunSignPositiveTraits);
-    v.SunSignNegativeTraits = q(r.SunSignNegativeTraits);
-    return v;
-}
 
 struct Timing {
     double median, min, max;
@@ -91,7 +55,9 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QTemporaryDir folder;
 
-    const report::ReportValues values = ValuesOf(*modRunicAstrology::BuildReading("Aries"));
+    const report::ReportValues values = reportsupport::ValuesFor(
+        QStringLiteral("Aries"), QStringLiteral("ANNA MARIA"), QStringLiteral("April"),
+        QStringLiteral("2"), QStringLiteral("1985"));
 
     constexpr int BuildRuns = 201;
     Report("build the report into the report box", BuildRuns,

@@ -1,6 +1,6 @@
 #include "tst_report.h"
 
-#include "reportsupport.h"
+#include "support/reportsupport.h"
 
 #include "report/printing.h"
 #include "report/report.h"

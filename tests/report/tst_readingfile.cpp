@@ -1,6 +1,6 @@
 #include "tst_report.h"
 
-#include "reportsupport.h"
+#include "support/reportsupport.h"
 
 #include "report/readingfile.h"
 #include "shell/modhelp.h"

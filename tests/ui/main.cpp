@@ -1,5 +1,5 @@
 // One executable for the windows: each window's test class runs in turn on one application.
-// test_windows [CLASS] [Qt Test options]: CLASS (e.g. TestReadingWindow) runs that class only.
+// test_ui [CLASS] [Qt Test options]: CLASS (e.g. TestReadingWindow) runs that class only.
 
 #include <QApplication>
 
@@ -11,6 +11,7 @@ int RunCoBrandTests(int argc, char** argv);
 int RunMainWindowTests(int argc, char** argv);
 int RunReadingWindowTests(int argc, char** argv);
 int RunAboutWindowTests(int argc, char** argv);
+int RunLinkDetectionTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
@@ -18,7 +19,8 @@ int main(int argc, char** argv) {
         {"TestCoBrand", &RunCoBrandTests},
         {"TestMainWindow", &RunMainWindowTests},
         {"TestReadingWindow", &RunReadingWindowTests},
-        {"TestAboutWindow", &RunAboutWindowTests}};
+        {"TestAboutWindow", &RunAboutWindowTests},
+        {"TestLinkDetection", &RunLinkDetectionTests}};
     const char* chosen = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> arguments(argv, argv + argc);
     if (chosen)

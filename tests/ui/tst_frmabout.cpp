@@ -2,8 +2,8 @@
 
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
+#include "support/windowtesting.h"
 #include "ui/frmabout.h"
-#include "windowtesting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -46,7 +46,7 @@ private slots:
     }
 
     void windowProperties() {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Velmora v1.20"));
+        QCOMPARE(m_window->windowTitle(), Caption);
         QCOMPARE(m_window->size(), QSize(423, 249));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(m_window->isModal());
@@ -124,8 +124,7 @@ private slots:
     }
 
     void texts() {
-        QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(),
-                 QStringLiteral("Velmora v1.20"));
+        QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), Caption);
         QCOMPARE(control<QLabel>(QStringLiteral("Label6"))->text(),
                  QStringLiteral("Home Business Opportunity. Start your own Internet business and "
                                 "make money online. Get this software fully branded for your "
@@ -179,8 +178,7 @@ private slots:
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
-        const QString address =
-            modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") + page;
+        const QString address = Address(page);
         QCOMPARE(m_services->openedAddresses, QStringList({address, address}));
         QVERIFY(m_window->isVisible());
     }

@@ -5,10 +5,11 @@
 #include "reading/engine.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
+#include "support/shownreading.h"
+#include "support/windowtesting.h"
 #include "ui/frmabout.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
-#include "windowtesting.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -32,11 +33,6 @@
 using namespace windowtesting;
 
 namespace {
-
-QString Address(const char* pageKey) {
-    return modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") +
-           QLatin1String(pageKey);
-}
 
 enum class Mouse { Press, Release, Click, DoubleClick, MoveWithoutButton, TextChange };
 
@@ -91,7 +87,7 @@ private slots:
     }
 
     void windowProperties() {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Velmora v1.20"));
+        QCOMPARE(m_window->windowTitle(), Caption);
         QCOMPARE(m_window->centralWidget()->size(), QSize(653, 520));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!m_window->windowIcon().isNull());
@@ -669,32 +665,8 @@ private slots:
         const std::optional<modRunicAstrology::Reading> pisces =
             modRunicAstrology::BuildReading("Pisces");
         QVERIFY(pisces);
-        using R = modRunicAstrology::Reading;
-        for (std::string R::*field : {&R::Sign,
-                                      &R::CorrespondingRuneStone,
-                                      &R::Keywords,
-                                      &R::AlternativeName,
-                                      &R::AboutYourRuneStone,
-                                      &R::FavorableColor,
-                                      &R::NordicGod,
-                                      &R::FavorablePlanet,
-                                      &R::StoneWithPlanet,
-                                      &R::AlternativeNameWithPlanet,
-                                      &R::KeywordsWithPlanet,
-                                      &R::AboutYourRuneStoneWithPlanet,
-                                      &R::GodWithPlanet,
-                                      &R::ColorWithPlanet,
-                                      &R::SunSignElement,
-                                      &R::SunSignNumber,
-                                      &R::SunSignColor,
-                                      &R::SunSignDay,
-                                      &R::SunSignCompatibility,
-                                      &R::SunSignBirthStone,
-                                      &R::SunSignQuality,
-                                      &R::SunSignFamousPersonBorn,
-                                      &R::SunSignPositiveTraits,
-                                      &R::SunSignNegativeTraits}) {
-            const QString value = QString::fromStdString((*pisces).*field);
+        for (const shownreading::TextControl& control : shownreading::TextControls) {
+            const QString value = QString::fromStdString((*pisces).*control.field);
             QVERIFY2(heard.contains(value), qPrintable(value));
         }
         for (const char* heading : {"Nordic God", "Lucky Color", "Negative Traits"})

@@ -5,11 +5,12 @@
 #include "reading/engine.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
+#include "support/shownreading.h"
+#include "support/windowtesting.h"
 #include "ui/cobrand.h"
 #include "ui/frmabout.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
-#include "windowtesting.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -58,11 +59,6 @@ Stroke Control(char letter) {
     const auto code = static_cast<char16_t>(letter - 'a' + 1);
     return {static_cast<Qt::Key>(Qt::Key_A + (letter - 'a')), QString(QChar(code)),
             Qt::ControlModifier};
-}
-
-QString Address(const char* pageKey) {
-    return modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") +
-           QLatin1String(pageKey);
 }
 
 enum class Trigger {
@@ -153,7 +149,7 @@ private slots:
     }
 
     void windowProperties() {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Velmora v1.20"));
+        QCOMPARE(m_window->windowTitle(), Caption);
         QCOMPARE(m_window->centralWidget()->size(), QSize(490, 329));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!m_window->windowIcon().isNull());
@@ -356,11 +352,10 @@ private slots:
     void captions() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        QObject* widget = m_window->findChild<QWidget*>(name);
+        QWidget* widget = m_window->findChild<QWidget*>(name);
         QVERIFY(widget);
-        const QString shown = qobject_cast<QGroupBox*>(widget)
-                                  ? static_cast<QGroupBox*>(widget)->title()
-                                  : widget->property("text").toString();
+        const auto* group = qobject_cast<QGroupBox*>(widget);
+        const QString shown = group ? group->title() : widget->property("text").toString();
         QCOMPARE(shown, caption);
     }
 
@@ -743,56 +738,14 @@ private slots:
         const std::optional<modRunicAstrology::Reading> aries =
             modRunicAstrology::BuildReading("Aries");
         QVERIFY(aries);
-        using R = modRunicAstrology::Reading;
-        const QList<std::pair<const char*, std::string R::*>> texts = {
-            {"lblSunSign", &R::Sign},
-            {"lblCorrespondingRuneStone", &R::CorrespondingRuneStone},
-            {"lblKeywards", &R::Keywords},
-            {"lblAlternativeName", &R::AlternativeName},
-            {"txtAboutYourRuneStone", &R::AboutYourRuneStone},
-            {"lblFavorableColor", &R::FavorableColor},
-            {"lblNordicGod", &R::NordicGod},
-            {"lblFavorablePlanet", &R::FavorablePlanet},
-            {"lblStoneWithPlanet", &R::StoneWithPlanet},
-            {"lblAlternativeNameWithPlanet", &R::AlternativeNameWithPlanet},
-            {"lblKeywardsWithPlanet", &R::KeywordsWithPlanet},
-            {"txtAboutYourRuneStoneWithPlanet", &R::AboutYourRuneStoneWithPlanet},
-            {"lblGodWithPlanet", &R::GodWithPlanet},
-            {"lblColorWithPlanet", &R::ColorWithPlanet},
-            {"lblSunSignElement", &R::SunSignElement},
-            {"lblSunSignNumber", &R::SunSignNumber},
-            {"lblSunSignColor", &R::SunSignColor},
-            {"lblSunSignDay", &R::SunSignDay},
-            {"lblSunSignCompatibility", &R::SunSignCompatibility},
-            {"lblSunSignBirthStone", &R::SunSignBirthStone},
-            {"lblSunSignQuality", &R::SunSignQuality},
-            {"lblSunSignFamousPersonBorn", &R::SunSignFamousPersonBorn},
-            {"txtSunSignPositiveTraits", &R::SunSignPositiveTraits},
-            {"txtSunSignNegativeTraits", &R::SunSignNegativeTraits},
-        };
-        for (const auto& [name, field] : texts) {
-            QWidget* widget = display->findChild<QWidget*>(QLatin1String(name));
-            QVERIFY2(widget, name);
-            QString shown;
-            if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
-                shown = box->toPlainText();
-            else
-                shown = static_cast<QLabel*>(widget)->text();
-            QString expected = QString::fromStdString((*aries).*field);
-            expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            QVERIFY2(shown == expected, name);
-        }
-        const QList<std::tuple<const char*, std::string R::*, const PictureCollection*>> pictures =
-            {{"picStone", &R::StonePicture, &m_window->IMGStoneList()},
-             {"picStonewithplanet", &R::StoneWithPlanetPicture,
-              &m_window->IMGStoneListWithPlanet()},
-             {"picSunSign", &R::SunSignPicture, &m_window->IMGSunsignList()}};
-        for (const auto& [name, field, collection] : pictures) {
+        QCOMPARE(shownreading::TextDifference(*display, *aries), QString());
+        for (const shownreading::PictureControl& control : shownreading::PictureControls) {
             const QImage shown =
-                display->findChild<QLabel*>(QLatin1String(name))->pixmap().toImage();
+                display->findChild<QLabel*>(QLatin1String(control.name))->pixmap().toImage();
+            const PictureCollection& pictures = (m_window->*control.pictures)();
             QVERIFY2(shown ==
-                         collection->picture(QString::fromStdString((*aries).*field)).toImage(),
-                     name);
+                         pictures.picture(QString::fromStdString((*aries).*control.key)).toImage(),
+                     control.name);
         }
         // The two paragraphs of the Aries rune text stay two paragraphs.
         QCOMPARE(display->findChild<QPlainTextEdit*>("txtAboutYourRuneStone")->blockCount(), 2);

@@ -75,4 +75,4 @@ int main(int argc, char** argv) {
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_imageplugins.moc"
+#include "tst_imageplugins.moc"

@@ -7,6 +7,7 @@
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
 #include "shell/singleinstance.h"
+#include "support/windowtesting.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmfarewell.h"
 #include "ui/frmmain.h"
@@ -27,6 +28,7 @@
 
 using platform::Icon;
 using platform::ScopedFakeServices;
+using windowtesting::FlushDeletes;
 
 namespace {
 
@@ -81,10 +83,6 @@ template <typename T> T* FindWindow() {
             return found;
     }
     return nullptr;
-}
-
-void ProcessDeletions() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
 // Deletes the windows a case left behind without closing them, which would lead to the end.
@@ -157,7 +155,7 @@ void TestStartup::init() {
 
 void TestStartup::cleanup() {
     DeleteWindows();
-    ProcessDeletions();
+    FlushDeletes();
     m_instance.reset();
 }
 
@@ -330,7 +328,7 @@ void TestStartup::closePath() {
         main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     else
         CloseLikeTheWindowSystem(target);
-    ProcessDeletions();
+    FlushDeletes();
 
     QVERIFY2(!target, "the closed window is destroyed");
     if (closed == QLatin1String("frmDisplay"))
@@ -348,7 +346,7 @@ void TestStartup::closePath() {
                           Qt::LeftButton);
     else
         CloseLikeTheWindowSystem(farewell);
-    ProcessDeletions();
+    FlushDeletes();
 
     QCOMPARE(services.endedWith, QList<int>{0});
     QVERIFY(modHelp::IsEnding());
@@ -365,7 +363,7 @@ void TestStartup::backShowsNoExitWindow() {
     QVERIFY(reading && reading->isVisible());
 
     QTest::mouseClick(reading->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
-    ProcessDeletions();
+    FlushDeletes();
     QVERIFY(!reading);
     QCOMPARE(VisibleWindowNames(), QStringList{QStringLiteral("frmMain")});
     QCOMPARE(main->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QStringLiteral("ANN"));
@@ -374,7 +372,7 @@ void TestStartup::backShowsNoExitWindow() {
     reading = generateReading(main);
     QVERIFY(reading && reading->isVisible());
     reading->findChild<QAction*>(QStringLiteral("mnuFileBack"))->trigger();
-    ProcessDeletions();
+    FlushDeletes();
     QVERIFY(!reading);
     QCOMPARE(VisibleWindowNames(), QStringList{QStringLiteral("frmMain")});
     QVERIFY(FindWindow<frmFarewell>() == nullptr);
@@ -397,14 +395,14 @@ void TestStartup::closingTheReportOrAboutWindowNeverEnds() {
     };
     closeModalSoon();
     main->mnuAbout_Click();
-    ProcessDeletions();
+    FlushDeletes();
     QCOMPARE(VisibleWindowNames(), QStringList{QStringLiteral("frmMain")});
 
     frmDisplay* reading = generateReading(main);
     QVERIFY(reading);
     closeModalSoon();
     reading->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
-    ProcessDeletions();
+    FlushDeletes();
     QCOMPARE(closedModals, QStringList({"frmAbout", "frmSave"}));
     QCOMPARE(VisibleWindowNames(), QStringList{QStringLiteral("frmDisplay")});
     QVERIFY(FindWindow<frmFarewell>() == nullptr);
@@ -412,4 +410,4 @@ void TestStartup::closingTheReportOrAboutWindowNeverEnds() {
 }
 
 QTEST_MAIN(TestStartup)
-#include "test_startup.moc"
+#include "tst_startup.moc"

@@ -164,4 +164,4 @@ void TestReferral::submitOpensThePageAndKeepsIt() {
 }
 
 QTEST_GUILESS_MAIN(TestReferral)
-#include "test_referral.moc"
+#include "tst_referral.moc"

@@ -1,7 +1,9 @@
 #pragma once
-// What the window tests share: twips to pixels, finding controls, reading what is on screen,
-// and a stand-in for the way out of the program so closing a window never ends the test.
+// What the window tests share: the windows' caption, twips to pixels, finding controls,
+// reading what is on screen, the event loop's deferred work, and a stand-in for the way out of
+// the program so closing a window never ends the test.
 
+#include "shell/identity.h"
 #include "shell/modhelp.h"
 
 #include <QAccessible>
@@ -19,6 +21,14 @@
 #include <cmath>
 
 namespace windowtesting {
+
+// Every window's caption: "Velmora v" and the version of the CMake project.
+inline const QString Caption = QStringLiteral("Velmora v") + QLatin1String(identity::Version);
+
+// The address a web page key opens, written out as the pages are addressed.
+inline QString Address(const QString& pageKey) {
+    return modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") + pageKey;
+}
 
 // 1 pixel = 15 twips at 96 dpi.
 inline int Px(int twips) {
@@ -79,6 +89,13 @@ inline bool PressAsScreenReader(QWidget* link) {
 // Lets queued deletions (WA_DeleteOnClose) happen.
 inline void FlushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// As the event loop of a real session would between two clicks: everything posted is handled,
+// the queued deletions too.
+inline void Settle() {
+    QCoreApplication::processEvents();
+    FlushDeletes();
 }
 
 // Counts the requests to leave the program instead of ending it.

@@ -6,6 +6,8 @@
 #include "reading/engine.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
+#include "support/shownreading.h"
+#include "support/windowtesting.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
@@ -18,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmapCache>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -80,66 +81,6 @@ Details DetailsFor(int cycle) {
             QString::number(1900 + (cycle * 7) % 151)};
 }
 
-// Which control shows which field of a reading.
-struct Shown {
-    std::string Reading::*value;
-    const char* control;
-};
-const std::array<Shown, 24> TextFields = {{
-    {&Reading::Sign, "lblSunSign"},
-    {&Reading::CorrespondingRuneStone, "lblCorrespondingRuneStone"},
-    {&Reading::Keywords, "lblKeywards"},
-    {&Reading::AlternativeName, "lblAlternativeName"},
-    {&Reading::AboutYourRuneStone, "txtAboutYourRuneStone"},
-    {&Reading::FavorableColor, "lblFavorableColor"},
-    {&Reading::NordicGod, "lblNordicGod"},
-    {&Reading::FavorablePlanet, "lblFavorablePlanet"},
-    {&Reading::StoneWithPlanet, "lblStoneWithPlanet"},
-    {&Reading::AlternativeNameWithPlanet, "lblAlternativeNameWithPlanet"},
-    {&Reading::KeywordsWithPlanet, "lblKeywardsWithPlanet"},
-    {&Reading::AboutYourRuneStoneWithPlanet, "txtAboutYourRuneStoneWithPlanet"},
-    {&Reading::GodWithPlanet, "lblGodWithPlanet"},
-    {&Reading::ColorWithPlanet, "lblColorWithPlanet"},
-    {&Reading::SunSignElement, "lblSunSignElement"},
-    {&Reading::SunSignNumber, "lblSunSignNumber"},
-    {&Reading::SunSignColor, "lblSunSignColor"},
-    {&Reading::SunSignDay, "lblSunSignDay"},
-    {&Reading::SunSignCompatibility, "lblSunSignCompatibility"},
-    {&Reading::SunSignBirthStone, "lblSunSignBirthStone"},
-    {&Reading::SunSignQuality, "lblSunSignQuality"},
-    {&Reading::SunSignFamousPersonBorn, "lblSunSignFamousPersonBorn"},
-    {&Reading::SunSignPositiveTraits, "txtSunSignPositiveTraits"},
-    {&Reading::SunSignNegativeTraits, "txtSunSignNegativeTraits"},
-}};
-
-struct ShownPicture {
-    std::string Reading::*key;
-    const char* control;
-    const PictureCollection& (frmMain::*collection)() const;
-};
-const std::array<ShownPicture, 3> PictureFields = {{
-    {&Reading::StonePicture, "picStone", &frmMain::IMGStoneList},
-    {&Reading::StoneWithPlanetPicture, "picStonewithplanet", &frmMain::IMGStoneListWithPlanet},
-    {&Reading::SunSignPicture, "picSunSign", &frmMain::IMGSunsignList},
-}};
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// A text as a text box gives it back: a CR LF paragraph break comes back as a line feed.
-QString AsShown(const std::string& text) {
-    return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString TextOf(QWidget* control) {
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return label->text();
-    if (auto* box = qobject_cast<QPlainTextEdit*>(control))
-        return box->toPlainText();
-    return QStringLiteral("<no such control>");
-}
-
 // Resident memory of this process, from the kernel's own count. The pixmap cache is emptied
 // first, as its own timer would do in a session that stays idle for half a minute, and what the
 // allocator has freed goes back to the system, so that only memory still in use counts.
@@ -162,13 +103,6 @@ qint64 ResidentBytes() {
     return fields.size() > 1 ? fields[1].toLongLong() * 4096 : -1;
 }
 
-// As the event loop of a real session would between two clicks: posted events that pile up
-// unprocessed would look like growth.
-void FlushDeletes() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestSoak : public QObject {
@@ -189,7 +123,7 @@ private:
     }
     void enter(const Details& details);
     std::optional<Reading> expectedReading(const Details& details) const;
-    QString findDifference(frmDisplay& display, const Reading& reading) const;
+    QString findDifference(const frmDisplay& display, const Reading& reading);
     const QImage& expectedPicture(const PictureCollection& pictures, const QString& key);
     bool generate(int cycle, Reading& shown);
     bool back();
@@ -225,7 +159,7 @@ void TestSoak::cleanup() {
     if (m_main)
         delete m_main->readingWindow();
     delete m_main;
-    FlushDeletes();
+    windowtesting::Settle();
     m_services.reset();
 }
 
@@ -251,19 +185,15 @@ const QImage& TestSoak::expectedPicture(const PictureCollection& pictures, const
 
 // The first field the reading window shows differently from the reading; empty when all 27
 // are the reading's.
-QString TestSoak::findDifference(frmDisplay& display, const Reading& reading) const {
-    for (const Shown& field : TextFields) {
-        const QString shown = TextOf(display.findChild<QWidget*>(QLatin1String(field.control)));
-        if (shown != AsShown(reading.*field.value))
-            return QLatin1String(field.control) + QStringLiteral(" shows ") + shown.left(60);
-    }
-    for (const ShownPicture& field : PictureFields) {
-        auto* box = display.findChild<QLabel*>(QLatin1String(field.control));
-        const QString key = Q(reading.*field.key);
-        const QImage expected =
-            const_cast<TestSoak*>(this)->expectedPicture((m_main->*field.collection)(), key);
+QString TestSoak::findDifference(const frmDisplay& display, const Reading& reading) {
+    if (QString difference = shownreading::TextDifference(display, reading); !difference.isEmpty())
+        return difference;
+    for (const shownreading::PictureControl& control : shownreading::PictureControls) {
+        const auto* box = display.findChild<const QLabel*>(QLatin1String(control.name));
+        const QString key = QString::fromStdString(reading.*control.key);
+        const QImage& expected = expectedPicture((m_main->*control.pictures)(), key);
         if (!box || expected.isNull() || box->pixmap().toImage() != expected)
-            return QLatin1String(field.control) + QStringLiteral(" is not ") + key;
+            return QLatin1String(control.name) + QStringLiteral(" is not ") + key;
     }
     return {};
 }
@@ -292,7 +222,7 @@ bool TestSoak::back() {
     if (!display)
         return false;
     display->cmdBack_Click();
-    FlushDeletes();
+    windowtesting::Settle();
     return m_main->isVisible() && !m_main->readingWindow();
 }
 
@@ -347,14 +277,15 @@ QString TestSoak::openAndCloseReport(const Details& details, const Reading& read
         problem.clear();
         if (!report.contains(QStringLiteral("Name :- ") + details.name + QLatin1Char('\n')))
             problem = QStringLiteral("the report names someone else");
-        for (const Shown& field : TextFields) {
-            if (problem.isEmpty() && !report.contains(AsShown(reading.*field.value)))
-                problem = QStringLiteral("the report lacks ") + QLatin1String(field.control);
+        for (const shownreading::TextControl& control : shownreading::TextControls) {
+            if (problem.isEmpty() &&
+                !report.contains(shownreading::AsShown(reading.*control.field)))
+                problem = QStringLiteral("the report lacks ") + QLatin1String(control.name);
         }
         form->close();
     });
     display->cmdPrint_Click();
-    FlushDeletes();
+    windowtesting::Settle();
     if (!display->findChildren<frmSave*>().isEmpty())
         return QStringLiteral("the report window is still there");
     return problem;
@@ -380,4 +311,4 @@ void TestSoak::reportWindowOpenAndClose() {
 }
 
 QTEST_MAIN(TestSoak)
-#include "test_soak.moc"
+#include "tst_soak.moc"

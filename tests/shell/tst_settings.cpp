@@ -116,8 +116,8 @@ QString TestSettings::storeFile() const {
 }
 
 void TestSettings::storeIsNamedAfterTheExecutable() {
-    QCOMPARE(modHelp::AppSettingsName(), QStringLiteral("test_startup_settings"));
-    QCOMPARE(QFileInfo(storeFile()).fileName(), QStringLiteral("test_startup_settings.conf"));
+    QCOMPARE(modHelp::AppSettingsName(), QStringLiteral("test_shell_settings"));
+    QCOMPARE(QFileInfo(storeFile()).fileName(), QStringLiteral("test_shell_settings.conf"));
 #if !defined(Q_OS_WIN) && !defined(Q_OS_DARWIN)
     // The file the settings library kept before: stores of earlier versions are found again.
     useStoreFolder(QString());
@@ -130,7 +130,7 @@ void TestSettings::storeIsNamedAfterTheExecutable() {
 #ifdef Q_OS_WIN
     const QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"),
                              QSettings::NativeFormat);
-    QVERIFY(software.childGroups().contains(QStringLiteral("test_startup_settings")));
+    QVERIFY(software.childGroups().contains(QStringLiteral("test_shell_settings")));
 #else
     QVERIFY(QFile::exists(storeFile()));
 #endif
@@ -343,4 +343,4 @@ void TestSettings::unwritableStore() {
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
-#include "test_settings.moc"
+#include "tst_settings.moc"

@@ -7,6 +7,7 @@
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
+#include "support/windowtesting.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
@@ -45,6 +46,8 @@
 #include <sys/ioctl.h>
 #include <sys/sysmacros.h>
 #endif
+
+using windowtesting::FlushDeletes;
 
 namespace {
 
@@ -165,10 +168,6 @@ public:
         return true;
     }
 };
-
-void FlushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
 
 #ifdef Q_OS_UNIX
 // What is at a path, told without opening it: enough to see that nothing was written, moved
@@ -537,4 +536,4 @@ void TestFaults::clearingTheClipboardTakesOthersTextAway() {
 }
 
 QTEST_MAIN(TestFaults)
-#include "test_faults.moc"
+#include "tst_faults.moc"

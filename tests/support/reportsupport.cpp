@@ -1,4 +1,4 @@
-#include "reportsupport.h"
+#include "support/reportsupport.h"
 
 #include "shell/modhelp.h"
 

@@ -348,4 +348,4 @@ void TestAssets::applicationIconStopsAtTheLargestAskedFor() {
 }
 
 QTEST_MAIN(TestAssets)
-#include "test_assets.moc"
+#include "tst_assets.moc"

@@ -2,18 +2,18 @@
 // Print. Its look against the control table, the report it shows, links, the clipboard,
 // printing to PDF, saving, and opening the file again from the main window.
 
-#include "reportsupport.h"
+#include "support/reportsupport.h"
 
 #include "reading/engine.h"
-#include "ui/linkdetection.h"
 #include "report/report.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
+#include "ui/linkdetection.h"
 
-#include "../ui/windowtesting.h"
+#include "support/windowtesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -163,7 +163,7 @@ private slots:
     void windowProperties() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         QVERIFY(withReportWindow([this](frmSave& form) {
-            QCOMPARE(form.windowTitle(), QStringLiteral("Velmora v1.20"));
+            QCOMPARE(form.windowTitle(), Caption);
             QCOMPARE(form.size(), QSize(512, 512));
             QCOMPARE(form.minimumSize(), form.maximumSize());
             QVERIFY(!form.windowIcon().isNull());

@@ -134,4 +134,4 @@ void TestSingleInstance::lockThatCannotBeMadeDoesNotBlock() {
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
-#include "test_singleinstance.moc"
+#include "tst_singleinstance.moc"

@@ -282,4 +282,4 @@ void TestShell::endApplicationClosesEveryWindowOnce() {
 }
 
 QTEST_MAIN(TestShell)
-#include "test_shell.moc"
+#include "tst_shell.moc"

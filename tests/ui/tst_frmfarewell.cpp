@@ -4,6 +4,7 @@
 
 #include "shell/fakeservices.h"
 #include "shell/modtellafriend.h"
+#include "support/windowtesting.h"
 #include "ui/frmfarewell.h"
 #include "ui/linklabel.h"
 
@@ -113,7 +114,7 @@ void TestFarewell::fill(const QString& name, const QString& email, const QString
 }
 
 void TestFarewell::windowFrame() {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Velmora v1.20"));
+    QCOMPARE(m_window->windowTitle(), windowtesting::Caption);
     QCOMPARE(m_window->size(), QSize(741, 315));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     const Qt::WindowFlags flags = m_window->windowFlags();
@@ -212,7 +213,7 @@ void TestFarewell::fontsAndColours() {
 
 void TestFarewell::fixedTexts() {
     auto* caption = control<QLabel>("lblCaption");
-    QCOMPARE(caption->text(), QStringLiteral("Velmora v1.20"));
+    QCOMPARE(caption->text(), windowtesting::Caption);
     QCOMPARE(caption->pos(), QPoint(72, 16));
     QCOMPARE(caption->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(caption->font().pointSizeF(), 18.0);
@@ -529,4 +530,4 @@ void TestFarewell::linkOpensTheOtherPrograms() {
 }
 
 QTEST_MAIN(TestFarewell)
-#include "test_farewell.moc"
+#include "tst_frmfarewell.moc"
