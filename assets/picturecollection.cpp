@@ -9,7 +9,7 @@
 
 namespace {
 
-QImage ReadJpeg(const QString& path) {
+QImage readJpeg(const QString& path) {
     // Every picture is a JPEG: told so, the reader loads the JPEG plugin alone instead of every
     // image plugin on the system to find out.
     QImageReader reader(path, "jpeg");
@@ -17,7 +17,7 @@ QImage ReadJpeg(const QString& path) {
     return reader.read();
 }
 
-template <std::size_t N> QStringList KeysOf(const std::array<std::string_view, N>& keys) {
+template <std::size_t N> QStringList keysOf(const std::array<std::string_view, N>& keys) {
     QStringList list;
     for (const std::string_view key : keys)
         list.append(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
@@ -62,7 +62,7 @@ QPixmap PictureCollection::picture(int position, qreal devicePixelRatio) const {
     const QString path = large ? largeResourcePath(position) : resourcePath(position);
     if (path.isEmpty())
         return {};
-    QImage image = ReadJpeg(path);
+    QImage image = readJpeg(path);
     if (!large || image.isNull())
         return QPixmap::fromImage(std::move(image));
     // The large picture is twice the small one in each direction.
@@ -80,16 +80,16 @@ QPixmap PictureCollection::picture(const QString& key, qreal devicePixelRatio) c
 }
 
 PictureCollection PictureCollection::sunSigns() {
-    return PictureCollection(KeysOf(modRunicAstrology::IMGSunsignListKeys),
+    return PictureCollection(keysOf(modRunicAstrology::IMGSunsignListKeys),
                              QStringLiteral(":/IMGSunsignList"));
 }
 
 PictureCollection PictureCollection::stones() {
-    return PictureCollection(KeysOf(modRunicAstrology::IMGStoneListKeys),
+    return PictureCollection(keysOf(modRunicAstrology::IMGStoneListKeys),
                              QStringLiteral(":/IMGStoneList"));
 }
 
 PictureCollection PictureCollection::stonesWithPlanet() {
-    return PictureCollection(KeysOf(modRunicAstrology::IMGStoneListWithPlanetKeys),
+    return PictureCollection(keysOf(modRunicAstrology::IMGStoneListWithPlanetKeys),
                              QStringLiteral(":/IMGStoneListWithPlanet"));
 }

@@ -29,7 +29,7 @@ std::optional<int> characterAt(const QTextBlock& block, QPointF documentPoint) {
 
 } // namespace
 
-QList<WebAddressSpan> FindWebAddresses(const QString& line) {
+QList<WebAddressSpan> findWebAddresses(const QString& line) {
     static const QRegularExpression address(QStringLiteral(R"(\b(?:https?://|www\.)[^\s<>"]+)"),
                                             QRegularExpression::CaseInsensitiveOption);
     static const QString trailingPunctuation = QStringLiteral(".,;:!?'\")]}");
@@ -46,7 +46,7 @@ QList<WebAddressSpan> FindWebAddresses(const QString& line) {
     return spans;
 }
 
-std::optional<QString> AddressToOpen(const QString& linkText) {
+std::optional<QString> addressToOpen(const QString& linkText) {
     QString address = linkText;
     if (address.startsWith(QLatin1String("www."), Qt::CaseInsensitive))
         address.prepend(QLatin1String("http://"));
@@ -61,7 +61,7 @@ std::optional<QString> AddressToOpen(const QString& linkText) {
     return address;
 }
 
-std::optional<QString> LinkTextAt(const QTextDocument& document, QPointF documentPoint) {
+std::optional<QString> linkTextAt(const QTextDocument& document, QPointF documentPoint) {
     const int hit = document.documentLayout()->hitTest(documentPoint, Qt::FuzzyHit);
     if (hit < 0)
         return std::nullopt;
@@ -70,7 +70,7 @@ std::optional<QString> LinkTextAt(const QTextDocument& document, QPointF documen
     if (!character)
         return std::nullopt;
     const QString text = block.text();
-    for (const WebAddressSpan& span : FindWebAddresses(text)) {
+    for (const WebAddressSpan& span : findWebAddresses(text)) {
         if (*character >= span.start && *character < span.start + span.length)
             return text.mid(span.start, span.length);
     }

@@ -22,14 +22,14 @@ struct WebAddressSpan {
     qsizetype length;
 };
 // The web addresses within one line of text, in order.
-QList<WebAddressSpan> FindWebAddresses(const QString& line);
+QList<WebAddressSpan> findWebAddresses(const QString& line);
 
 // What to hand to the browser for a link's text, "www." addresses getting "http://";
 // nothing for any other scheme, a malformed address, or an address (with the "http://" it may
 // have been given) of LinkTextLimit characters or more.
-std::optional<QString> AddressToOpen(const QString& linkText);
+std::optional<QString> addressToOpen(const QString& linkText);
 
 // The text of the web address under a point of the laid-out document, if the point is on one.
-std::optional<QString> LinkTextAt(const QTextDocument& document, QPointF documentPoint);
+std::optional<QString> linkTextAt(const QTextDocument& document, QPointF documentPoint);
 
 } // namespace modRTB

@@ -60,7 +60,7 @@ qreal screenDpi() {
 
 } // namespace
 
-std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& report,
+std::unique_ptr<QTextDocument> paperCopy(const QTextDocument& report,
                                          const QTextCursor& selection) {
     std::unique_ptr<QTextDocument> paper;
     if (selection.hasSelection()) {
@@ -75,9 +75,9 @@ std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& report,
     return paper;
 }
 
-void PrintReport(const QTextDocument& report, const QTextCursor& selection,
+void printReport(const QTextDocument& report, const QTextCursor& selection,
                  QPagedPaintDevice& printer) {
-    const std::unique_ptr<QTextDocument> paper = PaperCopy(report, selection);
+    const std::unique_ptr<QTextDocument> paper = paperCopy(report, selection);
     // Laid out on the printer's own page, the document prints without the page numbers that
     // QTextDocument::print adds to a document of no page size; the 2 cm margins are the ones
     // it would have used.

@@ -34,6 +34,6 @@ void BuildReport(QTextDocument& document, const ReportValues& values);
 
 // The report as text with each paragraph break written as CR LF, the form the report's
 // lines take in the reading and on paper.
-QString ReportPlainText(const QTextDocument& document);
+QString reportPlainText(const QTextDocument& document);
 
 } // namespace report

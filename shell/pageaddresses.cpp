@@ -12,7 +12,7 @@ const std::array<const char*, 8> PageKeys = {PageHelp,          PageHome,       
                                              PageOtherPrograms, PageReferAFriend};
 } // namespace
 
-bool IsPageKey(const QString& pageKey) {
+bool isPageKey(const QString& pageKey) {
     for (const char* key : PageKeys) {
         if (pageKey == QLatin1String(key))
             return true;
@@ -20,8 +20,8 @@ bool IsPageKey(const QString& pageKey) {
     return false;
 }
 
-QString PageAddress(const QString& pageKey) {
-    if (!IsPageKey(pageKey))
+QString pageAddress(const QString& pageKey) {
+    if (!isPageKey(pageKey))
         return {};
     return SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") + pageKey;
 }

@@ -118,7 +118,7 @@ const PictureField PictureFields[] = {
 };
 
 // What a listener hears of a picture: "Pisces sign", "Gebo rune stone", and what it looks like.
-void DescribePicture(QWidget* picture, Shows kind, const QString& name) {
+void describePicture(QWidget* picture, Shows kind, const QString& name) {
     if (kind == Shows::Sign) {
         picture->setAccessibleName(name + QStringLiteral(" sign"));
         picture->setAccessibleDescription(
@@ -132,18 +132,18 @@ void DescribePicture(QWidget* picture, Shows kind, const QString& name) {
     }
 }
 
-void ShowText(QLabel* label, const QString& text) {
+void showText(QLabel* label, const QString& text) {
     label->setText(text);
     label->setAccessibleName(text);
     if (!label->wordWrap())
         label->adjustSize();
 }
 
-void ShowText(QPlainTextEdit* box, const QString& text) {
+void showText(QPlainTextEdit* box, const QString& text) {
     box->setPlainText(text);
 }
 
-void OpenPage(const char* pageKey) {
+void openPage(const char* pageKey) {
     modHelp::OpenWebPage(QLatin1String(pageKey));
 }
 
@@ -155,15 +155,15 @@ frmDisplay::frmDisplay(QObject* origin)
     setObjectName(QStringLiteral("frmDisplay"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
-    setWindowIcon(look::WindowIcon());
+    setWindowIcon(look::windowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(653, 520);
-    client->setFont(look::Font());
-    look::SetBackground(client, look::Green);
+    client->setFont(look::font());
+    look::setBackground(client, look::Green);
     setCentralWidget(client);
 
     createTopBand(client);
@@ -172,7 +172,7 @@ frmDisplay::frmDisplay(QObject* origin)
     createMenus();
     setKeyboardOrder();
     Form_Load();
-    look::FixAndCentre(this);
+    look::fixAndCentre(this);
 }
 
 ReadingOrigin* frmDisplay::origin() const {
@@ -180,37 +180,37 @@ ReadingOrigin* frmDisplay::origin() const {
 }
 
 void frmDisplay::createTopBand(QWidget* client) {
-    QFrame* Frame2 = look::Panel(client, "Frame2", look::Twips(0, -40, 9800, 615), look::Green);
-    LinkLabel* Label61 = look::Link(
-        Frame2, "Label61", look::Twips(120, 120, 9480, 585), adverts::DiscussionBoard,
-        look::Verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
-    connect(Label61, &LinkLabel::clicked, this, [] { OpenPage(modHelp::PageHome); });
+    QFrame* Frame2 = look::panel(client, "Frame2", look::twips(0, -40, 9800, 615), look::Green);
+    LinkLabel* Label61 = look::link(
+        Frame2, "Label61", look::twips(120, 120, 9480, 585), adverts::DiscussionBoard,
+        look::verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
+    connect(Label61, &LinkLabel::clicked, this, [] { openPage(modHelp::PageHome); });
 }
 
 void frmDisplay::createTabs(QWidget* client) {
-    SSTab1 = new TabControl(client, look::Twips(0, 585, 9795, 6470), look::Px(360));
+    SSTab1 = new TabControl(client, look::twips(0, 585, 9795, 6470), look::px(360));
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->addTab(new RuneStonePage(m_shown), QStringLiteral("Corresponding Rune Stone"));
     auto* sunSign = new SunSignPage(m_shown);
     SSTab1->addTab(sunSign, QStringLiteral("Sun Sign Characteristics"));
-    connect(sunSign->Label19(), &LinkLabel::clicked, this, [] { OpenPage(modHelp::PageCoBrand); });
+    connect(sunSign->Label19(), &LinkLabel::clicked, this, [] { openPage(modHelp::PageCoBrand); });
 
     guardClipboard(m_shown.txtAboutYourRuneStone);
     guardClipboard(m_shown.txtAboutYourRuneStoneWithPlanet);
 }
 
 void frmDisplay::createBottomBand(QWidget* client) {
-    QFrame* Frame5 = look::Panel(client, "Frame5", look::Twips(0, 7005, 9800, 780), look::Green);
-    cmdPrint = look::FlatButton(Frame5, "cmdPrint", look::Twips(7080, 240, 1260, 465),
-                                QStringLiteral("&Print"), look::Font(look::Bold));
+    QFrame* Frame5 = look::panel(client, "Frame5", look::twips(0, 7005, 9800, 780), look::Green);
+    cmdPrint = look::FlatButton(Frame5, "cmdPrint", look::twips(7080, 240, 1260, 465),
+                                QStringLiteral("&Print"), look::font(look::Bold));
     connect(cmdPrint, &QPushButton::clicked, this, &frmDisplay::cmdPrint_Click);
-    cmdBack = look::FlatButton(Frame5, "cmdBack", look::Twips(8400, 240, 1260, 465),
-                               QStringLiteral("&Back"), look::Font(look::Bold));
+    cmdBack = look::FlatButton(Frame5, "cmdBack", look::twips(8400, 240, 1260, 465),
+                               QStringLiteral("&Back"), look::font(look::Bold));
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
     LinkLabel* lblFullBrand =
-        look::OpaqueLink(Frame5, "lblFullBrand", look::Twips(120, 120, 6345, 615),
-                         adverts::FullBrand, look::Font(look::Bold | look::Underline), look::Blue);
-    connect(lblFullBrand, &LinkLabel::clicked, this, [] { OpenPage(modHelp::PageFullyBranded); });
+        look::opaqueLink(Frame5, "lblFullBrand", look::twips(120, 120, 6345, 615),
+                         adverts::FullBrand, look::font(look::Bold | look::Underline), look::Blue);
+    connect(lblFullBrand, &LinkLabel::clicked, this, [] { openPage(modHelp::PageFullyBranded); });
 }
 
 void frmDisplay::createMenus() {
@@ -248,9 +248,9 @@ void frmDisplay::ShowReading(const modRunicAstrology::Reading& reading) {
         return QString::fromStdString(reading.*field);
     };
     for (const auto& field : LabelFields)
-        ShowText(m_shown.*field.control, text(field.reading));
+        showText(m_shown.*field.control, text(field.reading));
     for (const auto& field : LongTextFields)
-        ShowText(m_shown.*field.control, text(field.reading));
+        showText(m_shown.*field.control, text(field.reading));
     const ReadingOrigin* pictures = origin();
     if (!pictures)
         return;
@@ -258,7 +258,7 @@ void frmDisplay::ShowReading(const modRunicAstrology::Reading& reading) {
         PictureLabel* box = m_shown.*field.control;
         box->setSource([collection = (pictures->*field.pictures)(), key = text(field.reading)](
                            qreal ratio) { return collection.picture(key, ratio); });
-        DescribePicture(box, field.kind, text(field.shows));
+        describePicture(box, field.kind, text(field.shows));
     }
 }
 
@@ -287,13 +287,13 @@ void frmDisplay::cmdBack_Click() {
 }
 
 void frmDisplay::mnuAbout_Click() {
-    frmAbout::ShowModal(this);
+    frmAbout::showModal(this);
 }
 
 void frmDisplay::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!m_goingBack && !modHelp::IsEnding())
-        modHelp::LeaveApplication();
+    if (!m_goingBack && !modHelp::isEnding())
+        modHelp::leaveApplication();
 }
 
 void frmDisplay::guardClipboard(QPlainTextEdit* box) {

@@ -3,5 +3,5 @@
 #include "ui/frmsave.h"
 
 void frmDisplay::cmdPrint_Click() {
-    frmSave::ShowModal(this, shownValues());
+    frmSave::showModal(this, shownValues());
 }

@@ -42,7 +42,7 @@ public:
     void CoBrand_Randomize();
     std::int16_t intCoBrandRandomNumber() const { return m_coBrandRandomNumber; }
     // Brings one bottom advert to the front by a drawn number (1…7).
-    void BringAdvertToFront(std::int16_t number);
+    void bringAdvertToFront(std::int16_t number);
 
     // The reading window of the latest reading while it exists.
     frmDisplay* readingWindow() const;

@@ -20,7 +20,7 @@ public:
     ~frmSave() override;
 
     // Shows a new report window over the reading window and returns once it is closed.
-    static void ShowModal(QWidget* readingWindow, const report::ReportValues& values);
+    static void showModal(QWidget* readingWindow, const report::ReportValues& values);
 
 public slots:
     void cmdSave_Click();

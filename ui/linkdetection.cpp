@@ -13,7 +13,7 @@ namespace modRTB {
 namespace {
 
 bool isLinkable(const QString& linkText) {
-    return AddressToOpen(linkText).has_value();
+    return addressToOpen(linkText).has_value();
 }
 
 // Underlines the addresses as the box shows them; the document itself is left untouched, so
@@ -42,7 +42,7 @@ public:
 
 protected:
     void highlightBlock(const QString& text) override {
-        for (const WebAddressSpan& span : FindWebAddresses(text)) {
+        for (const WebAddressSpan& span : findWebAddresses(text)) {
             if (isLinkable(text.mid(span.start, span.length)))
                 setFormat(int(span.start), int(span.length), m_linkFormat);
         }
@@ -60,8 +60,8 @@ private:
         if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove)
             return;
         const auto& mouse = static_cast<const QMouseEvent&>(event);
-        const std::optional<QString> link = LinkTextAt(*m_box->document(), documentPoint(mouse));
-        const std::optional<QString> address = link ? AddressToOpen(*link) : std::nullopt;
+        const std::optional<QString> link = linkTextAt(*m_box->document(), documentPoint(mouse));
+        const std::optional<QString> address = link ? addressToOpen(*link) : std::nullopt;
         if (type == QEvent::MouseMove) {
             m_viewport->setCursor(address ? QCursor(Qt::PointingHandCursor) : m_boxCursor);
         } else if (address && mouse.button() == Qt::LeftButton) {
@@ -97,7 +97,7 @@ void DisableLinkDetection() {
     delete detector.data();
 }
 
-bool IsLinkDetectionOn() {
+bool isLinkDetectionOn() {
     return !detector.isNull();
 }
 

@@ -13,6 +13,6 @@ namespace modRTB {
 void EnableLinkDetection(QTextEdit* RTB);
 // Does nothing when detection is off.
 void DisableLinkDetection();
-bool IsLinkDetectionOn();
+bool isLinkDetectionOn();
 
 } // namespace modRTB

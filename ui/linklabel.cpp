@@ -30,9 +30,9 @@ private:
     LinkLabel* link() const { return qobject_cast<LinkLabel*>(widget()); }
 };
 
-QAccessibleInterface* LinkLabelAccessibleFor(const QString& className, QObject* object) {
-    auto* link = className == QLatin1String("LinkLabel") ? qobject_cast<LinkLabel*>(object)
-                                                          : nullptr;
+QAccessibleInterface* linkLabelAccessibleFor(const QString& className, QObject* object) {
+    auto* link =
+        className == QLatin1String("LinkLabel") ? qobject_cast<LinkLabel*>(object) : nullptr;
     return link ? new LinkLabelAccessible(link) : nullptr;
 }
 
@@ -41,7 +41,7 @@ QAccessibleInterface* LinkLabelAccessibleFor(const QString& className, QObject* 
 LinkLabel::LinkLabel(QWidget* parent, bool pointingHand)
     : QLabel(parent) {
     static const bool accessible = [] {
-        QAccessible::installFactory(&LinkLabelAccessibleFor);
+        QAccessible::installFactory(&linkLabelAccessibleFor);
         return true;
     }();
     Q_UNUSED(accessible);

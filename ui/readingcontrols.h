@@ -52,16 +52,16 @@ namespace readingcontrols {
 
 QLabel* Heading(QWidget* parent, const char* name, int left, int top, const QString& text);
 // A heading that reads as plain text but opens a page when clicked.
-LinkLabel* ClickableHeading(QWidget* parent, const char* name, int left, int top,
+LinkLabel* clickableHeading(QWidget* parent, const char* name, int left, int top,
                             const QString& text);
-QLabel* WrappingHeading(QWidget* parent, const char* name, const QRect& twips, const QString& text);
+QLabel* wrappingHeading(QWidget* parent, const char* name, const QRect& twips, const QString& text);
 
 QLabel* Value(QWidget* parent, const char* name, int left, int top);
-QLabel* TitleValue(QWidget* parent, const char* name, int left, int top);
-QLabel* WrappingValue(QWidget* parent, const char* name, const QRect& twips);
+QLabel* titleValue(QWidget* parent, const char* name, int left, int top);
+QLabel* wrappingValue(QWidget* parent, const char* name, const QRect& twips);
 
-QPlainTextEdit* LongText(QWidget* parent, const char* name, const QRect& twips, QRgb background,
+QPlainTextEdit* longText(QWidget* parent, const char* name, const QRect& twips, QRgb background,
                          const QString& accessibleName);
-PictureLabel* PictureBox(QWidget* parent, const char* name, const QRect& twips);
+PictureLabel* pictureBox(QWidget* parent, const char* name, const QRect& twips);
 
 } // namespace readingcontrols

@@ -12,7 +12,7 @@ RuneStonePage::RuneStonePage(ReadingControls& shown, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("Frame1"));
     setFrameShape(QFrame::NoFrame);
-    look::SetBackground(this, look::PanelGrey);
+    look::setBackground(this, look::PanelGrey);
     createSignRune(shown);
     createPlanetRune(shown);
 }
@@ -20,7 +20,7 @@ RuneStonePage::RuneStonePage(ReadingControls& shown, QWidget* parent)
 void RuneStonePage::createSignRune(ReadingControls& shown) {
     Heading(this, "Label3", 240, 160, QStringLiteral("Corresponding Rune Stone"))
         ->setBuddy(shown.lblCorrespondingRuneStone =
-                       TitleValue(this, "lblCorrespondingRuneStone", 3240, 137));
+                       titleValue(this, "lblCorrespondingRuneStone", 3240, 137));
     Heading(this, "Label16", 240, 512, QStringLiteral("Alternative Names"))
         ->setBuddy(shown.lblAlternativeName = Value(this, "lblAlternativeName", 3240, 512));
     Heading(this, "Label5", 240, 864, QStringLiteral("Favorable Color"))
@@ -29,18 +29,18 @@ void RuneStonePage::createSignRune(ReadingControls& shown) {
         ->setBuddy(shown.lblNordicGod = Value(this, "lblNordicGod", 3240, 1216));
     Heading(this, "Label12", 240, 1575, QStringLiteral("Keyword"))
         ->setBuddy(shown.lblKeywards =
-                       WrappingValue(this, "lblKeywards", look::Twips(3240, 1568, 4425, 420)));
+                       wrappingValue(this, "lblKeywards", look::twips(3240, 1568, 4425, 420)));
     Heading(this, "Label20", 240, 1920, QStringLiteral("Characteristics"))
-        ->setBuddy(shown.txtAboutYourRuneStone = LongText(
-                       this, "txtAboutYourRuneStone", look::Twips(240, 2160, 7455, 810),
+        ->setBuddy(shown.txtAboutYourRuneStone = longText(
+                       this, "txtAboutYourRuneStone", look::twips(240, 2160, 7455, 810),
                        look::PanelGrey, QStringLiteral("Characteristics of your rune stone")));
-    shown.picStone = PictureBox(this, "picStone", look::Twips(7960, 705, 1695, 2265));
+    shown.picStone = pictureBox(this, "picStone", look::twips(7960, 705, 1695, 2265));
 }
 
 void RuneStonePage::createPlanetRune(ReadingControls& shown) {
-    QFrame* Frame4 = look::Panel(this, "Frame4", look::Twips(45, 3000, 9720, 3045), look::Green);
+    QFrame* Frame4 = look::panel(this, "Frame4", look::twips(45, 3000, 9720, 3045), look::Green);
     Heading(Frame4, "Label7", 240, 50, QStringLiteral("Stone Associated With Planet"))
-        ->setBuddy(shown.lblStoneWithPlanet = TitleValue(Frame4, "lblStoneWithPlanet", 3240, 27));
+        ->setBuddy(shown.lblStoneWithPlanet = titleValue(Frame4, "lblStoneWithPlanet", 3240, 27));
     Heading(Frame4, "Label8", 240, 381, QStringLiteral("God Associated With Planet"))
         ->setBuddy(shown.lblGodWithPlanet = Value(Frame4, "lblGodWithPlanet", 3240, 381));
     Heading(Frame4, "Label9", 240, 712, QStringLiteral("Color Associated With Planet"))
@@ -51,12 +51,12 @@ void RuneStonePage::createPlanetRune(ReadingControls& shown) {
         ->setBuddy(shown.lblAlternativeNameWithPlanet =
                        Value(Frame4, "lblAlternativeNameWithPlanet", 3240, 1374));
     Heading(Frame4, "Label22", 240, 1710, QStringLiteral("Keywords"))
-        ->setBuddy(shown.lblKeywardsWithPlanet = WrappingValue(Frame4, "lblKeywardsWithPlanet",
-                                                               look::Twips(3240, 1705, 4635, 420)));
+        ->setBuddy(shown.lblKeywardsWithPlanet = wrappingValue(Frame4, "lblKeywardsWithPlanet",
+                                                               look::twips(3240, 1705, 4635, 420)));
     Heading(Frame4, "Label24", 240, 2040, QStringLiteral("Characteristics"))
-        ->setBuddy(shown.txtAboutYourRuneStoneWithPlanet = LongText(
-                       Frame4, "txtAboutYourRuneStoneWithPlanet", look::Twips(240, 2280, 7335, 735),
+        ->setBuddy(shown.txtAboutYourRuneStoneWithPlanet = longText(
+                       Frame4, "txtAboutYourRuneStoneWithPlanet", look::twips(240, 2280, 7335, 735),
                        look::Green, QStringLiteral("Characteristics of the planet's rune stone")));
     shown.picStonewithplanet =
-        PictureBox(Frame4, "picStonewithplanet", look::Twips(7920, 750, 1695, 2265));
+        pictureBox(Frame4, "picStonewithplanet", look::twips(7920, 750, 1695, 2265));
 }

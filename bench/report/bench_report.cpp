@@ -29,7 +29,7 @@ struct Timing {
 };
 
 // Milliseconds per run; one unmeasured run first.
-Timing Measure(int runs, const std::function<void()>& run) {
+Timing measure(int runs, const std::function<void()>& run) {
     run();
     std::vector<double> times;
     for (int i = 0; i < runs; ++i) {
@@ -42,7 +42,7 @@ Timing Measure(int runs, const std::function<void()>& run) {
     return {times[times.size() / 2], times.front(), times.back()};
 }
 
-void Report(const char* what, int runs, const Timing& t, double budget) {
+void printTiming(const char* what, int runs, const Timing& t, double budget) {
     std::printf("%-44s median %8.3f ms (min %.3f, max %.3f; %d runs; budget %.0f ms)%s\n", what,
                 t.median, t.min, t.max, runs, budget, t.median <= budget ? "" : "  OVER BUDGET");
 }
@@ -55,43 +55,43 @@ int main(int argc, char** argv) {
     QApplication application(argc, argv);
     QTemporaryDir folder;
 
-    const report::ReportValues values = reportsupport::ValuesFor(
+    const report::ReportValues values = reportsupport::valuesFor(
         QStringLiteral("Aries"), QStringLiteral("ANNA MARIA"), QStringLiteral("April"),
         QStringLiteral("2"), QStringLiteral("1985"));
 
     constexpr int BuildRuns = 201;
-    Report("build the report into the report box", BuildRuns,
-           Measure(BuildRuns,
-                   [&] {
-                       QTextEdit box;
-                       box.setReadOnly(true);
-                       modRTB::EnableLinkDetection(&box);
-                       report::BuildReport(*box.document(), values);
-                       modRTB::DisableLinkDetection();
-                   }),
-           5);
+    printTiming("build the report into the report box", BuildRuns,
+                measure(BuildRuns,
+                        [&] {
+                            QTextEdit box;
+                            box.setReadOnly(true);
+                            modRTB::EnableLinkDetection(&box);
+                            report::BuildReport(*box.document(), values);
+                            modRTB::DisableLinkDetection();
+                        }),
+                5);
 
     QTextDocument document;
     report::BuildReport(document, values);
     const QString pdf = folder.filePath(QStringLiteral("report.pdf"));
     constexpr int PrintRuns = 31;
-    Report("print the whole report to a PDF file", PrintRuns,
-           Measure(PrintRuns,
-                   [&] {
-                       QPrinter printer(QPrinter::HighResolution);
-                       printer.setOutputFormat(QPrinter::PdfFormat);
-                       printer.setOutputFileName(pdf);
-                       report::PrintReport(document, QTextCursor(), printer);
-                   }),
-           250);
+    printTiming("print the whole report to a PDF file", PrintRuns,
+                measure(PrintRuns,
+                        [&] {
+                            QPrinter printer(QPrinter::HighResolution);
+                            printer.setOutputFormat(QPrinter::PdfFormat);
+                            printer.setOutputFileName(pdf);
+                            report::printReport(document, QTextCursor(), printer);
+                        }),
+                250);
 
     const modRunicAstrology::BirthDetails details{"ANNA MARIA", 2, "April", 1985};
     const QString file = folder.filePath(QStringLiteral("anna.run"));
     std::size_t sink = 0;
     constexpr int FileRuns = 201;
-    Report(
+    printTiming(
         "save then open a reading file", FileRuns,
-        Measure(FileRuns,
+        measure(FileRuns,
                 [&] {
                     report::WriteReadingFile(file, details);
                     sink +=

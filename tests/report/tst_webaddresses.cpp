@@ -29,7 +29,7 @@ void TestReport::findWebAddresses() {
     QFETCH(QString, line);
     QFETCH(QStringList, addresses);
     QStringList found;
-    for (const modRTB::WebAddressSpan& span : modRTB::FindWebAddresses(line))
+    for (const modRTB::WebAddressSpan& span : modRTB::findWebAddresses(line))
         found.append(line.mid(span.start, span.length));
     QCOMPARE(found, addresses);
 }
@@ -64,5 +64,5 @@ void TestReport::addressToOpen_data() {
 void TestReport::addressToOpen() {
     QFETCH(QString, linkText);
     QFETCH(QString, address);
-    QCOMPARE(modRTB::AddressToOpen(linkText).value_or(QString()), address);
+    QCOMPARE(modRTB::addressToOpen(linkText).value_or(QString()), address);
 }

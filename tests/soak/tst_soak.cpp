@@ -75,7 +75,7 @@ struct Details {
 
 // Consecutive cycles get different names, months and so signs: the 15th of each month has a
 // sign of its own.
-Details DetailsFor(int cycle) {
+Details detailsFor(int cycle) {
     static const std::array<const char*, 5> names = {"ANNA", "BORIS", "CLARA MAY", "DMITRI", "EVE"};
     return {QLatin1String(names[std::size_t(cycle) % names.size()]), 14, cycle % 12,
             QString::number(1900 + (cycle * 7) % 151)};
@@ -84,7 +84,7 @@ Details DetailsFor(int cycle) {
 // Resident memory of this process, from the kernel's own count. The pixmap cache is emptied
 // first, as its own timer would do in a session that stays idle for half a minute, and what the
 // allocator has freed goes back to the system, so that only memory still in use counts.
-qint64 ResidentBytes() {
+qint64 residentBytes() {
     QPixmapCache::clear();
 #ifdef Q_OS_WIN
     _heapmin();
@@ -137,7 +137,7 @@ private:
 };
 
 void TestSoak::initTestCase() {
-    modHelp::SetLeaveHandler([] {});
+    modHelp::setLeaveHandler([] {});
     // The style caches pixmaps for every new window's palette until the toolkit's cache is full
     // (10 MiB by default): a small cache fills during the warm-up, so growth after it is ours.
     QPixmapCache::setCacheLimit(256);
@@ -159,7 +159,7 @@ void TestSoak::cleanup() {
     if (m_main)
         delete m_main->readingWindow();
     delete m_main;
-    windowtesting::Settle();
+    windowtesting::settle();
     m_services.reset();
 }
 
@@ -186,7 +186,7 @@ const QImage& TestSoak::expectedPicture(const PictureCollection& pictures, const
 // The first field the reading window shows differently from the reading; empty when all 27
 // are the reading's.
 QString TestSoak::findDifference(const frmDisplay& display, const Reading& reading) {
-    if (QString difference = shownreading::TextDifference(display, reading); !difference.isEmpty())
+    if (QString difference = shownreading::textDifference(display, reading); !difference.isEmpty())
         return difference;
     for (const shownreading::PictureControl& control : shownreading::PictureControls) {
         const auto* box = display.findChild<const QLabel*>(QLatin1String(control.name));
@@ -199,7 +199,7 @@ QString TestSoak::findDifference(const frmDisplay& display, const Reading& readi
 }
 
 bool TestSoak::generate(int cycle, Reading& shown) {
-    const Details details = DetailsFor(cycle);
+    const Details details = detailsFor(cycle);
     const std::optional<Reading> reading = expectedReading(details);
     if (!reading)
         return false;
@@ -222,7 +222,7 @@ bool TestSoak::back() {
     if (!display)
         return false;
     display->cmdBack_Click();
-    windowtesting::Settle();
+    windowtesting::settle();
     return m_main->isVisible() && !m_main->readingWindow();
 }
 
@@ -234,7 +234,7 @@ void TestSoak::checkMemorySettled(qint64 afterWarmUp, int cycles, const char* wh
     Q_UNUSED(cycles);
     Q_UNUSED(what);
 #else
-    const qint64 atEnd = ResidentBytes();
+    const qint64 atEnd = residentBytes();
     QVERIFY(afterWarmUp > 0 && atEnd > 0);
     qInfo("%s: resident after warm-up %lld KiB, at the end %lld KiB", what, afterWarmUp / 1024,
           atEnd / 1024);
@@ -257,9 +257,9 @@ void TestSoak::generateAndBack() {
         // Back leaves the inputs as they were.
         QCOMPARE(mainControl<QLineEdit>("txtName")->text(), name);
         QCOMPARE(mainControl<QComboBox>("cmbMonth")->currentIndex(),
-                 DetailsFor(cycle).monthPosition);
+                 detailsFor(cycle).monthPosition);
         if (cycle + 1 == WarmUpCycles)
-            afterWarmUp = ResidentBytes();
+            afterWarmUp = residentBytes();
     }
     checkMemorySettled(afterWarmUp, GenerateCycles, "Generate/Back");
 }
@@ -279,13 +279,13 @@ QString TestSoak::openAndCloseReport(const Details& details, const Reading& read
             problem = QStringLiteral("the report names someone else");
         for (const shownreading::TextControl& control : shownreading::TextControls) {
             if (problem.isEmpty() &&
-                !report.contains(shownreading::AsShown(reading.*control.field)))
+                !report.contains(shownreading::asShown(reading.*control.field)))
                 problem = QStringLiteral("the report lacks ") + QLatin1String(control.name);
         }
         form->close();
     });
     display->cmdPrint_Click();
-    windowtesting::Settle();
+    windowtesting::settle();
     if (!display->findChildren<frmSave*>().isEmpty())
         return QStringLiteral("the report window is still there");
     return problem;
@@ -298,13 +298,13 @@ void TestSoak::reportWindowOpenAndClose() {
         if (!generate(cycle, shown))
             QFAIL(
                 qPrintable(QStringLiteral("cycle %1: the reading on screen is wrong").arg(cycle)));
-        const QString problem = openAndCloseReport(DetailsFor(cycle), shown);
+        const QString problem = openAndCloseReport(detailsFor(cycle), shown);
         if (!problem.isEmpty())
             QFAIL(qPrintable(QStringLiteral("cycle %1: %2").arg(cycle).arg(problem)));
         if (!back())
             QFAIL(qPrintable(QStringLiteral("cycle %1: Back did not return").arg(cycle)));
         if (cycle + 1 == WarmUpCycles)
-            afterWarmUp = ResidentBytes();
+            afterWarmUp = residentBytes();
     }
     QVERIFY(m_services->messages.isEmpty());
     checkMemorySettled(afterWarmUp, ReportCycles, "report window");

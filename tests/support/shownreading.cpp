@@ -42,7 +42,7 @@ const std::array<PictureControl, 3> PictureControls = {{
     {"picSunSign", &R::SunSignPicture, &frmMain::IMGSunsignList},
 }};
 
-QString TextOf(const QWidget* control) {
+QString textOf(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control))
         return label->text();
     if (const auto* box = qobject_cast<const QPlainTextEdit*>(control))
@@ -50,15 +50,15 @@ QString TextOf(const QWidget* control) {
     return QStringLiteral("<no such control>");
 }
 
-QString AsShown(const std::string& text) {
+QString asShown(const std::string& text) {
     return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
-QString TextDifference(const QWidget& readingWindow, const Reading& reading) {
+QString textDifference(const QWidget& readingWindow, const Reading& reading) {
     for (const TextControl& control : TextControls) {
         const QString shown =
-            TextOf(readingWindow.findChild<QWidget*>(QLatin1String(control.name)));
-        if (shown != AsShown(reading.*control.field))
+            textOf(readingWindow.findChild<QWidget*>(QLatin1String(control.name)));
+        if (shown != asShown(reading.*control.field))
             return QLatin1String(control.name) + QStringLiteral(" shows ") + shown.left(60);
     }
     return {};

@@ -32,12 +32,12 @@ struct PictureControl {
 extern const std::array<PictureControl, 3> PictureControls;
 
 // A label's caption or a text box's text; a note saying so for anything else.
-QString TextOf(const QWidget* control);
+QString textOf(const QWidget* control);
 // A reading's text as a text box gives it back: a CR LF paragraph break comes back as a line
 // feed.
-QString AsShown(const std::string& text);
+QString asShown(const std::string& text);
 // The first text control of the reading window that shows other than its field of the reading,
 // as "name shows …"; empty when all 24 show the reading.
-QString TextDifference(const QWidget& readingWindow, const Reading& reading);
+QString textDifference(const QWidget& readingWindow, const Reading& reading);
 
 } // namespace shownreading

@@ -47,13 +47,14 @@ struct Inputs {
     bool operator==(const Inputs&) const = default;
 };
 
-QByteArray E(const QString& text) {
+QByteArray encoded(const QString& text) {
     return modHelp::EncodeText(text).toLatin1();
 }
 
-QByteArray FileOf(const QString& name, const QString& day, const QString& month,
+QByteArray fileOf(const QString& name, const QString& day, const QString& month,
                   const QString& year) {
-    return E(name) + "\r\n" + E(day) + "\r\n" + E(month) + "\r\n" + E(year) + "\r\n";
+    return encoded(name) + "\r\n" + encoded(day) + "\r\n" + encoded(month) + "\r\n" +
+           encoded(year) + "\r\n";
 }
 
 const QString CheckTheFile = QStringLiteral("Please Check The File.");
@@ -125,7 +126,7 @@ private:
         else
             QTest::mouseClick(reading()->findChild<QPushButton*>(QStringLiteral("cmdPrint")),
                               Qt::LeftButton);
-        FlushDeletes();
+        flushDeletes();
         return modal && seen.isNull();
     }
 
@@ -153,7 +154,7 @@ private slots:
     void cleanup() {
         delete reading();
         delete m_main;
-        FlushDeletes();
+        flushDeletes();
         m_leave.reset();
         m_services.reset();
         QDir(m_folder.path()).removeRecursively();
@@ -226,7 +227,7 @@ private slots:
             QVERIFY(widget);
             QCOMPARE(widget->parentWidget(), &form);
             QCOMPARE(widget->geometry(),
-                     FromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+                     fromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
             QCOMPARE(widget->font().family(), family);
             QCOMPARE(widget->font().pointSizeF(), points);
             QCOMPARE(widget->font().bold(), bold);
@@ -241,7 +242,7 @@ private slots:
             }
             if (auto* button = qobject_cast<QPushButton*>(widget)) {
                 QCOMPARE(button->text(), text);
-                QCOMPARE(SeenAt(button, {6, button->height() / 2}), QColor(0x80, 0x80, 0x80));
+                QCOMPARE(seenAt(button, {6, button->height() / 2}), QColor(0x80, 0x80, 0x80));
             }
         }));
     }
@@ -312,14 +313,14 @@ private slots:
         QFETCH(QString, sign);
         QVERIFY(generate({typedName, day, month, year}));
         const QString expected =
-            ExpectedReportText(ValuesFor(sign, typedName.trimmed(), month, day, year));
+            expectedReportText(valuesFor(sign, typedName.trimmed(), month, day, year));
         QVERIFY(withReportWindow([&](frmSave& form) {
             auto* RTB = control<QTextEdit>(form, "RTB");
-            QCOMPARE(report::ReportPlainText(*RTB->document()), expected);
+            QCOMPARE(report::reportPlainText(*RTB->document()), expected);
             QCOMPARE(RTB->document()->defaultFont().family(), QStringLiteral("Verdana"));
             QCOMPARE(RTB->document()->defaultFont().pointSizeF(), 9.75);
             QCOMPARE(RTB->palette().color(QPalette::Base), QColor(0x37, 0x8F, 0x67));
-            QCOMPARE(SeenAt(RTB, {RTB->width() - 40, RTB->height() - 6}), QColor(0x37, 0x8F, 0x67));
+            QCOMPARE(seenAt(RTB, {RTB->width() - 40, RTB->height() - 6}), QColor(0x37, 0x8F, 0x67));
         }));
     }
 
@@ -369,8 +370,8 @@ private slots:
 
     void reopeningBuildsAfresh() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
-        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::IsLinkDetectionOn()); }));
-        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::isLinkDetectionOn()); }));
+        QVERIFY(!modRTB::isLinkDetectionOn());
         // the hidden main window's lists changed behind the reading window
         mainControl<QComboBox>("cmbYear")->setCurrentText(QStringLiteral("1981"));
         QVERIFY(withReportWindow([this](frmSave& form) {
@@ -380,7 +381,7 @@ private slots:
             QTest::mouseClick(RTB->viewport(), Qt::LeftButton, {}, pointOf(*RTB, site + 5));
             QCOMPARE(services().openedAddresses, QStringList{modHelp::SiteBaseAddress});
         }));
-        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(!modRTB::isLinkDetectionOn());
     }
 
     // A reading window that goes while its report window is open takes the report window
@@ -389,10 +390,10 @@ private slots:
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         QPointer<frmSave> form = new frmSave(reading(), reading()->shownValues());
         form->show();
-        QVERIFY(modRTB::IsLinkDetectionOn());
+        QVERIFY(modRTB::isLinkDetectionOn());
         delete reading();
         QVERIFY(form.isNull());
-        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(!modRTB::isLinkDetectionOn());
     }
 
     void linkClicks() {
@@ -426,7 +427,7 @@ private slots:
         QVERIFY(withReportWindow([&](frmSave& form) {
             auto* widget = form.findChild<QLabel*>(label);
             QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-            QCOMPARE(services().openedAddresses, QStringList{modHelp::PageAddress(page)});
+            QCOMPARE(services().openedAddresses, QStringList{modHelp::pageAddress(page)});
         }));
     }
 
@@ -464,7 +465,7 @@ private slots:
 
     void printWholeReport() {
         QFETCH(Opening, opening);
-        if (!HavePdfTools())
+        if (!havePdfTools())
             QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         services().printToPdf = path(QStringLiteral("whole.pdf"));
@@ -475,15 +476,15 @@ private slots:
             opening));
         QCOMPARE(services().printRequests.size(), 1);
         QCOMPARE(services().printRequests[0].selectionChosen, false);
-        const QString text = PdfText(services().printToPdf).simplified();
-        QVERIFY2(text.startsWith(SiteLine() + " Name :- ANNA Date Of Birth :- March/12/1980"),
+        const QString text = pdfText(services().printToPdf).simplified();
+        QVERIFY2(text.startsWith(siteLine() + " Name :- ANNA Date Of Birth :- March/12/1980"),
                  qPrintable(text.left(200)));
-        QVERIFY2(text.endsWith(SiteLine()), qPrintable(text.right(200)));
+        QVERIFY2(text.endsWith(siteLine()), qPrintable(text.right(200)));
         QVERIFY(text.contains(QStringLiteral("Your Sun Sign :-Pisces")));
     }
 
     void printSelection() {
-        if (!HavePdfTools())
+        if (!havePdfTools())
             QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         services().printToPdf = path(QStringLiteral("selection.pdf"));
@@ -497,7 +498,7 @@ private slots:
         }));
         QCOMPARE(services().printRequests.size(), 1);
         QCOMPARE(services().printRequests[0].selectionChosen, true);
-        QCOMPARE(PdfText(services().printToPdf).simplified(),
+        QCOMPARE(pdfText(services().printToPdf).simplified(),
                  QStringLiteral("Your Sun Sign :-Pisces"));
     }
 
@@ -517,12 +518,12 @@ private slots:
     void reportWindowDestroyedWithoutClosing() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         QVERIFY(withReportWindow([](frmSave& form) {
-            QVERIFY(modRTB::IsLinkDetectionOn());
+            QVERIFY(modRTB::isLinkDetectionOn());
             delete &form;
         }));
-        QVERIFY(!modRTB::IsLinkDetectionOn());
-        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::IsLinkDetectionOn()); }));
-        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(!modRTB::isLinkDetectionOn());
+        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::isLinkDetectionOn()); }));
+        QVERIFY(!modRTB::isLinkDetectionOn());
     }
 
     void save_data() {
@@ -557,7 +558,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, saved);
         const QByteArray old = "OLD\r\n";
-        QVERIFY(WriteAll(path(QStringLiteral("old.run")), old));
+        QVERIFY(writeAll(path(QStringLiteral("old.run")), old));
         QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("folder.run")));
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         if (!name.isEmpty()) // as if pasted past the keystroke filter
@@ -587,10 +588,10 @@ private slots:
                              lines[1].contains(QDir::toNativeSeparators(path(target))),
                          qPrintable(services().messages[0].text));
         }
-        QCOMPARE(ReadAll(path(QStringLiteral("old.run"))),
-                 target == "old.run" && saved ? FileOf("ANNA", "12", "March", "1980") : old);
+        QCOMPARE(readAll(path(QStringLiteral("old.run"))),
+                 target == "old.run" && saved ? fileOf("ANNA", "12", "March", "1980") : old);
         if (saved)
-            QCOMPARE(ReadAll(path(target)), FileOf("ANNA", "12", "March", "1980"));
+            QCOMPARE(readAll(path(target)), fileOf("ANNA", "12", "March", "1980"));
         QStringList expectedEntries{"folder.run", "old.run"};
         if (saved && !expectedEntries.contains(target))
             expectedEntries.append(target);
@@ -606,7 +607,7 @@ private slots:
             QTest::mouseClick(control<QPushButton>(form, "cmdSave"), Qt::LeftButton);
         }));
         reading()->cmdBack_Click();
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!reading());
         enter({"BOB", "1", "January", "1900"});
 
@@ -657,15 +658,15 @@ private slots:
         if (kind == "dangling")
             QSKIP("QFile::link makes a shortcut file on Windows, not a link");
 #endif
-        const QByteArray content = FileOf("ANNA", "12", "March", "1980");
+        const QByteArray content = fileOf("ANNA", "12", "March", "1980");
         QString file = path(QStringLiteral("x.run"));
         if (kind == "capitals" || kind == "ru") {
             file = path(kind == "capitals" ? QStringLiteral("x.RUN") : QStringLiteral("x.ru"));
-            QVERIFY(WriteAll(file, content));
+            QVERIFY(writeAll(file, content));
         } else if (kind == "folder") {
             QVERIFY(QDir().mkdir(file));
         } else if (kind == "pipe") {
-            QVERIFY(MakeFifo(file));
+            QVERIFY(makeFifo(file));
         } else if (kind == "dangling") {
             QVERIFY(QFile::link(path(QStringLiteral("gone.run")), file));
         } else if (kind == "line break" || kind == "nul" || kind == "escape") {
@@ -673,20 +674,20 @@ private slots:
                 kind == "line break" ? QStringLiteral("ANNA\nDate Of Birth :- January/1/1900")
                 : kind == "nul"      ? QStringLiteral("AN") + QChar(0) + QStringLiteral("NA")
                                      : QStringLiteral("ANNA\x1b[2J");
-            QVERIFY(WriteAll(file, FileOf(name, "12", "March", "1980")));
+            QVERIFY(writeAll(file, fileOf(name, "12", "March", "1980")));
         } else if (kind == "binary") {
             QByteArray bytes;
             for (int i = 0; i < 4096; ++i)
                 bytes.append(char((i * 37 + 11) % 256));
-            QVERIFY(WriteAll(file, bytes));
+            QVERIFY(writeAll(file, bytes));
         } else if (kind == "unreadable") {
             QVERIFY(QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner |
                                                                QFile::ExeOwner | QFile::ReadOther |
                                                                QFile::ExeOther));
-            QVERIFY(WriteAll(file, content));
+            QVERIFY(writeAll(file, content));
             QVERIFY(QFile::setPermissions(file, QFile::Permissions()));
         } else {
-            QVERIFY(WriteAll(file, content + QByteArray(64 * 1024, '\r')));
+            QVERIFY(writeAll(file, content + QByteArray(64 * 1024, '\r')));
         }
         const Inputs before{"BOB", "1", "January", "1900"};
         enter(before);
@@ -709,16 +710,16 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Inputs>("after");
         QTest::addColumn<QString>("message"); // empty: the reading is shown
-        QTest::newRow("CR only") << E("ANNA") + "\r" + E("12") + "\r" + E("March") + "\r" +
-                                        E("1980") + "\r"
+        QTest::newRow("CR only") << encoded("ANNA") + "\r" + encoded("12") + "\r" +
+                                        encoded("March") + "\r" + encoded("1980") + "\r"
                                  << Inputs{"ANNA", "12", "March", "1980"} << "";
         QTest::newRow("two lines: month and year stay")
-            << E("ANNA") + "\r\n" + E("12") + "\r\n"
+            << encoded("ANNA") + "\r\n" + encoded("12") + "\r\n"
             << Inputs{"ANNA", "12", "June", "2001"} << "";
         QTest::newRow("entries that no list has")
-            << FileOf("ANNA", "32", "Smarch", "1899") << Inputs{"ANNA", "3", "June", "2001"} << "";
+            << fileOf("ANNA", "32", "Smarch", "1899") << Inputs{"ANNA", "3", "June", "2001"} << "";
         QTest::newRow("name taken as stored, small letters too")
-            << FileOf("Anna-Lise 2", "3", "June", "2001")
+            << fileOf("Anna-Lise 2", "3", "June", "2001")
             << Inputs{"Anna-Lise 2", "3", "June", "2001"} << "";
         QTest::newRow("empty file: the name is asked for")
             << QByteArray() << Inputs{"", "3", "June", "2001"} << "Please Enter Your Name !";
@@ -728,7 +729,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(Inputs, after);
         QFETCH(QString, message);
-        QVERIFY(WriteAll(path(QStringLiteral("x.run")), bytes));
+        QVERIFY(writeAll(path(QStringLiteral("x.run")), bytes));
         enter({"BOB", "3", "June", "2001"});
         services().fileToOpen = path(QStringLiteral("x.run"));
         m_main->cmdOpen_Click();

@@ -26,7 +26,7 @@ public:
         m_box.show();
         modRTB::EnableLinkDetection(&m_box);
         report::ReportValues values =
-            ValuesFor(QStringLiteral("Libra"), QString(), QStringLiteral("October"),
+            valuesFor(QStringLiteral("Libra"), QString(), QStringLiteral("October"),
                       QStringLiteral("1"), QStringLiteral("1990"));
         values.Name = name;
         report::BuildReport(*m_box.document(), values);
@@ -154,9 +154,9 @@ void TestLinkDetection::unsafeLinksNeverOpen() {
 void TestLinkDetection::detectionOffOpensNothing() {
     platform::ScopedFakeServices fake;
     ReportBox report;
-    QVERIFY(modRTB::IsLinkDetectionOn());
+    QVERIFY(modRTB::isLinkDetectionOn());
     modRTB::DisableLinkDetection();
-    QVERIFY(!modRTB::IsLinkDetectionOn());
+    QVERIFY(!modRTB::isLinkDetectionOn());
     modRTB::DisableLinkDetection(); // a second time does nothing
     report.click(report.pointOf(report.positionOf(modHelp::SiteBaseAddress) + 3));
     QCOMPARE(fake.openedAddresses, QStringList());
@@ -183,7 +183,7 @@ void TestLinkDetection::linksAreUnderlinedOnlyWhileDetectionIsOn() {
     QVERIFY(!opening.begin().fragment().charFormat().fontUnderline());
 }
 
-int RunLinkDetectionTests(int argc, char** argv) {
+int runLinkDetectionTests(int argc, char** argv) {
     TestLinkDetection test;
     return QTest::qExec(&test, argc, argv);
 }
