@@ -12,14 +12,14 @@ public:
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                        const QWidget* widget) const override {
         if (which == SP_ToolBarHorizontalExtensionButton)
-            return Chevron(false);
+            return chevron(false);
         if (which == SP_ToolBarVerticalExtensionButton)
-            return Chevron(true);
+            return chevron(true);
         return QProxyStyle::standardIcon(which, option, widget);
     }
 
 private:
-    static QIcon Chevron(bool downwards) {
+    static QIcon chevron(bool downwards) {
         QPixmap arrow(downwards ? QSize(16, 8) : QSize(8, 16));
         arrow.fill(Qt::transparent);
         QPainter painter(&arrow);
@@ -39,6 +39,6 @@ private:
 
 } // namespace
 
-QStyle* ProgramStyle() {
+QStyle* programStyle() {
     return new ProgramProxyStyle;
 }

@@ -6,4 +6,4 @@ class QStyle;
 // drawn rather than read from a picture file: reading that file makes Qt load every image
 // plugin on the system to ask each whether it reads PNG, which costs start-up time and
 // memory. The arrow only shows when a menu bar is too narrow for its menus.
-QStyle* ProgramStyle();
+QStyle* programStyle();

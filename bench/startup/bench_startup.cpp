@@ -22,36 +22,36 @@ namespace {
 constexpr int FreshProcesses = 21;
 constexpr int Repeats = 501;
 
-double Median(std::vector<double> values) {
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     return values[values.size() / 2];
 }
 
-double StartUpWorkMilliseconds(const QString& lockPath) {
+double startUpWorkMilliseconds(const QString& lockPath) {
     QElapsedTimer timer;
     timer.start();
     {
         SingleInstance instance(lockPath);
-        if (instance.IsAnotherInstanceRunning())
+        if (instance.isAnotherInstanceRunning())
             return -1;
         modHelp::ShowUpdateReminder();
     }
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-void UseStore(const QString& folder) {
+void useStore(const QString& folder) {
     QStandardPaths::setTestModeEnabled(true);
-    modHelp::SetAppSettingsFolder(folder);
+    modHelp::setAppSettingsFolder(folder);
 }
 
 // One cold run in this process, printed for the parent to collect.
-int RunOnce(const QString& folder) {
-    UseStore(folder);
-    std::printf("%.4f\n", StartUpWorkMilliseconds(folder + QStringLiteral("/Velmora.lock")));
+int runOnce(const QString& folder) {
+    useStore(folder);
+    std::printf("%.4f\n", startUpWorkMilliseconds(folder + QStringLiteral("/Velmora.lock")));
     return 0;
 }
 
-double FreshProcessMedian(const QString& folder) {
+double freshProcessMedian(const QString& folder) {
     std::vector<double> times;
     for (int run = 0; run < FreshProcesses; ++run) {
         QProcess child;
@@ -60,7 +60,7 @@ double FreshProcessMedian(const QString& folder) {
             return -1;
         times.push_back(child.readAllStandardOutput().trimmed().toDouble());
     }
-    return Median(times);
+    return median(times);
 }
 
 } // namespace
@@ -69,25 +69,25 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 3 && arguments.at(1) == QLatin1String("--once"))
-        return RunOnce(arguments.at(2));
+        return runOnce(arguments.at(2));
 
     QTemporaryDir folder;
     if (!folder.isValid())
         return 1;
-    UseStore(folder.path());
+    useStore(folder.path());
     // Recently reminded: the check reads the date and asks nothing.
     modHelp::SaveAppSetting(QStringLiteral("Duration"),
                             QDate::currentDate().addDays(-3).toString(Qt::ISODate));
 
-    const double fresh = FreshProcessMedian(folder.path());
+    const double fresh = freshProcessMedian(folder.path());
     std::vector<double> repeated;
     const QString lockPath = folder.filePath(QStringLiteral("Velmora.lock"));
     for (int run = 0; run < Repeats; ++run)
-        repeated.push_back(StartUpWorkMilliseconds(lockPath));
+        repeated.push_back(startUpWorkMilliseconds(lockPath));
 
     std::printf("Start-up work before the main window (lock, settings read, reminder check):\n"
                 "  median %.3f ms in %d fresh processes; median %.3f ms over %d repeats in one "
                 "process (budget 5 ms)\n",
-                fresh, FreshProcesses, Median(repeated), Repeats);
+                fresh, FreshProcesses, median(repeated), Repeats);
     return 0;
 }

@@ -34,7 +34,7 @@ protected:
     }
 };
 
-double GenerateMilliseconds(frmMain& mainWindow, QPushButton& generate) {
+double generateMilliseconds(frmMain& mainWindow, QPushButton& generate) {
     PaintWatch watch;
     QElapsedTimer timer;
     timer.start();
@@ -75,7 +75,7 @@ int main(int argc, char** argv) {
 
     std::vector<double> times;
     for (int run = 0; run < WarmUps + Runs; ++run) {
-        const double milliseconds = GenerateMilliseconds(*mainWindow, *generate);
+        const double milliseconds = generateMilliseconds(*mainWindow, *generate);
         if (milliseconds < 0) {
             std::fprintf(stderr, "The reading window did not open\n");
             return 1;

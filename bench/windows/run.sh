@@ -11,6 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd) || exit 2
 harness=${GUI_HARNESS:-$root/tests/desktop/harness}
+source "$root/tests/desktop/caption.sh"
 velmora=$build/app/Velmora
 bare=$build/bench/windows/bench_bare_window
 generate=$build/bench/windows/bench_generate
@@ -29,7 +30,7 @@ ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else
 
 echo "== start-up to window shown ($runs runs each)"
 bare_start=$("$harness/startup-time.sh" "$bare" '^Bare Qt window$' "$runs" | tee /dev/stderr | median_of)
-velmora_start=$("$harness/startup-time.sh" "$velmora" '^Velmora v1\.20$' "$runs" | tee /dev/stderr | median_of)
+velmora_start=$("$harness/startup-time.sh" "$velmora" "$title" "$runs" | tee /dev/stderr | median_of)
 
 echo "== a session under /usr/bin/time"
 # shellcheck source=/dev/null
@@ -42,16 +43,16 @@ w=$(win_wait '^Bare Qt window$' 20) && win_close "$w"
 app_wait_exit 20 >/dev/null
 
 app_start /usr/bin/time -v -o "$scratch/velmora.time" "$velmora"
-w=$(win_wait '^Velmora v1\.20$' 20) || exit 1
+w=$(win_wait "$title" 20) || exit 1
 type_text "$w" 'astrid'
 key "$w" Return
-r=$(win_wait '^Velmora v1\.20$' 10) && wait_until 5 test "$r" != "$w"
+r=$(win_wait "$title" 10) && wait_until 5 test "$r" != "$w"
 key "$r" alt+h a
-a=$(win_wait '^Velmora v1\.20$' 10) && key "$a" Escape
+a=$(win_wait "$title" 10) && key "$a" Escape
 key "$r" alt+b
-m=$(win_wait '^Velmora v1\.20$' 10)
+m=$(win_wait "$title" 10)
 win_close "$m"
-f=$(win_wait '^Velmora v1\.20$' 10) && win_close "$f"
+f=$(win_wait "$title" 10) && win_close "$f"
 app_wait_exit 20 >/dev/null
 bare_rss=$(max_rss "$scratch/bare.time")
 velmora_rss=$(max_rss "$scratch/velmora.time")
