@@ -152,7 +152,7 @@ void TestSingleInstance::leftOverLockNamingThisProcessDoesNotBlock() {
                QSysInfo::machineHostName().toUtf8() + '\n');
     left.close();
     SingleInstance instance(m_lockPath);
-    QVERIFY(!instance.IsAnotherInstanceRunning());
+    QVERIFY(!instance.isAnotherInstanceRunning());
     LockHolder next(m_lockPath);
     QCOMPARE(next.answer(), QStringLiteral("busy"));
 }
