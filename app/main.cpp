@@ -12,25 +12,25 @@
 
 int main(int argc, char** argv) {
     // Before anything can write: a file-size limit must fail a save, not end the program.
-    safefile::SurviveFileSizeLimits();
+    safefile::surviveFileSizeLimits();
     // The program reads no command line: Qt is given the program's name and nothing else.
     char fallbackName[] = "Velmora";
     char* qtArguments[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
     int qtArgumentCount = 1;
-    SetProgramIdentity();
+    setProgramIdentity();
     // The system's fonts are read on a second thread while the application object is made and
     // the main window is built; that thread is done before the application object goes.
     FontWarmUp fonts;
     QApplication application(qtArgumentCount, qtArguments);
-    fonts.LoadFontList({look::Font(), QApplication::font("QMenuBar")});
-    const auto fontsRead = qScopeGuard([&fonts] { fonts.Wait(); });
-    application.setStyle(ProgramStyle());
+    fonts.loadFontList({look::font(), QApplication::font("QMenuBar")});
+    const auto fontsRead = qScopeGuard([&fonts] { fonts.wait(); });
+    application.setStyle(programStyle());
     // Only the exit window ends the program, through EndApplication.
     application.setQuitOnLastWindowClosed(false);
 
     SingleInstance instance;
-    StartApplication(ProgramSteps(instance));
-    if (modHelp::IsEnding())
+    StartApplication(programSteps(instance));
+    if (modHelp::isEnding())
         return 0;
     return application.exec();
 }

@@ -16,9 +16,9 @@ public:
     QIcon standardIcon(StandardPixmap which, const QStyleOption* option,
                        const QWidget* widget) const override {
         if (which == SP_ToolBarHorizontalExtensionButton)
-            return Chevron(false);
+            return chevron(false);
         if (which == SP_ToolBarVerticalExtensionButton)
-            return Chevron(true);
+            return chevron(true);
         return QProxyStyle::standardIcon(which, option, widget);
     }
 
@@ -34,7 +34,7 @@ public:
     }
 
 private:
-    static QIcon Chevron(bool downwards) {
+    static QIcon chevron(bool downwards) {
         QPixmap arrow(downwards ? QSize(16, 8) : QSize(8, 16));
         arrow.fill(Qt::transparent);
         QPainter painter(&arrow);
@@ -54,6 +54,6 @@ private:
 
 } // namespace
 
-QStyle* ProgramStyle() {
+QStyle* programStyle() {
     return new ProgramProxyStyle;
 }

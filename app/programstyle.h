@@ -7,4 +7,4 @@ class QStyle;
 // plugin on the system to ask each whether it reads PNG, which costs start-up time and
 // memory. The arrow only shows when a menu bar is too narrow for its menus. And the program's
 // own group boxes, which draw their caption themselves, keep no room below it.
-QStyle* ProgramStyle();
+QStyle* programStyle();

@@ -15,51 +15,51 @@ namespace {
 QPointer<frmMain> mainWindow;
 QPointer<frmFarewell> exitWindow;
 
-void ShowMainWindow() {
+void showMainWindow() {
     mainWindow = new frmMain;
-    mainWindow->PrepareReadingWindows();
+    mainWindow->prepareReadingWindows();
     mainWindow->show();
 }
 
-void CoBrandRandomize() {
+void coBrandRandomize() {
     if (mainWindow)
         mainWindow->CoBrand_Randomize();
 }
 
 } // namespace
 
-void SetProgramIdentity() {
+void setProgramIdentity() {
     QCoreApplication::setApplicationName(QString::fromLatin1(identity::Name));
     QCoreApplication::setApplicationVersion(QString::fromLatin1(identity::Version));
     // No display name: Qt would add it to every window's caption.
     QGuiApplication::setDesktopFileName(QString::fromLatin1(identity::DesktopId));
 }
 
-StartupSteps ProgramSteps(SingleInstance& instance) {
+StartupSteps programSteps(SingleInstance& instance) {
     return {
-        [&instance] { return instance.IsAnotherInstanceRunning(); },
-        &modHelp::Randomize,
+        [&instance] { return instance.isAnotherInstanceRunning(); },
+        &modHelp::randomize,
         &modHelp::ShowUpdateReminder,
-        &ShowMainWindow,
-        &CoBrandRandomize,
+        &showMainWindow,
+        &coBrandRandomize,
     };
 }
 
 void StartApplication(const StartupSteps& steps) {
-    modHelp::SetLeaveHandler(&ShowExitWindow);
-    if (steps.IsAnotherInstanceRunning()) {
+    modHelp::setLeaveHandler(&showExitWindow);
+    if (steps.isAnotherInstanceRunning()) {
         platform::services().showMessage(nullptr, QStringLiteral("Application is already running"),
                                          platform::Icon::Information);
         modHelp::EndApplication();
         return;
     }
-    steps.Randomize();
+    steps.randomize();
     steps.ShowUpdateReminder();
-    steps.ShowMainWindow();
-    steps.CoBrandRandomize();
+    steps.showMainWindow();
+    steps.coBrandRandomize();
 }
 
-void ShowExitWindow() {
+void showExitWindow() {
     if (!exitWindow)
         exitWindow = new frmFarewell;
     // Whatever else is still on screen goes: the exit window is the last thing the user sees.

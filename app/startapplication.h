@@ -8,25 +8,25 @@ class SingleInstance;
 
 // Tells Qt, and through it the desktop, who the program is: its name, its version and its
 // desktop entry, by which a Wayland compositor shows its icon and groups its windows.
-void SetProgramIdentity();
+void setProgramIdentity();
 
 // The steps of start-up, each replaceable so that tests can follow their order.
 struct StartupSteps {
-    std::function<bool()> IsAnotherInstanceRunning;
-    std::function<void()> Randomize;
+    std::function<bool()> isAnotherInstanceRunning;
+    std::function<void()> randomize;
     std::function<void()> ShowUpdateReminder;
-    std::function<void()> ShowMainWindow;
-    std::function<void()> CoBrandRandomize;
+    std::function<void()> showMainWindow;
+    std::function<void()> coBrandRandomize;
 };
 
 // The program's own steps; instance must hold its lock for as long as the program runs.
-StartupSteps ProgramSteps(SingleInstance& instance);
+StartupSteps programSteps(SingleInstance& instance);
 
 // Refuses a second copy (a message, then the end), otherwise seeds the generator, lets the
 // update reminder ask its question, shows the main window and draws its advert. Afterwards
-// modHelp::IsEnding() tells whether the program is to go on.
+// modHelp::isEnding() tells whether the program is to go on.
 void StartApplication(const StartupSteps& steps);
 
 // Where closing the main window, or the reading window by its close box, leads: the exit
 // window, alone on the screen.
-void ShowExitWindow();
+void showExitWindow();

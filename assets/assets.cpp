@@ -5,14 +5,15 @@
 
 namespace assets {
 
-const QList<int>& IconSizes() {
-    static const QList<int> sizes{16, 24, 32, 48, 64, 128, 256, 512};
+const QList<int>& iconSizes() {
+    // The project's list, from CMakeLists.txt, which installs the same files.
+    static const QList<int> sizes{VELMORA_ICON_SIZES};
     return sizes;
 }
 
-QIcon ApplicationIcon(int largest) {
+QIcon applicationIcon(int largest) {
     QIcon icon;
-    for (const int size : IconSizes()) {
+    for (const int size : iconSizes()) {
         // Read as PNG outright: left to guess, the reader loads every image plugin on the
         // system to ask each whether it reads PNG.
         QImageReader reader(QStringLiteral(":/icon/velmora-%1.png").arg(size), "png");

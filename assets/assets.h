@@ -6,8 +6,8 @@
 
 namespace assets {
 // The sizes, in pixels, the icon is drawn in, smallest first.
-const QList<int>& IconSizes();
+const QList<int>& iconSizes();
 // The application icon in the drawn sizes up to the first one of at least `largest` pixels;
 // the larger ones are left undecoded.
-QIcon ApplicationIcon(int largest);
+QIcon applicationIcon(int largest);
 } // namespace assets

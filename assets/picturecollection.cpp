@@ -1,5 +1,7 @@
 #include "assets/picturecollection.h"
 
+#include "reading/picturekeys.h"
+
 #include <QImageReader>
 
 #include <cmath>
@@ -7,12 +9,19 @@
 
 namespace {
 
-QImage ReadJpeg(const QString& path) {
+QImage readJpeg(const QString& path) {
     // Every picture is a JPEG: told so, the reader loads the JPEG plugin alone instead of every
     // image plugin on the system to find out.
     QImageReader reader(path, "jpeg");
     reader.setAutoDetectImageFormat(false);
     return reader.read();
+}
+
+template <std::size_t N> QStringList keysOf(const std::array<std::string_view, N>& keys) {
+    QStringList list;
+    for (const std::string_view key : keys)
+        list.append(QString::fromUtf8(key.data(), static_cast<qsizetype>(key.size())));
+    return list;
 }
 
 } // namespace
@@ -53,7 +62,7 @@ QPixmap PictureCollection::picture(int position, qreal devicePixelRatio) const {
     const QString path = large ? largeResourcePath(position) : resourcePath(position);
     if (path.isEmpty())
         return {};
-    QImage image = ReadJpeg(path);
+    QImage image = readJpeg(path);
     if (!large || image.isNull())
         return QPixmap::fromImage(std::move(image));
     // The large picture is twice the small one in each direction.
@@ -71,20 +80,16 @@ QPixmap PictureCollection::picture(const QString& key, qreal devicePixelRatio) c
 }
 
 PictureCollection PictureCollection::sunSigns() {
-    return PictureCollection({"Aries.jpg", "Taurus.jpg", "Gemini.jpg", "Cancer.jpg", "Leo.jpg",
-                              "Virgo.jpg", "Libra.jpg", "Scorpio.jpg", "Sagittarius.jpg",
-                              "Capricorn.jpg", "Aquarius.jpg", "Pisces.jpg"},
+    return PictureCollection(keysOf(modRunicAstrology::IMGSunsignListKeys),
                              QStringLiteral(":/IMGSunsignList"));
 }
 
 PictureCollection PictureCollection::stones() {
-    return PictureCollection({"fehu", "uruz", "ehwaz", "algiz", "wunjo", "berkano", "tiwaz",
-                              "eihwaz", "raidho", "nauthiz", "hagalaz", "gebo"},
+    return PictureCollection(keysOf(modRunicAstrology::IMGStoneListKeys),
                              QStringLiteral(":/IMGStoneList"));
 }
 
 PictureCollection PictureCollection::stonesWithPlanet() {
-    return PictureCollection(
-        {"ansuz.jpg", "isa.jpg", "jera.jpg", "mannaz.jpg", "perthro.jpg", "thurisaz.jpg"},
-        QStringLiteral(":/IMGStoneListWithPlanet"));
+    return PictureCollection(keysOf(modRunicAstrology::IMGStoneListWithPlanetKeys),
+                             QStringLiteral(":/IMGStoneListWithPlanet"));
 }

@@ -23,11 +23,10 @@ public:
     QString resourcePath(int position) const; // e.g. ":/IMGStoneList/fehu"; empty outside 1…count()
     QString largeResourcePath(int position) const; // e.g. ":/IMGSunsignList/Aries@2x.jpg"
 
-    // The three collections of the main window, in the order of the engine's tables.
-    static PictureCollection sunSigns(); // IMGSunsignList, "Aries.jpg" … "Pisces.jpg"
-    static PictureCollection stones();   // IMGStoneList, "fehu" … "gebo"
-    static PictureCollection
-    stonesWithPlanet(); // IMGStoneListWithPlanet, "ansuz.jpg" … "thurisaz.jpg"
+    // The three collections of the main window, keyed as reading/picturekeys.h lists them.
+    static PictureCollection sunSigns();         // IMGSunsignList
+    static PictureCollection stones();           // IMGStoneList
+    static PictureCollection stonesWithPlanet(); // IMGStoneListWithPlanet
 
 private:
     QStringList m_keys;

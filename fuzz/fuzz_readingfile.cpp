@@ -45,27 +45,27 @@ struct Harness {
 
 Harness* harness = nullptr;
 
-template <typename T> T* Control(QWidget* window, const char* name) {
+template <typename T> T* control(QWidget* window, const char* name) {
     return window ? window->findChild<T*>(QLatin1String(name)) : nullptr;
 }
 
-Inputs InputsOf(frmMain& window) {
-    return {Control<QLineEdit>(&window, "txtName")->text(),
-            Control<QComboBox>(&window, "cmbDate")->currentIndex(),
-            Control<QComboBox>(&window, "cmbMonth")->currentIndex(),
-            Control<QComboBox>(&window, "cmbYear")->currentIndex()};
+Inputs inputsOf(frmMain& window) {
+    return {control<QLineEdit>(&window, "txtName")->text(),
+            control<QComboBox>(&window, "cmbDate")->currentIndex(),
+            control<QComboBox>(&window, "cmbMonth")->currentIndex(),
+            control<QComboBox>(&window, "cmbYear")->currentIndex()};
 }
 
-void SetInputs(frmMain& window, const Inputs& inputs) {
-    Control<QLineEdit>(&window, "txtName")->setText(inputs.name);
-    Control<QComboBox>(&window, "cmbDate")->setCurrentIndex(inputs.day);
-    Control<QComboBox>(&window, "cmbMonth")->setCurrentIndex(inputs.month);
-    Control<QComboBox>(&window, "cmbYear")->setCurrentIndex(inputs.year);
+void setInputs(frmMain& window, const Inputs& inputs) {
+    control<QLineEdit>(&window, "txtName")->setText(inputs.name);
+    control<QComboBox>(&window, "cmbDate")->setCurrentIndex(inputs.day);
+    control<QComboBox>(&window, "cmbMonth")->setCurrentIndex(inputs.month);
+    control<QComboBox>(&window, "cmbYear")->setCurrentIndex(inputs.year);
 }
 
 // The reading file's lines as the file format describes them, decoded: a line ends at CR or
 // CR LF, at most four are read, a byte below the offset decodes to nothing.
-std::array<QString, 4> ExpectedLines(const std::uint8_t* data, std::size_t size) {
+std::array<QString, 4> expectedLines(const std::uint8_t* data, std::size_t size) {
     std::array<QString, 4> lines;
     std::size_t line = 0;
     for (std::size_t i = 0; i < size && line < lines.size(); ++i) {
@@ -81,18 +81,18 @@ std::array<QString, 4> ExpectedLines(const std::uint8_t* data, std::size_t size)
 }
 
 // The entry a list shows after being given a text: the matching entry, else the one it had.
-int ExpectedEntry(QComboBox* list, const QString& text, int before) {
+int expectedEntry(QComboBox* list, const QString& text, int before) {
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     return index >= 0 ? index : before;
 }
 
-void WriteFile(const QString& path, const std::uint8_t* data, std::size_t size) {
+void writeFile(const QString& path, const std::uint8_t* data, std::size_t size) {
     QFile file(path);
     FUZZ_CHECK(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size));
 }
 
-void CheckReadingShown(frmMain& main, frmDisplay* display, int dayPosition, int monthPosition) {
+void checkReadingShown(frmMain& main, frmDisplay* display, int dayPosition, int monthPosition) {
     FUZZ_CHECK(display && display->isVisible());
     FUZZ_CHECK(!main.isVisible());
     const std::optional<std::string> sign =
@@ -101,15 +101,15 @@ void CheckReadingShown(frmMain& main, frmDisplay* display, int dayPosition, int 
     const std::optional<modRunicAstrology::Reading> reading =
         modRunicAstrology::BuildReading(*sign);
     FUZZ_CHECK(reading.has_value());
-    FUZZ_CHECK(Control<QLabel>(display, "lblSunSign")->text() == QString::fromStdString(*sign));
-    FUZZ_CHECK(Control<QLabel>(display, "lblCorrespondingRuneStone")->text() ==
+    FUZZ_CHECK(control<QLabel>(display, "lblSunSign")->text() == QString::fromStdString(*sign));
+    FUZZ_CHECK(control<QLabel>(display, "lblCorrespondingRuneStone")->text() ==
                QString::fromStdString(reading->CorrespondingRuneStone));
-    FUZZ_CHECK(Control<QPlainTextEdit>(display, "txtSunSignNegativeTraits")->toPlainText() ==
+    FUZZ_CHECK(control<QPlainTextEdit>(display, "txtSunSignNegativeTraits")->toPlainText() ==
                QString::fromStdString(reading->SunSignNegativeTraits));
-    FUZZ_CHECK(!Control<QLabel>(display, "picSunSign")->pixmap().isNull());
+    FUZZ_CHECK(!control<QLabel>(display, "picSunSign")->pixmap().isNull());
 }
 
-void GoBack(frmMain& main) {
+void goBack(frmMain& main) {
     if (frmDisplay* display = main.readingWindow())
         display->cmdBack_Click();
     // As the event loop would between two clicks: posted events left to pile up make every
@@ -131,7 +131,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     // Kept to the end of the process: a static one would be torn down after Qt's own globals.
     static auto* application = new QApplication(argc, argv);
     (void)application;
-    modHelp::SetLeaveHandler([] {});
+    modHelp::setLeaveHandler([] {});
     harness = new Harness;
     FUZZ_CHECK(harness->folder.isValid());
     harness->path = harness->folder.filePath(QStringLiteral("reading.run"));
@@ -143,16 +143,16 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     frmMain& main = *harness->main;
     platform::FakeServices& services = harness->services;
-    WriteFile(harness->path, data, size);
+    writeFile(harness->path, data, size);
     // The same inputs before every file, so a finding replays on its own.
-    SetInputs(main, {QStringLiteral("EARLIER"), 4, 6, 80});
-    const Inputs before = InputsOf(main);
+    setInputs(main, {QStringLiteral("EARLIER"), 4, 6, 80});
+    const Inputs before = inputsOf(main);
     services.messages.clear();
     services.fileToOpen = harness->path;
 
     main.cmdOpen_Click();
 
-    const Inputs after = InputsOf(main);
+    const Inputs after = inputsOf(main);
     if (size > std::size_t(report::ReadingFileLimit)) {
         FUZZ_CHECK(services.messages.size() == 1);
         FUZZ_CHECK(services.messages.first().text == QStringLiteral("Please Check The File."));
@@ -162,29 +162,29 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QCoreApplication::processEvents();
         return 0;
     }
-    const std::array<QString, 4> lines = ExpectedLines(data, size);
-    auto* txtName = Control<QLineEdit>(&main, "txtName");
-    auto* cmbYear = Control<QComboBox>(&main, "cmbYear");
+    const std::array<QString, 4> lines = expectedLines(data, size);
+    auto* txtName = control<QLineEdit>(&main, "txtName");
+    auto* cmbYear = control<QComboBox>(&main, "cmbYear");
     FUZZ_CHECK(after.name == lines[0].left(txtName->maxLength()));
     FUZZ_CHECK(after.day ==
-               ExpectedEntry(Control<QComboBox>(&main, "cmbDate"), lines[1], before.day));
+               expectedEntry(control<QComboBox>(&main, "cmbDate"), lines[1], before.day));
     FUZZ_CHECK(after.month ==
-               ExpectedEntry(Control<QComboBox>(&main, "cmbMonth"), lines[2], before.month));
-    FUZZ_CHECK(after.year == ExpectedEntry(cmbYear, lines[3], before.year));
+               expectedEntry(control<QComboBox>(&main, "cmbMonth"), lines[2], before.month));
+    FUZZ_CHECK(after.year == expectedEntry(cmbYear, lines[3], before.year));
 
     const modRunicAstrology::Validation validation = modRunicAstrology::ValidateBirthDetails(
         after.name.toStdString(), after.day, after.month, cmbYear->currentText().toStdString());
     if (validation.accepted) {
         FUZZ_CHECK(services.messages.isEmpty());
-        CheckReadingShown(main, main.readingWindow(), after.day, after.month);
+        checkReadingShown(main, main.readingWindow(), after.day, after.month);
     } else {
         FUZZ_CHECK(services.messages.size() == 1);
         FUZZ_CHECK(services.messages.first().text == QString::fromStdString(validation.message));
         FUZZ_CHECK(main.isVisible());
         FUZZ_CHECK(!main.readingWindow() || !main.readingWindow()->isVisible());
     }
-    GoBack(main);
-    const Inputs back = InputsOf(main);
+    goBack(main);
+    const Inputs back = inputsOf(main);
     FUZZ_CHECK(back.name == after.name && back.day == after.day && back.month == after.month &&
                back.year == after.year);
     return 0;

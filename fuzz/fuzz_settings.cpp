@@ -43,7 +43,7 @@ Harness* harness = nullptr;
 
 // What DecodeText must give: each character shifted down, one outside Latin-1 read as "?",
 // one that would fall below zero left out.
-QString ExpectedDecoding(const QString& text) {
+QString expectedDecoding(const QString& text) {
     QString decoded;
     for (const QChar character : text) {
         const int code = character.unicode() <= 255 ? character.unicode() : int('?');
@@ -53,19 +53,19 @@ QString ExpectedDecoding(const QString& text) {
     return decoded;
 }
 
-void CheckValue(const QString& stored, const QLocale& locale, const QDate& today) {
+void checkValue(const QString& stored, const QLocale& locale, const QDate& today) {
     const QString decoded = modHelp::DecodeText(stored);
-    FUZZ_CHECK(decoded == ExpectedDecoding(stored));
+    FUZZ_CHECK(decoded == expectedDecoding(stored));
     FUZZ_CHECK(modHelp::DecodeText(modHelp::EncodeText(decoded)) == decoded);
 
-    const QDate date = modHelp::ReadReminderDate(decoded, locale, today);
+    const QDate date = modHelp::readReminderDate(decoded, locale, today);
     if (!date.isValid())
         return;
     // Whatever was read, the reminder stores it as text that reads back as the same day.
-    const QString text = modHelp::ReminderDateText(date);
+    const QString text = modHelp::reminderDateText(date);
     FUZZ_CHECK(!text.isEmpty());
-    FUZZ_CHECK(modHelp::ReadReminderDate(text, locale, today) == date);
-    FUZZ_CHECK(modHelp::SurvivesEncoding(text));
+    FUZZ_CHECK(modHelp::readReminderDate(text, locale, today) == date);
+    FUZZ_CHECK(modHelp::survivesEncoding(text));
 }
 
 struct Entries {
@@ -78,7 +78,7 @@ struct Entries {
 
 // Every key of a settings file and its value, read by a separate reader from a copy: a reader
 // of the file itself would leave it parsed in the settings cache, hiding damage from the store.
-std::optional<Entries> EntriesOf(const QString& path, const char* copyName) {
+std::optional<Entries> entriesOf(const QString& path, const char* copyName) {
     const QString copy = path + QLatin1Char('.') + QLatin1String(copyName);
     FUZZ_CHECK(QFile::copy(path, copy));
     const QSettings reader(copy, QSettings::IniFormat);
@@ -96,7 +96,7 @@ std::optional<Entries> EntriesOf(const QString& path, const char* copyName) {
 
 // Equal as stored. A value that is not equal to itself (a NaN) still counts as kept, and so does
 // a list of texts that the settings reader gives back as a list of variants.
-bool Same(const QVariant& a, const QVariant& b) {
+bool same(const QVariant& a, const QVariant& b) {
     const auto bytes = [](const QVariant& value) {
         QByteArray serialised;
         QDataStream stream(&serialised, QIODevice::WriteOnly);
@@ -112,23 +112,23 @@ bool Same(const QVariant& a, const QVariant& b) {
     return a == b || bytes(a) == bytes(b);
 }
 
-QString DurationEntry() {
+QString durationEntry() {
     return QStringLiteral("Settings/") + modHelp::EncodeText(DurationKey);
 }
 
-void CheckReminder(const QByteArray& file, const QDate& today) {
+void checkReminder(const QByteArray& file, const QDate& today) {
     // A fresh folder each time: the settings reader keeps files it has read in a cache keyed
     // by path, and a rewrite within the same millisecond could go unnoticed.
     const QString folder = harness->folder.filePath(QString::number(++harness->run));
     FUZZ_CHECK(QDir().mkpath(folder));
-    modHelp::SetAppSettingsFolder(folder);
-    const QString path = modHelp::AppSettingsFile();
+    modHelp::setAppSettingsFolder(folder);
+    const QString path = modHelp::appSettingsFile();
     {
         QFile out(path);
         FUZZ_CHECK(out.open(QIODevice::WriteOnly));
         FUZZ_CHECK(out.write(file) == file.size());
     }
-    const std::optional<Entries> before = EntriesOf(path, "before");
+    const std::optional<Entries> before = entriesOf(path, "before");
 
     platform::ScopedFakeServices services;
     services.todayDate = today;
@@ -137,7 +137,7 @@ void CheckReminder(const QByteArray& file, const QDate& today) {
     FUZZ_CHECK(services.messages.isEmpty());
     FUZZ_CHECK(services.questions.size() <= 1);
     FUZZ_CHECK(services.openedAddresses.isEmpty()); // the fake answers No
-    const std::optional<Entries> after = EntriesOf(path, "after");
+    const std::optional<Entries> after = entriesOf(path, "after");
     if (!before) {
         // A damaged file is never written over.
         QFile in(path);
@@ -148,18 +148,18 @@ void CheckReminder(const QByteArray& file, const QDate& today) {
         const auto& was = before->values;
         const auto& is = after->values;
         for (const auto& [key, value] : was) {
-            if (key != DurationEntry()) {
+            if (key != durationEntry()) {
                 FUZZ_CHECK(is.count(key) == 1);
-                FUZZ_CHECK(Same(is.at(key), value));
+                FUZZ_CHECK(same(is.at(key), value));
             }
         }
         const QString storedBefore =
-            was.count(DurationEntry()) ? was.at(DurationEntry()).toString() : QString();
+            was.count(durationEntry()) ? was.at(durationEntry()).toString() : QString();
         const QString storedAfter =
-            is.count(DurationEntry()) ? is.at(DurationEntry()).toString() : QString();
+            is.count(durationEntry()) ? is.at(durationEntry()).toString() : QString();
         const bool rewritten = storedAfter != storedBefore;
         FUZZ_CHECK(!rewritten ||
-                   modHelp::DecodeText(storedAfter) == modHelp::ReminderDateText(today));
+                   modHelp::DecodeText(storedAfter) == modHelp::reminderDateText(today));
         FUZZ_CHECK(services.questions.isEmpty() || rewritten);
     }
     QDir(folder).removeRecursively();
@@ -188,8 +188,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QDate today = QDate(1970, 1, 1).addDays(data[1] << 8 | data[2]);
     const QByteArray rest(reinterpret_cast<const char*>(data + 3), qsizetype(size - 3));
     if (wholeFile)
-        CheckReminder(rest, today);
+        checkReminder(rest, today);
     else
-        CheckValue(QString::fromUtf8(rest), locale, today);
+        checkValue(QString::fromUtf8(rest), locale, today);
     return 0;
 }

@@ -16,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
 namespace {
 
-std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) {
+std::vector<std::filesystem::path> filesIn(const std::filesystem::path& folder) {
     std::vector<std::filesystem::path> files;
     for (const auto& entry : std::filesystem::directory_iterator(folder)) {
         if (entry.is_regular_file())
@@ -26,7 +26,7 @@ std::vector<std::filesystem::path> FilesIn(const std::filesystem::path& folder) 
     return files;
 }
 
-std::vector<std::uint8_t> BytesOf(const std::filesystem::path& file) {
+std::vector<std::uint8_t> bytesOf(const std::filesystem::path& file) {
     std::ifstream stream(file, std::ios::binary);
     return {std::istreambuf_iterator<char>(stream), std::istreambuf_iterator<char>()};
 }
@@ -40,13 +40,13 @@ int main(int argc, char** argv) {
     }
     LLVMFuzzerInitialize(&argc, &argv);
     for (int i = 1; i < argc; ++i) {
-        const std::vector<std::filesystem::path> files = FilesIn(argv[i]);
+        const std::vector<std::filesystem::path> files = filesIn(argv[i]);
         if (files.empty()) {
             std::fprintf(stderr, "no corpus files in %s\n", argv[i]);
             return 1;
         }
         for (const std::filesystem::path& file : files) {
-            const std::vector<std::uint8_t> bytes = BytesOf(file);
+            const std::vector<std::uint8_t> bytes = bytesOf(file);
             std::printf("%s (%zu bytes)\n", file.filename().c_str(), bytes.size());
             LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
         }

@@ -8,7 +8,7 @@ std::string CurrentSunSign;
 
 namespace {
 
-std::string AboutYourRuneStoneOf(const LongTexts::SignTexts& texts) {
+std::string aboutYourRuneStoneOf(const LongTexts::SignTexts& texts) {
     std::string about(texts.aboutRuneStone);
     if (!texts.aboutRuneStoneSecondPart.empty()) {
         about += "\r\n";
@@ -17,7 +17,7 @@ std::string AboutYourRuneStoneOf(const LongTexts::SignTexts& texts) {
     return about;
 }
 
-std::string PositiveTraitsOf(const LongTexts::SignTexts& texts) {
+std::string positiveTraitsOf(const LongTexts::SignTexts& texts) {
     std::string traits;
     traits.reserve(texts.positiveTraits.size() + texts.positiveTraitsSecondPart.size());
     traits += texts.positiveTraits;
@@ -25,32 +25,32 @@ std::string PositiveTraitsOf(const LongTexts::SignTexts& texts) {
     return traits;
 }
 
-void FillSignRune(Reading& reading, const SignRow& row) {
+void fillSignRune(Reading& reading, const SignRow& row) {
     reading.CorrespondingRuneStone = row.CorrespondingRuneStone;
     reading.Keywords = row.Keywords;
     reading.AlternativeName = row.AlternativeName;
-    reading.AboutYourRuneStone = AboutYourRuneStoneOf(SignTextsOf(row));
+    reading.AboutYourRuneStone = aboutYourRuneStoneOf(signTextsOf(row));
     reading.FavorableColor = row.FavorableColor;
     reading.NordicGod = row.NordicGod;
-    reading.StonePicture = PictureKeyAt(StonePictureKeys(), row.StonePicturePosition);
+    reading.StonePicture = pictureKeyAt(IMGStoneListKeys, row.StonePicturePosition);
 }
 
-void FillPlanet(Reading& reading, const SignRow& row) {
+void fillPlanet(Reading& reading, const SignRow& row) {
     reading.FavorablePlanet = row.FavorablePlanet;
     reading.StoneWithPlanet = row.StoneWithPlanet;
-    if (const PlanetRuneRow* rune = FindPlanetRuneRow(row.StoneWithPlanet)) {
+    if (const PlanetRuneRow* rune = findPlanetRuneRow(row.StoneWithPlanet)) {
         reading.StoneWithPlanetPicture =
-            PictureKeyAt(StoneWithPlanetPictureKeys(), rune->StoneWithPlanetPicturePosition);
+            pictureKeyAt(IMGStoneListWithPlanetKeys, rune->StoneWithPlanetPicturePosition);
         reading.AlternativeNameWithPlanet = rune->AlternativeNameWithPlanet;
         reading.KeywordsWithPlanet = rune->KeywordsWithPlanet;
-        reading.AboutYourRuneStoneWithPlanet = PlanetRuneTextOf(*rune);
+        reading.AboutYourRuneStoneWithPlanet = planetRuneTextOf(*rune);
         reading.GodWithPlanet = rune->GodWithPlanet;
     }
     reading.ColorWithPlanet = row.ColorWithPlanet;
 }
 
-void FillCharacteristics(Reading& reading, const SignRow& row) {
-    const LongTexts::SignTexts& texts = SignTextsOf(row);
+void fillCharacteristics(Reading& reading, const SignRow& row) {
+    const LongTexts::SignTexts& texts = signTextsOf(row);
     reading.SunSignElement = row.SunSignElement;
     reading.SunSignNumber = row.SunSignNumber;
     reading.SunSignColor = row.SunSignColor;
@@ -59,26 +59,26 @@ void FillCharacteristics(Reading& reading, const SignRow& row) {
     reading.SunSignBirthStone = row.SunSignBirthStone;
     reading.SunSignQuality = row.SunSignQuality;
     reading.SunSignFamousPersonBorn = row.SunSignFamousPersonBorn;
-    reading.SunSignPositiveTraits = PositiveTraitsOf(texts);
+    reading.SunSignPositiveTraits = positiveTraitsOf(texts);
     reading.SunSignNegativeTraits = texts.negativeTraits;
-    reading.SunSignPicture = PictureKeyAt(SunSignPictureKeys(), row.SunSignPicturePosition);
+    reading.SunSignPicture = pictureKeyAt(IMGSunsignListKeys, row.SunSignPicturePosition);
 }
 
 } // namespace
 
 std::optional<Reading> BuildReading(const std::string& sign) {
-    const SignRow* row = FindSignRow(sign);
+    const SignRow* row = findSignRow(sign);
     if (!row)
         return std::nullopt;
     Reading reading;
     reading.Sign = row->Sign;
-    FillSignRune(reading, *row);
-    FillPlanet(reading, *row);
-    FillCharacteristics(reading, *row);
+    fillSignRune(reading, *row);
+    fillPlanet(reading, *row);
+    fillCharacteristics(reading, *row);
     return reading;
 }
 
-GenerateResult GenerateReading(const GenerateRequest& request) {
+GenerateResult generateReading(const GenerateRequest& request) {
     GenerateResult result{ValidateBirthDetails(request.nameText, request.dayPosition,
                                                request.monthPosition, request.yearText),
                           std::nullopt};

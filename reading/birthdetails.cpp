@@ -12,7 +12,7 @@ namespace {
 constexpr int February = 1;
 constexpr int LastDayPosition = 30;
 
-std::string_view TrimSpaces(std::string_view text) {
+std::string_view trimSpaces(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -23,8 +23,8 @@ std::string_view TrimSpaces(std::string_view text) {
 // The whole trimmed text must be a decimal integer that fits the 16-bit fields; anything else
 // (empty, junk, trailing letters, out of range) is not a number. Capture stores such a value as
 // 0 rather than clamping it, so that no nonsense text turns into a plausible date.
-std::optional<std::int16_t> ParseInt16(std::string_view text) {
-    text = TrimSpaces(text);
+std::optional<std::int16_t> parseInt16(std::string_view text) {
+    text = trimSpaces(text);
     if (text.empty())
         return std::nullopt;
     int value = 0;
@@ -38,18 +38,18 @@ std::optional<std::int16_t> ParseInt16(std::string_view text) {
     return static_cast<std::int16_t>(value);
 }
 
-bool IsLeapYear(const std::string& yearText) {
-    const auto year = ParseInt16(yearText);
+bool isLeapYear(const std::string& yearText) {
+    const auto year = parseInt16(yearText);
     if (!year)
         return false;
     return (*year % 4 == 0 && *year % 100 != 0) || *year % 400 == 0;
 }
 
-bool IsThirtyDayMonth(int monthPosition) {
+bool isThirtyDayMonth(int monthPosition) {
     return monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
 }
 
-Validation Rejection(std::string message, MessageIcon icon, bool focusName) {
+Validation rejection(std::string message, MessageIcon icon, bool focusName) {
     return {false, std::move(message), icon, focusName};
 }
 
@@ -83,17 +83,17 @@ NameKey FilterNameKey(int characterCode) {
 Validation ValidateBirthDetails(const std::string& nameText, int dayPosition, int monthPosition,
                                 const std::string& yearText) {
     // Trimmed, so a name of spaces only cannot make a reading with an empty name.
-    if (TrimSpaces(nameText).empty())
-        return Rejection("Please Enter Your Name !", MessageIcon::None, true);
+    if (trimSpaces(nameText).empty())
+        return rejection("Please Enter Your Name !", MessageIcon::None, true);
 
     if (monthPosition == February) {
-        const int firstBadDay = IsLeapYear(yearText) ? 29 : 28;
+        const int firstBadDay = isLeapYear(yearText) ? 29 : 28;
         if (dayPosition >= firstBadDay && dayPosition <= LastDayPosition)
-            return Rejection("Please Enter Correct Date Or Month!", MessageIcon::Information,
+            return rejection("Please Enter Correct Date Or Month!", MessageIcon::Information,
                              false);
     }
-    if (IsThirtyDayMonth(monthPosition) && dayPosition == LastDayPosition)
-        return Rejection("Please Enter Correct Date Or Month !", MessageIcon::Information, false);
+    if (isThirtyDayMonth(monthPosition) && dayPosition == LastDayPosition)
+        return rejection("Please Enter Correct Date Or Month !", MessageIcon::Information, false);
 
     return {true, {}, MessageIcon::None, false};
 }
@@ -101,21 +101,21 @@ Validation ValidateBirthDetails(const std::string& nameText, int dayPosition, in
 BirthDetails CaptureBirthDetails(const std::string& nameText, const std::string& dayText,
                                  const std::string& monthText, const std::string& yearText) {
     BirthDetails details;
-    details.Name = TrimSpaces(nameText);
-    details.Year = ParseInt16(yearText).value_or(0);
-    details.Month = TrimSpaces(monthText);
-    details.Day = ParseInt16(dayText).value_or(0);
+    details.Name = trimSpaces(nameText);
+    details.Year = parseInt16(yearText).value_or(0);
+    details.Month = trimSpaces(monthText);
+    details.Day = parseInt16(dayText).value_or(0);
     return details;
 }
 
-const std::array<std::string_view, 12>& MonthEntries() {
+const std::array<std::string_view, 12>& monthEntries() {
     static constexpr std::array<std::string_view, 12> entries{
         "January", "February", "March",     "April",   "May",      "June",
         "July",    "August",   "September", "October", "November", "December"};
     return entries;
 }
 
-const std::array<std::string_view, 31>& DayEntries() {
+const std::array<std::string_view, 31>& dayEntries() {
     static constexpr std::array<std::string_view, 31> entries{
         "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9",  "10", "11",
         "12", "13", "14", "15", "16", "17", "18", "19", "20", "21", "22",
@@ -123,7 +123,7 @@ const std::array<std::string_view, 31>& DayEntries() {
     return entries;
 }
 
-const std::array<std::string_view, 151>& YearEntries() {
+const std::array<std::string_view, 151>& yearEntries() {
     static constexpr auto entries = [] {
         std::array<std::string_view, YearCount> views{};
         for (std::size_t i = 0; i < YearCount; ++i)

@@ -55,17 +55,12 @@ extern BirthDetails CurrentBirthDetails;
 extern std::string CurrentSunSign;
 
 // The entries of the three pick-only lists of the main window, in list order.
-const std::array<std::string_view, 12>& MonthEntries();
-const std::array<std::string_view, 31>& DayEntries();   // "1" … "31"
-const std::array<std::string_view, 151>& YearEntries(); // "1900" … "2050"
+const std::array<std::string_view, 12>& monthEntries();
+const std::array<std::string_view, 31>& dayEntries();   // "1" … "31"
+const std::array<std::string_view, 151>& yearEntries(); // "1900" … "2050"
 
 // The twelve signs in the engine's order, "Aries" … "Pisces".
 const std::array<std::string_view, 12>& SunSigns();
-
-// Keys of the three picture sets, in position order (position 1 first).
-const std::array<std::string_view, 12>& SunSignPictureKeys();        // IMGSunsignList
-const std::array<std::string_view, 12>& StonePictureKeys();          // IMGStoneList
-const std::array<std::string_view, 6>& StoneWithPlanetPictureKeys(); // IMGStoneListWithPlanet
 
 // The four inputs of the main window as the generate command reads them.
 struct GenerateRequest {
@@ -84,6 +79,6 @@ struct GenerateResult {
 
 // The engine half of Generate: validate; on acceptance capture and store the details,
 // find and store the sign, and build its reading. A rejection changes no state.
-GenerateResult GenerateReading(const GenerateRequest& request);
+GenerateResult generateReading(const GenerateRequest& request);
 
 } // namespace modRunicAstrology

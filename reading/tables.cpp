@@ -94,17 +94,8 @@ constexpr std::array<PlanetRuneRow, 6> PlanetRuneTable{
 
 namespace {
 
-constexpr std::array<std::string_view, 12> SunSignPictures{
-    "Aries.jpg", "Taurus.jpg",  "Gemini.jpg",      "Cancer.jpg",    "Leo.jpg",      "Virgo.jpg",
-    "Libra.jpg", "Scorpio.jpg", "Sagittarius.jpg", "Capricorn.jpg", "Aquarius.jpg", "Pisces.jpg"};
-constexpr std::array<std::string_view, 12> StonePictures{"fehu",   "uruz",    "ehwaz",   "algiz",
-                                                         "wunjo",  "berkano", "tiwaz",   "eihwaz",
-                                                         "raidho", "nauthiz", "hagalaz", "gebo"};
-constexpr std::array<std::string_view, 6> StoneWithPlanetPictures{
-    "ansuz.jpg", "isa.jpg", "jera.jpg", "mannaz.jpg", "perthro.jpg", "thurisaz.jpg"};
-
 template <typename Row, std::size_t N, typename Key>
-const Row* FindRow(const std::array<Row, N>& table, Key key, std::string_view wanted) {
+const Row* findRow(const std::array<Row, N>& table, Key key, std::string_view wanted) {
     for (const Row& row : table) {
         if (row.*key == wanted)
             return &row;
@@ -113,38 +104,26 @@ const Row* FindRow(const std::array<Row, N>& table, Key key, std::string_view wa
 }
 
 template <typename Row, std::size_t N>
-std::size_t PlaceOf(const std::array<Row, N>& table, const Row& row) {
+std::size_t placeOf(const std::array<Row, N>& table, const Row& row) {
     return static_cast<std::size_t>(&row - table.data());
 }
 
 } // namespace
 
-const SignRow* FindSignRow(std::string_view sign) {
-    return FindRow(SignTable, &SignRow::Sign, sign);
+const SignRow* findSignRow(std::string_view sign) {
+    return findRow(SignTable, &SignRow::Sign, sign);
 }
 
-const PlanetRuneRow* FindPlanetRuneRow(std::string_view stoneWithPlanet) {
-    return FindRow(PlanetRuneTable, &PlanetRuneRow::StoneWithPlanet, stoneWithPlanet);
+const PlanetRuneRow* findPlanetRuneRow(std::string_view stoneWithPlanet) {
+    return findRow(PlanetRuneTable, &PlanetRuneRow::StoneWithPlanet, stoneWithPlanet);
 }
 
-const LongTexts::SignTexts& SignTextsOf(const SignRow& row) {
-    return LongTexts::Signs[PlaceOf(SignTable, row)];
+const LongTexts::SignTexts& signTextsOf(const SignRow& row) {
+    return LongTexts::Signs[placeOf(SignTable, row)];
 }
 
-std::string_view PlanetRuneTextOf(const PlanetRuneRow& row) {
-    return LongTexts::PlanetRunes[PlaceOf(PlanetRuneTable, row)];
-}
-
-const std::array<std::string_view, 12>& SunSignPictureKeys() {
-    return SunSignPictures;
-}
-
-const std::array<std::string_view, 12>& StonePictureKeys() {
-    return StonePictures;
-}
-
-const std::array<std::string_view, 6>& StoneWithPlanetPictureKeys() {
-    return StoneWithPlanetPictures;
+std::string_view planetRuneTextOf(const PlanetRuneRow& row) {
+    return LongTexts::PlanetRunes[placeOf(PlanetRuneTable, row)];
 }
 
 } // namespace modRunicAstrology

@@ -1,8 +1,10 @@
 #pragma once
-// The fixed content of every reading: one row per sign, one row per planet rune, and the
-// picture keys of the three picture sets. The long prose lives in longtexts.h.
+// The fixed content of every reading: one row per sign and one row per planet rune, whose
+// pictures are positions in the picture sets of picturekeys.h. The long prose lives in
+// longtexts.h.
 
 #include "reading/longtexts.h"
+#include "reading/picturekeys.h"
 
 #include <array>
 #include <cstddef>
@@ -32,16 +34,16 @@ extern const std::array<SignRow, 12> SignTable;
 extern const std::array<PlanetRuneRow, 6> PlanetRuneTable;
 
 // Exact, case-sensitive; nullptr for any other text.
-const SignRow* FindSignRow(std::string_view sign);
-const PlanetRuneRow* FindPlanetRuneRow(std::string_view stoneWithPlanet);
+const SignRow* findSignRow(std::string_view sign);
+const PlanetRuneRow* findPlanetRuneRow(std::string_view stoneWithPlanet);
 
 // The prose of a row of the tables above (rows are matched by their place in the table).
-const LongTexts::SignTexts& SignTextsOf(const SignRow& row);
-std::string_view PlanetRuneTextOf(const PlanetRuneRow& row);
+const LongTexts::SignTexts& signTextsOf(const SignRow& row);
+std::string_view planetRuneTextOf(const PlanetRuneRow& row);
 
 // Key of the picture at a 1-based position of a picture set; empty outside the set.
 template <std::size_t N>
-std::string_view PictureKeyAt(const std::array<std::string_view, N>& keys, int position) {
+std::string_view pictureKeyAt(const std::array<std::string_view, N>& keys, int position) {
     if (position < 1 || position > static_cast<int>(N))
         return {};
     return keys[static_cast<std::size_t>(position - 1)];

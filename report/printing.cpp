@@ -3,7 +3,7 @@
 #include <QAbstractTextDocumentLayout>
 #include <QColor>
 #include <QGuiApplication>
-#include <QPrinter>
+#include <QPagedPaintDevice>
 #include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -60,7 +60,7 @@ qreal screenDpi() {
 
 } // namespace
 
-std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& report,
+std::unique_ptr<QTextDocument> paperCopy(const QTextDocument& report,
                                          const QTextCursor& selection) {
     std::unique_ptr<QTextDocument> paper;
     if (selection.hasSelection()) {
@@ -75,19 +75,21 @@ std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& report,
     return paper;
 }
 
-void PrintReport(const QTextDocument& report, const QTextCursor& selection, QPrinter& printer) {
-    const std::unique_ptr<QTextDocument> paper = PaperCopy(report, selection);
+void printReport(const QTextDocument& report, const QTextCursor& selection,
+                 QPagedPaintDevice& printer) {
+    const std::unique_ptr<QTextDocument> paper = paperCopy(report, selection);
     // Laid out on the printer's own page, the document prints without the page numbers that
     // QTextDocument::print adds to a document of no page size; the 2 cm margins are the ones
     // it would have used.
     constexpr qreal MarginInches = 2 / 2.54;
     paper->documentLayout()->setPaintDevice(&printer);
-    paper->setPageSize(printer.pageRect(QPrinter::DevicePixel).size());
+    // The page's printable part in device pixels, as QPrinter::pageRect gives it.
+    paper->setPageSize(printer.pageLayout().paintRectPixels(printer.logicalDpiY()).size());
     QTextFrameFormat frame = paper->rootFrame()->frameFormat();
     frame.setMargin(MarginInches * screenDpi()); // the layout scales frame margins to the device
     paper->rootFrame()->setFrameFormat(frame);
     // The selection in the report decides what is printed, never a page range.
-    printer.setFromTo(0, 0);
+    printer.setPageRanges({});
     paper->print(&printer);
 }
 

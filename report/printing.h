@@ -4,7 +4,7 @@
 
 #include <memory>
 
-class QPrinter;
+class QPagedPaintDevice;
 class QTextCursor;
 class QTextDocument;
 
@@ -15,9 +15,10 @@ inline constexpr unsigned PaperHeadingRgb = 0x7A5C00;
 
 // The paper form of the report: the selected part when the cursor has a selection, else all
 // of it; white text turned black and yellow text dark gold, layout and emphasis unchanged.
-std::unique_ptr<QTextDocument> PaperCopy(const QTextDocument& report, const QTextCursor& selection);
+std::unique_ptr<QTextDocument> paperCopy(const QTextDocument& report, const QTextCursor& selection);
 
-// Prints the paper form on a printer that is already set up.
-void PrintReport(const QTextDocument& report, const QTextCursor& selection, QPrinter& printer);
+// Prints the paper form on a printer (or a PDF writer) that is already set up.
+void printReport(const QTextDocument& report, const QTextCursor& selection,
+                 QPagedPaintDevice& printer);
 
 } // namespace report

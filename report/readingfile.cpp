@@ -51,23 +51,23 @@ std::array<QByteArray, 4> splitLines(const QByteArray& bytes) {
 
 } // namespace
 
-bool HasReadingFileName(const QString& path) {
+bool hasReadingFileName(const QString& path) {
     return path.endsWith(QLatin1String("run"), Qt::CaseSensitive);
 }
 
 SaveResult WriteReadingFile(const QString& path, const modRunicAstrology::BirthDetails& details) {
     const std::array<QString, 4> lines = linesOf(details);
-    if (!std::all_of(lines.begin(), lines.end(), modHelp::SurvivesEncoding))
+    if (!std::all_of(lines.begin(), lines.end(), modHelp::survivesEncoding))
         return {SaveStatus::NameCannotBeSaved, {}};
 
-    const safefile::WriteResult written = safefile::ReplaceFile(path, encodedFile(lines));
+    const safefile::WriteResult written = safefile::replaceFile(path, encodedFile(lines));
     if (!written.written)
         return {SaveStatus::Failed, written.reason};
     return {SaveStatus::Saved, {}};
 }
 
 std::optional<std::array<QString, 4>> ReadReadingFile(const QString& path) {
-    const safefile::ReadResult file = safefile::ReadRegularFile(path, ReadingFileLimit);
+    const safefile::ReadResult file = safefile::readRegularFile(path, ReadingFileLimit);
     if (file.status != safefile::ReadStatus::Read)
         return std::nullopt;
     std::array<QString, 4> texts;

@@ -15,7 +15,7 @@ namespace report {
 inline constexpr qint64 ReadingFileLimit = 64 * 1024;
 
 // The last three characters of the name are exactly "run"; no dot is needed before them.
-bool HasReadingFileName(const QString& path);
+bool hasReadingFileName(const QString& path);
 
 enum class SaveStatus { Saved, NameCannotBeSaved, Failed };
 
@@ -24,7 +24,7 @@ struct SaveResult {
     QString reason; // the system's words when the save failed
 };
 
-// Writes the whole file or nothing, as safefile::ReplaceFile does: an existing file stays as it
+// Writes the whole file or nothing, as safefile::replaceFile does: an existing file stays as it
 // was unless the new one is complete, and nothing is written through a link to nothing or
 // through another user's link in a shared folder. Refuses, writing nothing, details the
 // encoding would change.

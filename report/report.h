@@ -1,7 +1,8 @@
 #pragma once
 // The report layer: lays a shown reading out as the formatted report, prints it, and keeps
 // the birth details in a reading file. It takes plain values from the windows and never
-// includes a window class; it depends on the engine, the shell services and Qt Gui only.
+// includes a window class; it depends on the engine, the shell's window-free services
+// (velmora_shell_core) and Qt Gui only, which its CMakeLists.txt checks.
 
 #include <QString>
 
@@ -33,6 +34,6 @@ void BuildReport(QTextDocument& document, const ReportValues& values);
 
 // The report as text with each paragraph break written as CR LF, the form the report's
 // lines take in the reading and on paper.
-QString ReportPlainText(const QTextDocument& document);
+QString reportPlainText(const QTextDocument& document);
 
 } // namespace report

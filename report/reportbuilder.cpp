@@ -137,7 +137,7 @@ void BuildReport(QTextDocument& document, const ReportValues& values) {
     writer.insert(siteLine + Crlf);
 }
 
-QString ReportPlainText(const QTextDocument& document) {
+QString reportPlainText(const QTextDocument& document) {
     QStringList paragraphs;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next())
         paragraphs.append(block.text());

@@ -11,28 +11,28 @@
 namespace modHelp {
 
 // The executable's file name without its extension: a renamed copy keeps a store of its own.
-QString AppSettingsName();
+QString appSettingsName();
 
-// Where the store is kept where it is a file: AppSettingsName() with ".conf" in the user's
-// configuration folder, or in the folder given to SetAppSettingsFolder (tests and benchmarks
+// Where the store is kept where it is a file: appSettingsName() with ".conf" in the user's
+// configuration folder, or in the folder given to setAppSettingsFolder (tests and benchmarks
 // keep their stores in a throwaway folder; an empty text goes back to the user's).
-QString AppSettingsFile();
-void SetAppSettingsFolder(const QString& folder);
+QString appSettingsFile();
+void setAppSettingsFolder(const QString& folder);
 
 // Where the store is kept on Windows: a key of the registry, Qt's native format there.
-QString AppSettingsRegistryKey();
+QString appSettingsRegistryKey();
 
 // Like GetAppSetting, but tells an unreadable store (nullopt) from an absent key (empty text).
 // Where the store is a file, it is readable only when it is a regular file (or a link to one)
 // of at most 64 KiB holding settings text that parses cleanly, or when there is none yet;
 // an unreadable store is never written to.
-std::optional<QString> ReadAppSetting(const QString& key);
+std::optional<QString> readAppSetting(const QString& key);
 
 // The reminder date as it is stored now.
-QString ReminderDateText(const QDate& date);
+QString reminderDateText(const QDate& date);
 
 // ISO first, then the locale's short format with a two-digit year put in the century nearest
 // today; an invalid date when neither reads the text.
-QDate ReadReminderDate(const QString& text, const QLocale& locale, const QDate& today);
+QDate readReminderDate(const QString& text, const QLocale& locale, const QDate& today);
 
 } // namespace modHelp

@@ -17,22 +17,22 @@ std::mt19937 generator;
 
 } // namespace
 
-void Randomize() {
+void randomize() {
     const auto ticks = std::chrono::system_clock::now().time_since_epoch().count();
     generator.seed(static_cast<std::mt19937::result_type>(ticks));
 }
 
-float Rnd() {
+float rnd() {
     // 24 random bits fill a float's mantissa exactly, so the result never rounds up to 1.
     constexpr float scale = 1.0f / 16777216.0f;
     return static_cast<float>(generator() >> 8) * scale;
 }
 
-void SetLeaveHandler(std::function<void()> handler) {
+void setLeaveHandler(std::function<void()> handler) {
     leaveHandler = std::move(handler);
 }
 
-void LeaveApplication() {
+void leaveApplication() {
     if (ending)
         return;
     if (leaveHandler)
@@ -56,7 +56,7 @@ void EndApplication() {
     platform::services().endProcess(0);
 }
 
-bool IsEnding() {
+bool isEnding() {
     return ending;
 }
 

@@ -15,7 +15,7 @@ namespace {
 
 // The stand-ins for a missing family are looked up once and kept for every thread; measuring
 // a line of text in each font looks them up.
-void LookUpStandIns(const QList<QFont>& fonts) {
+void lookUpStandIns(const QList<QFont>& fonts) {
     for (const QFont& font : fonts) {
         const QFontMetrics metrics(font);
         (void)metrics.height();
@@ -40,23 +40,23 @@ FontWarmUp::FontWarmUp() {
         if (!fonts)
             return;
         (void)QFontDatabase::families();
-        LookUpStandIns(*fonts);
+        lookUpStandIns(*fonts);
     });
 #endif
 }
 
 FontWarmUp::~FontWarmUp() {
-    Wait();
+    wait();
 }
 
-void FontWarmUp::LoadFontList(const QList<QFont>& fontsInUse) {
+void FontWarmUp::loadFontList(const QList<QFont>& fontsInUse) {
     if (m_told)
         return;
     m_told = true;
     m_fontsInUse.set_value(fontsInUse);
 }
 
-void FontWarmUp::Wait() {
+void FontWarmUp::wait() {
     if (!m_told) {
         m_told = true;
         m_fontsInUse.set_value(std::nullopt);

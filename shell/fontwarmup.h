@@ -25,9 +25,9 @@ public:
 
     // Goes on to Qt's list of fonts and the stand-ins for the given fonts; call once the
     // application object exists.
-    void LoadFontList(const QList<QFont>& fontsInUse);
+    void loadFontList(const QList<QFont>& fontsInUse);
     // Returns once the reading thread is done; it reads no further than it has been told to.
-    void Wait();
+    void wait();
 
 private:
     std::promise<std::optional<QList<QFont>>> m_fontsInUse;

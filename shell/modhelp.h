@@ -1,7 +1,9 @@
 #pragma once
 // modHelp: services shared by every window: the maker's web pages, the text encoding of the
 // settings store and the reading file, the settings store with its update reminder, and the
-// orderly end of the program. Depends on Qt Core/Gui and the platform services only.
+// orderly end of the program. The addresses, the encoding and the settings store need Qt Core
+// only (velmora_shell_core); opening a page, the reminder's question and the end go through the
+// platform services (velmora_shell).
 
 #include <QString>
 
@@ -22,9 +24,9 @@ inline constexpr const char* PageCoBrand = "co-brand";
 inline constexpr const char* PageOtherPrograms = "quorvanesoftwares";
 inline constexpr const char* PageReferAFriend = "qvqs-refer-a-friend";
 
-bool IsPageKey(const QString& pageKey);
+bool isPageKey(const QString& pageKey);
 // SiteBaseAddress + "/velmora/ssd.php?page=" + key; empty for a key outside the set.
-QString PageAddress(const QString& pageKey);
+QString pageAddress(const QString& pageKey);
 // One request to the browser per call; never waits, never reports. Unknown keys open nothing.
 void OpenWebPage(const QString& pageKey);
 
@@ -35,7 +37,7 @@ inline constexpr int EncodingOffset = 14;
 QString EncodeText(const QString& text);
 QString DecodeText(const QString& text);
 // True when DecodeText(EncodeText(text)) gives text back unchanged.
-bool SurvivesEncoding(const QString& text);
+bool survivesEncoding(const QString& text);
 
 // --- Settings store and update reminder ----------------------------------------------------
 QString GetAppSetting(const QString& key);
@@ -45,17 +47,17 @@ void ShowUpdateReminder();
 // --- The shared random generator ----------------------------------------------------------
 // Seeded from the clock at start-up; drawn by the main window's advert choice and re-seeded
 // by the exit window.
-void Randomize();
-float Rnd(); // uniform in [0, 1)
+void randomize();
+float rnd(); // uniform in [0, 1)
 
 // --- The end of the program ----------------------------------------------------------------
 // What closing the main window (or the reading window by its close box) leads to: the exit
 // window once the program has one, EndApplication until then.
-void SetLeaveHandler(std::function<void()> handler);
-void LeaveApplication();
+void setLeaveHandler(std::function<void()> handler);
+void leaveApplication();
 // Closes every window, hidden ones included, without showing the exit window, then ends the
 // process through the platform services.
 void EndApplication();
-bool IsEnding(); // true once EndApplication has begun: close handlers then do nothing more
+bool isEnding(); // true once EndApplication has begun: close handlers then do nothing more
 
 } // namespace modHelp

@@ -20,7 +20,7 @@ QString parameter(const char* name, const QString& value) {
 
 ReferralDetailsType ReferralDetails;
 
-QString TrimSpaces(const QString& text) {
+QString trimSpaces(const QString& text) {
     qsizetype first = 0;
     qsizetype end = text.size();
     while (first < end && text.at(first) == u' ')
@@ -30,7 +30,7 @@ QString TrimSpaces(const QString& text) {
     return text.mid(first, end - first);
 }
 
-QString CheckAddresses(const ReferralDetailsType& details) {
+QString checkAddresses(const ReferralDetailsType& details) {
     if (details.Email == details.FriendEmail)
         return QStringLiteral("Please Enter Distinct Email Addresses");
     for (const QString& address : {details.Email, details.FriendEmail}) {
@@ -40,7 +40,7 @@ QString CheckAddresses(const ReferralDetailsType& details) {
     return {};
 }
 
-QString CheckReferral(const ReferralDetailsType& details) {
+QString checkReferral(const ReferralDetailsType& details) {
     if (isUnset(details.Name, PlaceholderName))
         return QStringLiteral("Please Enter Your Name");
     if (isUnset(details.Email, PlaceholderEmail))
@@ -54,7 +54,7 @@ QString CheckReferral(const ReferralDetailsType& details) {
     return {};
 }
 
-QString ReferralAddress(const ReferralDetailsType& details) {
+QString referralAddress(const ReferralDetailsType& details) {
     // Encoded values keep "&", "=", "#", spaces and line breaks from breaking the address.
     return modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") +
            QLatin1String(modHelp::PageReferAFriend) + parameter("taf1", details.Name) +
@@ -64,17 +64,17 @@ QString ReferralAddress(const ReferralDetailsType& details) {
 }
 
 void SubmitReferral(QWidget* owner) {
-    const QString message = CheckReferral(ReferralDetails);
+    const QString message = checkReferral(ReferralDetails);
     if (!message.isEmpty()) {
         platform::services().showMessage(owner, message, platform::Icon::Critical);
         return;
     }
-    ReferralDetails.Address = ReferralAddress(ReferralDetails);
-    OpenReferralPage();
+    ReferralDetails.address = referralAddress(ReferralDetails);
+    openReferralPage();
 }
 
-void OpenReferralPage() {
-    platform::services().openAddress(ReferralDetails.Address);
+void openReferralPage() {
+    platform::services().openAddress(ReferralDetails.address);
 }
 
 } // namespace modTellAFriend

@@ -21,24 +21,24 @@ struct ReferralDetailsType {
     QString Message;
     QString FriendName;
     QString FriendEmail;
-    QString Address; // the page address of the latest submission
+    QString address; // the page address of the latest submission
 };
 
 // Outlives the exit window, until the program ends.
 extern ReferralDetailsType ReferralDetails;
 
 // Leading and trailing spaces only; line breaks and tabs stay.
-QString TrimSpaces(const QString& text);
+QString trimSpaces(const QString& text);
 
 // The window's own check of the two addresses: the message to show, or an empty text.
-QString CheckAddresses(const ReferralDetailsType& details);
+QString checkAddresses(const ReferralDetailsType& details);
 // The check of all five values: the message to show, or an empty text.
-QString CheckReferral(const ReferralDetailsType& details);
+QString checkReferral(const ReferralDetailsType& details);
 // The referral page with each value percent-encoded as UTF-8.
-QString ReferralAddress(const ReferralDetailsType& details);
+QString referralAddress(const ReferralDetailsType& details);
 
 // Checks ReferralDetails, shows the first failure over owner, or builds and opens the page.
 void SubmitReferral(QWidget* owner = nullptr);
-void OpenReferralPage();
+void openReferralPage();
 
 } // namespace modTellAFriend

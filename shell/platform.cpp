@@ -126,8 +126,8 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::EnabledChange || event->type() == QEvent::Show) {
-            auto* widget = static_cast<QWidget*>(watched);
-            if (widget->isEnabled())
+            auto* widget = qobject_cast<QWidget*>(watched);
+            if (widget && widget->isEnabled())
                 QTimer::singleShot(0, widget, [widget] { widget->setEnabled(false); });
         }
         return false;

@@ -21,8 +21,6 @@
 #include <string>
 
 #include <windows.h>
-// A macro of windows.h would rename safefile::ReplaceFile.
-#undef ReplaceFile
 #endif
 
 namespace safefile {
@@ -263,7 +261,7 @@ WriteResult writeReplacing(const Target& target, const QByteArray& bytes) {
 
 #ifdef Q_OS_UNIX
 
-ReadResult ReadRegularFile(const QString& path, qint64 limit) {
+ReadResult readRegularFile(const QString& path, qint64 limit) {
     const NativePath name = QFile::encodeName(path);
     // Looked at before opening: opening some devices does something by itself.
     struct stat status {};
@@ -289,14 +287,14 @@ ReadResult ReadRegularFile(const QString& path, qint64 limit) {
     return readWhole(file.get(), limit);
 }
 
-WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
+WriteResult replaceFile(const QString& path, const QByteArray& bytes) {
     const Target target = resolveTarget(absoluteNativePath(path));
     if (!target.refusal.isEmpty())
         return notWritten(target.refusal);
     return writeReplacing(target, bytes);
 }
 
-void SurviveFileSizeLimits() {
+void surviveFileSizeLimits() {
     std::signal(SIGXFSZ, SIG_IGN);
 }
 
@@ -378,7 +376,7 @@ QString openFailure(const std::wstring& path, DWORD error) {
 
 } // namespace
 
-ReadResult ReadRegularFile(const QString& path, qint64 limit) {
+ReadResult readRegularFile(const QString& path, qint64 limit) {
     const std::wstring native = nativePath(path);
     if (namesADevice(native))
         return refusedRead(NotRegularFile);
@@ -416,7 +414,7 @@ ReadResult ReadRegularFile(const QString& path, qint64 limit) {
     return {ReadStatus::Read, bytes, {}};
 }
 
-WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
+WriteResult replaceFile(const QString& path, const QByteArray& bytes) {
     const std::wstring native = nativePath(path);
     if (namesADevice(native))
         return notWritten(NotRegularFile);
@@ -438,12 +436,12 @@ WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
     return saveWhole(path, bytes);
 }
 
-void SurviveFileSizeLimits() {
+void surviveFileSizeLimits() {
 }
 
 #else // A portable side on Qt's file classes until the platform has one of its own.
 
-ReadResult ReadRegularFile(const QString& path, qint64 limit) {
+ReadResult readRegularFile(const QString& path, qint64 limit) {
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return {ReadStatus::Missing, {}, {}};
@@ -462,7 +460,7 @@ ReadResult ReadRegularFile(const QString& path, qint64 limit) {
     return {ReadStatus::Read, bytes, {}};
 }
 
-WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
+WriteResult replaceFile(const QString& path, const QByteArray& bytes) {
     const QFileInfo info(path);
     if (info.isSymLink() && !info.exists())
         return notWritten(LinkToNothing);
@@ -471,7 +469,7 @@ WriteResult ReplaceFile(const QString& path, const QByteArray& bytes) {
     return saveWhole(path, bytes);
 }
 
-void SurviveFileSizeLimits() {
+void surviveFileSizeLimits() {
 }
 
 #endif

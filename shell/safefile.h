@@ -26,7 +26,7 @@ struct ReadResult {
 // for a writer and without a byte read. Type and size are checked on the open handle, so
 // nothing put in the file's place after a check is read; a file that grows past `limit` while
 // it is read is refused too.
-ReadResult ReadRegularFile(const QString& path, qint64 limit);
+ReadResult readRegularFile(const QString& path, qint64 limit);
 
 struct WriteResult {
     bool written = false;
@@ -44,10 +44,10 @@ struct WriteResult {
 // in place and its target takes the new content. A file this user may not write is not
 // replaced even where its folder would allow it. A replaced file keeps its permissions; a new
 // one gets this user's usual ones.
-WriteResult ReplaceFile(const QString& path, const QByteArray& bytes);
+WriteResult replaceFile(const QString& path, const QByteArray& bytes);
 
 // Makes a write past a file-size limit fail ("File too large") instead of ending the process.
 // Called first thing in main(); does nothing where there are no such limits.
-void SurviveFileSizeLimits();
+void surviveFileSizeLimits();
 
 } // namespace safefile

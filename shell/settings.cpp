@@ -30,9 +30,9 @@ public:
     explicit Store(Access) {
 #ifdef Q_OS_WIN
         // The registry: HKEY_CURRENT_USER\Software\<application>, its section beneath.
-        m_settings.emplace(AppSettingsRegistryKey(), QSettings::NativeFormat);
+        m_settings.emplace(appSettingsRegistryKey(), QSettings::NativeFormat);
 #else
-        m_settings.emplace(QSettings::NativeFormat, QSettings::UserScope, AppSettingsName());
+        m_settings.emplace(QSettings::NativeFormat, QSettings::UserScope, appSettingsName());
 #endif
         // A damaged entry shows in status() only once its section is parsed.
         (void)m_settings->allKeys();
@@ -82,7 +82,7 @@ QString scratchFolder() {
 // A copy of the store's bytes under a name never used before, made by this process alone; a
 // name some other file has is passed over. Empty when none was made.
 QString createCopy(const QByteArray& bytes) {
-    const QString stem = scratchFolder() + QLatin1Char('/') + AppSettingsName() + QLatin1Char('-');
+    const QString stem = scratchFolder() + QLatin1Char('/') + appSettingsName() + QLatin1Char('-');
     for (int attempt = 0; attempt < 16; ++attempt) {
         QFile copy(stem + QString::number(QRandomGenerator::system()->generate64(), 36) +
                    QStringLiteral(".conf"));
@@ -110,8 +110,8 @@ enum class Access { Read, Write };
 class Store {
 public:
     explicit Store(Access access)
-        : m_path(AppSettingsFile()) {
-        const safefile::ReadResult stored = safefile::ReadRegularFile(m_path, StoreLimit);
+        : m_path(appSettingsFile()) {
+        const safefile::ReadResult stored = safefile::readRegularFile(m_path, StoreLimit);
         if (stored.status == safefile::ReadStatus::Refused || !isStoreText(stored.bytes))
             return;
         m_copy = createCopy(stored.bytes);
@@ -153,7 +153,7 @@ public:
         const QByteArray bytes = copy.readAll();
         if (m_new && !QDir().mkpath(QFileInfo(m_path).absolutePath()))
             return false;
-        return safefile::ReplaceFile(m_path, bytes).written;
+        return safefile::replaceFile(m_path, bytes).written;
     }
 
 private:
@@ -174,28 +174,28 @@ private:
 
 } // namespace
 
-QString AppSettingsName() {
+QString appSettingsName() {
     const QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
     return name.isEmpty() ? QStringLiteral("Velmora") : name;
 }
 
-QString AppSettingsFile() {
+QString appSettingsFile() {
     const QString folder =
         settingsFolder.isEmpty()
             ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
             : settingsFolder;
-    return QDir(folder).filePath(AppSettingsName() + QStringLiteral(".conf"));
+    return QDir(folder).filePath(appSettingsName() + QStringLiteral(".conf"));
 }
 
-void SetAppSettingsFolder(const QString& folder) {
+void setAppSettingsFolder(const QString& folder) {
     settingsFolder = folder;
 }
 
-QString AppSettingsRegistryKey() {
-    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + AppSettingsName();
+QString appSettingsRegistryKey() {
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\") + appSettingsName();
 }
 
-std::optional<QString> ReadAppSetting(const QString& key) {
+std::optional<QString> readAppSetting(const QString& key) {
     const Store store(Access::Read);
     if (!store.readable())
         return std::nullopt;
@@ -203,12 +203,12 @@ std::optional<QString> ReadAppSetting(const QString& key) {
 }
 
 QString GetAppSetting(const QString& key) {
-    return ReadAppSetting(key).value_or(QString());
+    return readAppSetting(key).value_or(QString());
 }
 
 bool SaveAppSetting(const QString& key, const QString& value) {
     // A text the encoding would cut short is refused rather than stored damaged.
-    if (key.isEmpty() || !SurvivesEncoding(key) || !SurvivesEncoding(value))
+    if (key.isEmpty() || !survivesEncoding(key) || !survivesEncoding(value))
         return false;
     Store store(Access::Write);
     // Writing over a store that could not be read would throw its other contents away.

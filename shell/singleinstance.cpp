@@ -10,7 +10,7 @@ SingleInstance::SingleInstance(const QString& lockFilePath)
     m_lock.setStaleLockTime(0);
 }
 
-bool SingleInstance::IsAnotherInstanceRunning() {
+bool SingleInstance::isAnotherInstanceRunning() {
     if (m_lock.isLocked() || m_lock.tryLock(0))
         return false;
 #ifdef Q_OS_WIN
@@ -23,7 +23,7 @@ bool SingleInstance::IsAnotherInstanceRunning() {
     return m_lock.error() == QLockFile::LockFailedError;
 }
 
-QString SingleInstance::DefaultLockPath() {
+QString SingleInstance::defaultLockPath() {
 #ifdef Q_OS_WIN
     // The user's local application data: per user and per machine, never roaming.
     const QString localData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);

@@ -7,17 +7,17 @@
 
 class SingleInstance {
 public:
-    explicit SingleInstance(const QString& lockFilePath = DefaultLockPath());
+    explicit SingleInstance(const QString& lockFilePath = defaultLockPath());
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
     // Takes the lock unless a live process holds it. A lock that cannot be made at all (no
     // writable folder) says nothing about other copies, so it does not count as one.
-    bool IsAnotherInstanceRunning();
+    bool isAnotherInstanceRunning();
 
     // Velmora's folder in the user's local application data on Windows; elsewhere the per-user
     // runtime folder. Failing those, the temporary folder with the user's name in the file.
-    static QString DefaultLockPath();
+    static QString defaultLockPath();
 
 private:
     QLockFile m_lock;

@@ -32,7 +32,7 @@ QString DecodeText(const QString& text) {
     return shifted(text, -EncodingOffset);
 }
 
-bool SurvivesEncoding(const QString& text) {
+bool survivesEncoding(const QString& text) {
     for (QChar character : text) {
         if (character.unicode() + EncodingOffset > HighestCode)
             return false;

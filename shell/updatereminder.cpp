@@ -44,11 +44,11 @@ QDate inNearestCentury(const QDate& date, const QDate& today) {
 
 } // namespace
 
-QString ReminderDateText(const QDate& date) {
+QString reminderDateText(const QDate& date) {
     return date.toString(Qt::ISODate);
 }
 
-QDate ReadReminderDate(const QString& text, const QLocale& locale, const QDate& today) {
+QDate readReminderDate(const QString& text, const QLocale& locale, const QDate& today) {
     const QString trimmed = text.trimmed();
     const QDate iso = QDate::fromString(trimmed, Qt::ISODate);
     if (iso.isValid())
@@ -62,13 +62,13 @@ QDate ReadReminderDate(const QString& text, const QLocale& locale, const QDate& 
 
 void ShowUpdateReminder() {
     const QDate today = platform::services().today();
-    const std::optional<QString> stored = ReadAppSetting(DurationKey);
+    const std::optional<QString> stored = readAppSetting(DurationKey);
     if (!stored)
         return;
-    const QDate last = ReadReminderDate(*stored, QLocale::system(), today);
+    const QDate last = readReminderDate(*stored, QLocale::system(), today);
     if (!last.isValid()) {
         // First start, or a text no format reads: start counting afresh from today.
-        SaveAppSetting(DurationKey, ReminderDateText(today));
+        SaveAppSetting(DurationKey, reminderDateText(today));
         return;
     }
     const qint64 days = today.daysTo(last);
@@ -76,7 +76,7 @@ void ShowUpdateReminder() {
         return;
     const bool check =
         platform::services().askYesNo(nullptr, UpdateQuestion, platform::Icon::Information);
-    SaveAppSetting(DurationKey, ReminderDateText(today));
+    SaveAppSetting(DurationKey, reminderDateText(today));
     // The page opens even when the date could not be stored: the user asked for it.
     if (check)
         OpenWebPage(QString::fromLatin1(PageDownload));

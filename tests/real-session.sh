@@ -32,7 +32,7 @@ finish() {
     echo "$failures failure(s)"
     exit $((failures > 0))
 }
-title='^Velmora v1\.20$'
+source "$session_dir/desktop/caption.sh"
 
 # shows TEXT...: within 5 s, every TEXT is exactly the name, the text or one line of the text
 # of something the program has on screen, as a screen reader reads it.

@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-std::int16_t CoBrandNumber(float r) {
+std::int16_t coBrandNumber(float r) {
     const float x = 6.0f * r + 1.0f;
     const float whole = std::floor(x);
     const float fraction = x - whole;
@@ -12,7 +12,7 @@ std::int16_t CoBrandNumber(float r) {
     return number;
 }
 
-CoBrandFront CoBrandFrontFor(std::int16_t number) {
+CoBrandFront coBrandFrontFor(std::int16_t number) {
     switch (number) {
     case 1:
     case 3:

@@ -6,6 +6,6 @@
 enum class CoBrandFront { CoBrand, FullBrand, Unchanged };
 
 // 6 × r + 1 in single precision, rounded to the nearest whole number, halves to the even one.
-std::int16_t CoBrandNumber(float r);
+std::int16_t coBrandNumber(float r);
 // 1, 3, 5: the co-branding advert; 2, 4, 6: the full-branding advert; anything else: no change.
-CoBrandFront CoBrandFrontFor(std::int16_t number);
+CoBrandFront coBrandFrontFor(std::int16_t number);

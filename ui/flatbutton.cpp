@@ -10,7 +10,7 @@ const QColor Shadow(0x404040);
 const QColor Caption(Qt::black);
 const QColor GreyedCaption(0xC0C0C0);
 
-void DrawEdge(QPainter& painter, const QRect& rect, const QColor& topLeft,
+void drawEdge(QPainter& painter, const QRect& rect, const QColor& topLeft,
               const QColor& bottomRight) {
     painter.setPen(topLeft);
     painter.drawLine(rect.topLeft(), rect.topRight());
@@ -32,8 +32,8 @@ void FlatButton::paintEvent(QPaintEvent*) {
     const QRect face = rect();
     painter.fillRect(face, Face);
     const bool down = isDown() || isChecked();
-    DrawEdge(painter, face, down ? Shadow : Light, down ? Light : Shadow);
-    DrawEdge(painter, face.adjusted(1, 1, -1, -1), down ? Shadow : Face.lighter(115),
+    drawEdge(painter, face, down ? Shadow : Light, down ? Light : Shadow);
+    drawEdge(painter, face.adjusted(1, 1, -1, -1), down ? Shadow : Face.lighter(115),
              down ? Face : Face.darker(130));
     if (hasFocus() || isDefault()) {
         // The button Enter would press, or the one with the focus, wears a black frame.

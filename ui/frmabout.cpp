@@ -20,7 +20,7 @@ const QString BusinessOpportunity = QStringLiteral(
     "Home Business Opportunity. Start your own Internet business and make money online. Get "
     "this software fully branded for your website.");
 
-QString HomePageInvitation() {
+QString homePageInvitation() {
     return QStringLiteral("Visit us at ") + QUrl(modHelp::SiteBaseAddress).host();
 }
 
@@ -31,66 +31,66 @@ frmAbout::frmAbout(QWidget* opener)
     setObjectName(QStringLiteral("frmAbout"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
-    setWindowIcon(look::WindowIcon());
+    setWindowIcon(look::windowIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    setFont(look::Font());
-    look::SetBackground(this, look::Green);
+    setFont(look::font());
+    look::setBackground(this, look::Green);
 
     createHeading();
     createLinks();
     createButton();
     setFixedSize(423, 249);
-    look::FixAndCentre(this);
+    look::fixAndCentre(this);
 }
 
 void frmAbout::createHeading() {
     auto* picIcon = new PictureLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(look::Twips(120, 120, 510, 510));
+    picIcon->setGeometry(look::twips(120, 120, 510, 510));
     picIcon->setAlignment(Qt::AlignCenter);
-    picIcon->setSource([](qreal ratio) { return look::WindowIcon().pixmap(QSize(32, 32), ratio); });
+    picIcon->setSource([](qreal ratio) { return look::windowIcon().pixmap(QSize(32, 32), ratio); });
     picIcon->setAccessibleName(QStringLiteral("Velmora"));
 
-    look::Label(this, "Label2", look::Twips(840, 240, 2760, 240), look::WindowCaption,
-                look::Verdana(9.75, look::Bold), look::PaleYellow);
-    look::WrappingLabel(this, "Label1", look::Twips(120, 960, 6225, 855), Description, look::Font(),
+    look::label(this, "Label2", look::twips(840, 240, 2760, 240), look::WindowCaption,
+                look::verdana(9.75, look::Bold), look::PaleYellow);
+    look::wrappingLabel(this, "Label1", look::twips(120, 960, 6225, 855), Description, look::font(),
                         look::PaleYellow);
 }
 
 void frmAbout::createLinks() {
     LinkLabel* lblHomePage =
-        look::Link(this, "lblHomePage", look::Twips(2160, 1920, 4050, 195), HomePageInvitation(),
-                   look::Font(look::Underline), look::Yellow);
+        look::link(this, "lblHomePage", look::twips(2160, 1920, 4050, 195), homePageInvitation(),
+                   look::font(look::Underline), look::Yellow);
     connect(lblHomePage, &LinkLabel::clicked, this,
             [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
 
-    look::WrappingLabel(this, "Label6", look::Twips(120, 2280, 6135, 615), BusinessOpportunity,
-                        look::Font(look::Bold), look::PaleYellow);
-    LinkLabel* Label5 = look::Link(this, "Label5", look::Twips(3960, 2880, 2295, 195),
+    look::wrappingLabel(this, "Label6", look::twips(120, 2280, 6135, 615), BusinessOpportunity,
+                        look::font(look::Bold), look::PaleYellow);
+    LinkLabel* Label5 = look::link(this, "Label5", look::twips(3960, 2880, 2295, 195),
                                    QStringLiteral("Click here for more details"),
-                                   look::Font(look::Underline), look::Yellow);
+                                   look::font(look::Underline), look::Yellow);
     connect(Label5, &LinkLabel::clicked, this,
             [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
 
     // The rule runs past both edges of the window, from -60 to 6360 twips.
     auto* Line2 = new QFrame(this);
     Line2->setObjectName(QStringLiteral("Line2"));
-    Line2->setGeometry(look::Px(-60), look::Px(3120), look::Px(6360 + 60), 1);
-    look::SetBackground(Line2, look::PaleYellow);
+    Line2->setGeometry(look::px(-60), look::px(3120), look::px(6360 + 60), 1);
+    look::setBackground(Line2, look::PaleYellow);
 }
 
 void frmAbout::createButton() {
-    QPushButton* cmdOK = look::FlatButton(this, "cmdOK", look::Twips(4920, 3360, 1260, 345),
-                                          QStringLiteral("&OK"), look::Font(look::Bold));
+    QPushButton* cmdOK = look::FlatButton(this, "cmdOK", look::twips(4920, 3360, 1260, 345),
+                                          QStringLiteral("&OK"), look::font(look::Bold));
     cmdOK->setAutoDefault(true);
     cmdOK->setDefault(true);
     cmdOK->setFocus();
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void frmAbout::ShowModal(QWidget* opener) {
+void frmAbout::showModal(QWidget* opener) {
     // Parented only so it stays out of the taskbar and above its opener.
     auto* about = new frmAbout(opener);
     about->exec();

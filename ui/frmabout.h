@@ -10,7 +10,7 @@ public:
     explicit frmAbout(QWidget* opener = nullptr);
 
     // Creates the window afresh and waits until it is closed.
-    static void ShowModal(QWidget* opener);
+    static void showModal(QWidget* opener);
 
 private:
     void createHeading();

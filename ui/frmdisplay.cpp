@@ -1,14 +1,16 @@
 #include "ui/frmdisplay.h"
 
+#include "assets/picturecollection.h"
 #include "reading/engine.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
 #include "ui/adverts.h"
 #include "ui/frmabout.h"
-#include "ui/frmmain.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/menus.h"
 #include "ui/picturelabel.h"
+#include "ui/readingorigin.h"
 #include "ui/runestonepage.h"
 #include "ui/sunsignpage.h"
 
@@ -54,54 +56,69 @@ public:
     }
 };
 
-// Which control shows which field of a reading, in the reading's field order; pictures name
-// the main window's collection they come from and what they show, for screen readers.
-using Collection = const PictureCollection& (frmMain::*)() const;
-using Text = std::string modRunicAstrology::Reading::*;
-enum class Shows { Sign, RuneStone };
-struct Field {
-    Text value;
-    const char* control;
-    Collection pictures = nullptr;
-    Text shows = nullptr; // the sign's or the rune's name
-    Shows kind = Shows::Sign;
+// Which control shows which field of a reading, and which value of the report it gives; in the
+// reading's field order within each kind of control.
+using R = modRunicAstrology::Reading;
+using C = ReadingControls;
+using V = report::ReportValues;
+template <typename Control> struct TextField {
+    std::string R::*reading;
+    Control* C::*control;
+    std::optional<QString> V::*report;
 };
 
-using R = modRunicAstrology::Reading;
-const Field Fields[] = {
-    {&R::Sign, "lblSunSign"},
-    {&R::CorrespondingRuneStone, "lblCorrespondingRuneStone"},
-    {&R::Keywords, "lblKeywards"},
-    {&R::AlternativeName, "lblAlternativeName"},
-    {&R::AboutYourRuneStone, "txtAboutYourRuneStone"},
-    {&R::FavorableColor, "lblFavorableColor"},
-    {&R::NordicGod, "lblNordicGod"},
-    {&R::StonePicture, "picStone", &frmMain::IMGStoneList, &R::CorrespondingRuneStone,
+const TextField<QLabel> LabelFields[] = {
+    {&R::Sign, &C::lblSunSign, &V::Sign},
+    {&R::CorrespondingRuneStone, &C::lblCorrespondingRuneStone, &V::CorrespondingRuneStone},
+    {&R::Keywords, &C::lblKeywards, &V::Keywords},
+    {&R::AlternativeName, &C::lblAlternativeName, &V::AlternativeName},
+    {&R::FavorableColor, &C::lblFavorableColor, &V::FavorableColor},
+    {&R::NordicGod, &C::lblNordicGod, &V::NordicGod},
+    {&R::FavorablePlanet, &C::lblFavorablePlanet, &V::FavorablePlanet},
+    {&R::StoneWithPlanet, &C::lblStoneWithPlanet, &V::StoneWithPlanet},
+    {&R::AlternativeNameWithPlanet, &C::lblAlternativeNameWithPlanet,
+     &V::AlternativeNameWithPlanet},
+    {&R::KeywordsWithPlanet, &C::lblKeywardsWithPlanet, &V::KeywordsWithPlanet},
+    {&R::GodWithPlanet, &C::lblGodWithPlanet, &V::GodWithPlanet},
+    {&R::ColorWithPlanet, &C::lblColorWithPlanet, &V::ColorWithPlanet},
+    {&R::SunSignElement, &C::lblSunSignElement, &V::SunSignElement},
+    {&R::SunSignNumber, &C::lblSunSignNumber, &V::SunSignNumber},
+    {&R::SunSignColor, &C::lblSunSignColor, &V::SunSignColor},
+    {&R::SunSignDay, &C::lblSunSignDay, &V::SunSignDay},
+    {&R::SunSignCompatibility, &C::lblSunSignCompatibility, &V::SunSignCompatibility},
+    {&R::SunSignBirthStone, &C::lblSunSignBirthStone, &V::SunSignBirthStone},
+    {&R::SunSignQuality, &C::lblSunSignQuality, &V::SunSignQuality},
+    {&R::SunSignFamousPersonBorn, &C::lblSunSignFamousPersonBorn, &V::SunSignFamousPersonBorn},
+};
+
+const TextField<QPlainTextEdit> LongTextFields[] = {
+    {&R::AboutYourRuneStone, &C::txtAboutYourRuneStone, &V::AboutYourRuneStone},
+    {&R::AboutYourRuneStoneWithPlanet, &C::txtAboutYourRuneStoneWithPlanet,
+     &V::AboutYourRuneStoneWithPlanet},
+    {&R::SunSignPositiveTraits, &C::txtSunSignPositiveTraits, &V::SunSignPositiveTraits},
+    {&R::SunSignNegativeTraits, &C::txtSunSignNegativeTraits, &V::SunSignNegativeTraits},
+};
+
+// Pictures name the origin's collection they come from and what they show, for screen readers.
+enum class Shows { Sign, RuneStone };
+struct PictureField {
+    std::string R::*reading;
+    PictureLabel* C::*control;
+    const PictureCollection& (ReadingOrigin::*pictures)() const;
+    std::string R::*shows; // the sign's or the rune's name
+    Shows kind;
+};
+
+const PictureField PictureFields[] = {
+    {&R::StonePicture, &C::picStone, &ReadingOrigin::IMGStoneList, &R::CorrespondingRuneStone,
      Shows::RuneStone},
-    {&R::FavorablePlanet, "lblFavorablePlanet"},
-    {&R::StoneWithPlanet, "lblStoneWithPlanet"},
-    {&R::StoneWithPlanetPicture, "picStonewithplanet", &frmMain::IMGStoneListWithPlanet,
+    {&R::StoneWithPlanetPicture, &C::picStonewithplanet, &ReadingOrigin::IMGStoneListWithPlanet,
      &R::StoneWithPlanet, Shows::RuneStone},
-    {&R::AlternativeNameWithPlanet, "lblAlternativeNameWithPlanet"},
-    {&R::KeywordsWithPlanet, "lblKeywardsWithPlanet"},
-    {&R::AboutYourRuneStoneWithPlanet, "txtAboutYourRuneStoneWithPlanet"},
-    {&R::GodWithPlanet, "lblGodWithPlanet"},
-    {&R::ColorWithPlanet, "lblColorWithPlanet"},
-    {&R::SunSignElement, "lblSunSignElement"},
-    {&R::SunSignNumber, "lblSunSignNumber"},
-    {&R::SunSignColor, "lblSunSignColor"},
-    {&R::SunSignDay, "lblSunSignDay"},
-    {&R::SunSignCompatibility, "lblSunSignCompatibility"},
-    {&R::SunSignBirthStone, "lblSunSignBirthStone"},
-    {&R::SunSignQuality, "lblSunSignQuality"},
-    {&R::SunSignFamousPersonBorn, "lblSunSignFamousPersonBorn"},
-    {&R::SunSignPositiveTraits, "txtSunSignPositiveTraits"},
-    {&R::SunSignNegativeTraits, "txtSunSignNegativeTraits"},
-    {&R::SunSignPicture, "picSunSign", &frmMain::IMGSunsignList, &R::Sign, Shows::Sign},
+    {&R::SunSignPicture, &C::picSunSign, &ReadingOrigin::IMGSunsignList, &R::Sign, Shows::Sign},
 };
 
 // What a listener hears of a picture: "Pisces sign", "Gebo rune stone", and what it looks like.
-void DescribePicture(QWidget* picture, Shows kind, const QString& name) {
+void describePicture(QWidget* picture, Shows kind, const QString& name) {
     if (kind == Shows::Sign) {
         picture->setAccessibleName(name + QStringLiteral(" sign"));
         picture->setAccessibleDescription(
@@ -115,45 +132,38 @@ void DescribePicture(QWidget* picture, Shows kind, const QString& name) {
     }
 }
 
-void ShowText(QWidget* control, const QString& text) {
-    if (auto* box = qobject_cast<QPlainTextEdit*>(control)) {
-        box->setPlainText(text);
-    } else if (auto* label = qobject_cast<QLabel*>(control)) {
-        label->setText(text);
-        label->setAccessibleName(text);
-        if (!label->wordWrap())
-            label->adjustSize();
-    }
+void showText(QLabel* label, const QString& text) {
+    label->setText(text);
+    label->setAccessibleName(text);
+    if (!label->wordWrap())
+        label->adjustSize();
 }
 
-QAction* MenuEntry(QWidget* menu, const char* name, const QString& text) {
-    auto* action = new QAction(text, menu);
-    action->setObjectName(QLatin1String(name));
-    menu->addAction(action);
-    return action;
+void showText(QPlainTextEdit* box, const QString& text) {
+    box->setPlainText(text);
 }
 
-void OpenPage(const char* pageKey) {
+void openPage(const char* pageKey) {
     modHelp::OpenWebPage(QLatin1String(pageKey));
 }
 
 } // namespace
 
-frmDisplay::frmDisplay(frmMain* mainWindow)
+frmDisplay::frmDisplay(QObject* origin)
     : QMainWindow(nullptr)
-    , m_mainWindow(mainWindow) {
+    , m_origin(origin) {
     setObjectName(QStringLiteral("frmDisplay"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
-    setWindowIcon(look::WindowIcon());
+    setWindowIcon(look::windowIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(653, 520);
-    client->setFont(look::Font());
-    look::SetBackground(client, look::Green);
+    client->setFont(look::font());
+    look::setBackground(client, look::Green);
     setCentralWidget(client);
 
     createTopBand(client);
@@ -162,89 +172,68 @@ frmDisplay::frmDisplay(frmMain* mainWindow)
     createMenus();
     setKeyboardOrder();
     Form_Load();
-    look::FixAndCentre(this);
+    look::fixAndCentre(this);
 }
 
-frmMain* frmDisplay::mainWindow() const {
-    return m_mainWindow;
+ReadingOrigin* frmDisplay::origin() const {
+    return qobject_cast<ReadingOrigin*>(m_origin.data());
 }
 
 void frmDisplay::createTopBand(QWidget* client) {
-    QFrame* Frame2 = look::Panel(client, "Frame2", look::Twips(0, -40, 9800, 615), look::Green);
-    LinkLabel* Label61 = look::Link(
-        Frame2, "Label61", look::Twips(120, 120, 9480, 585), adverts::DiscussionBoard,
-        look::Verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
-    connect(Label61, &LinkLabel::clicked, this, [] { OpenPage(modHelp::PageHome); });
+    QFrame* Frame2 = look::panel(client, "Frame2", look::twips(0, -40, 9800, 615), look::Green);
+    LinkLabel* Label61 = look::link(
+        Frame2, "Label61", look::twips(120, 120, 9480, 585), adverts::DiscussionBoard,
+        look::verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
+    connect(Label61, &LinkLabel::clicked, this, [] { openPage(modHelp::PageHome); });
 }
 
 void frmDisplay::createTabs(QWidget* client) {
-    SSTab1 = new TabControl(client, look::Twips(0, 585, 9795, 6470), look::Px(360));
+    SSTab1 = new TabControl(client, look::twips(0, 585, 9795, 6470), look::px(360));
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
-    SSTab1->addTab(new RuneStonePage, QStringLiteral("Corresponding Rune Stone"));
-    auto* sunSign = new SunSignPage;
+    SSTab1->addTab(new RuneStonePage(m_shown), QStringLiteral("Corresponding Rune Stone"));
+    auto* sunSign = new SunSignPage(m_shown);
     SSTab1->addTab(sunSign, QStringLiteral("Sun Sign Characteristics"));
-    connect(sunSign->Label19(), &LinkLabel::clicked, this, [] { OpenPage(modHelp::PageCoBrand); });
+    connect(sunSign->Label19(), &LinkLabel::clicked, this, [] { openPage(modHelp::PageCoBrand); });
 
-    guardClipboard(findChild<QPlainTextEdit*>(QStringLiteral("txtAboutYourRuneStone")));
-    guardClipboard(findChild<QPlainTextEdit*>(QStringLiteral("txtAboutYourRuneStoneWithPlanet")));
+    guardClipboard(m_shown.txtAboutYourRuneStone);
+    guardClipboard(m_shown.txtAboutYourRuneStoneWithPlanet);
 }
 
 void frmDisplay::createBottomBand(QWidget* client) {
-    QFrame* Frame5 = look::Panel(client, "Frame5", look::Twips(0, 7005, 9800, 780), look::Green);
-    QPushButton* cmdPrint = look::FlatButton(Frame5, "cmdPrint", look::Twips(7080, 240, 1260, 465),
-                                             QStringLiteral("&Print"), look::Font(look::Bold));
+    QFrame* Frame5 = look::panel(client, "Frame5", look::twips(0, 7005, 9800, 780), look::Green);
+    cmdPrint = look::FlatButton(Frame5, "cmdPrint", look::twips(7080, 240, 1260, 465),
+                                QStringLiteral("&Print"), look::font(look::Bold));
     connect(cmdPrint, &QPushButton::clicked, this, &frmDisplay::cmdPrint_Click);
-    QPushButton* cmdBack = look::FlatButton(Frame5, "cmdBack", look::Twips(8400, 240, 1260, 465),
-                                            QStringLiteral("&Back"), look::Font(look::Bold));
+    cmdBack = look::FlatButton(Frame5, "cmdBack", look::twips(8400, 240, 1260, 465),
+                               QStringLiteral("&Back"), look::font(look::Bold));
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
     LinkLabel* lblFullBrand =
-        look::OpaqueLink(Frame5, "lblFullBrand", look::Twips(120, 120, 6345, 615),
-                         adverts::FullBrand, look::Font(look::Bold | look::Underline), look::Blue);
-    connect(lblFullBrand, &LinkLabel::clicked, this, [] { OpenPage(modHelp::PageFullyBranded); });
+        look::opaqueLink(Frame5, "lblFullBrand", look::twips(120, 120, 6345, 615),
+                         adverts::FullBrand, look::font(look::Bold | look::Underline), look::Blue);
+    connect(lblFullBrand, &LinkLabel::clicked, this, [] { openPage(modHelp::PageFullyBranded); });
 }
 
 void frmDisplay::createMenus() {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(MenuEntry(mnuFile, "mnuFileBack", QStringLiteral("&Back")), &QAction::triggered, this,
-            &frmDisplay::cmdBack_Click);
-    connect(MenuEntry(mnuFile, "mnuPrint", QStringLiteral("&Print")), &QAction::triggered, this,
+    connect(menus::entry(mnuFile, "mnuFileBack", QStringLiteral("&Back")), &QAction::triggered,
+            this, &frmDisplay::cmdBack_Click);
+    connect(menus::entry(mnuFile, "mnuPrint", QStringLiteral("&Print")), &QAction::triggered, this,
             &frmDisplay::cmdPrint_Click);
-
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    connect(MenuEntry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered,
-            this, [] { OpenPage(modHelp::PageHelp); });
-    connect(MenuEntry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, [] { OpenPage(modHelp::PageHome); });
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuFileSep1"));
-    connect(MenuEntry(mnuHelp, "mnuUpdate", QStringLiteral("&Check for Software Update")),
-            &QAction::triggered, this, [] { OpenPage(modHelp::PageDownload); });
-    mnuHelp->addSeparator()->setObjectName(QStringLiteral("mnuFileSep2"));
-    connect(MenuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
-            this, &frmDisplay::mnuAbout_Click);
-
-    connect(MenuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate")), &QAction::triggered, this,
-            [] { OpenPage(modHelp::PageDonate); });
-    QAction* mnuMakeMoneyOnline =
-        MenuEntry(menuBar(), "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"));
-    mnuMakeMoneyOnline->setEnabled(false);
-    connect(mnuMakeMoneyOnline, &QAction::triggered, this,
-            [] { OpenPage(modHelp::PageFullyBranded); });
+    QAction* mnuAbout = menus::addHelpAndDonate(
+        *this, {QStringLiteral("&Check for Software Update"), {"mnuFileSep1", "mnuFileSep2"}});
+    connect(mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
 }
 
 void frmDisplay::setKeyboardOrder() {
-    const auto box = [this](const char* name) {
-        return findChild<QPlainTextEdit*>(QLatin1String(name));
-    };
     // The tab bar stands for the tab control: ordering the control itself loses widgets.
     const QList<QWidget*> order = {SSTab1->tabBar(),
-                                   box("txtSunSignNegativeTraits"),
-                                   box("txtSunSignPositiveTraits"),
-                                   findChild<QPushButton*>(QStringLiteral("cmdBack")),
-                                   findChild<QPushButton*>(QStringLiteral("cmdPrint")),
-                                   box("txtAboutYourRuneStone"),
-                                   box("txtAboutYourRuneStoneWithPlanet")};
+                                   m_shown.txtSunSignNegativeTraits,
+                                   m_shown.txtSunSignPositiveTraits,
+                                   cmdBack,
+                                   cmdPrint,
+                                   m_shown.txtAboutYourRuneStone,
+                                   m_shown.txtAboutYourRuneStoneWithPlanet};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     SSTab1->setFocus();
@@ -255,41 +244,56 @@ void frmDisplay::Form_Load() {
 }
 
 void frmDisplay::ShowReading(const modRunicAstrology::Reading& reading) {
-    for (const Field& field : Fields) {
-        auto* control = findChild<QWidget*>(QLatin1String(field.control));
-        if (!control)
-            continue;
-        const QString value = QString::fromStdString(reading.*field.value);
-        if (!field.pictures) {
-            ShowText(control, value);
-            continue;
-        }
-        auto* pictureBox = qobject_cast<PictureLabel*>(control);
-        if (!pictureBox || !m_mainWindow)
-            continue;
-        pictureBox->setSource([pictures = (m_mainWindow->*field.pictures)(), value](qreal ratio) {
-            return pictures.picture(value, ratio);
-        });
-        DescribePicture(pictureBox, field.kind, QString::fromStdString(reading.*field.shows));
+    const auto text = [&reading](std::string R::*field) {
+        return QString::fromStdString(reading.*field);
+    };
+    for (const auto& field : LabelFields)
+        showText(m_shown.*field.control, text(field.reading));
+    for (const auto& field : LongTextFields)
+        showText(m_shown.*field.control, text(field.reading));
+    const ReadingOrigin* pictures = origin();
+    if (!pictures)
+        return;
+    for (const PictureField& field : PictureFields) {
+        PictureLabel* box = m_shown.*field.control;
+        box->setSource([collection = (pictures->*field.pictures)(), key = text(field.reading)](
+                           qreal ratio) { return collection.picture(key, ratio); });
+        describePicture(box, field.kind, text(field.shows));
     }
+}
+
+report::ReportValues frmDisplay::shownValues() const {
+    report::ReportValues values;
+    values.Name = QString::fromStdString(modRunicAstrology::CurrentBirthDetails.Name);
+    if (const ReadingOrigin* lists = origin()) {
+        const ReadingOrigin::BirthDate date = lists->shownBirthDate();
+        values.MonthText = date.MonthText;
+        values.DayText = date.DayText;
+        values.YearText = date.YearText;
+    }
+    for (const auto& field : LabelFields)
+        values.*field.report = (m_shown.*field.control)->text();
+    for (const auto& field : LongTextFields)
+        values.*field.report = (m_shown.*field.control)->toPlainText();
+    return values;
 }
 
 void frmDisplay::cmdBack_Click() {
     m_goingBack = true;
     // Shown before this window goes, so the program never has no window on screen.
-    if (m_mainWindow)
-        m_mainWindow->show();
+    if (ReadingOrigin* mainWindow = origin())
+        mainWindow->showAgain();
     close();
 }
 
 void frmDisplay::mnuAbout_Click() {
-    frmAbout::ShowModal(this);
+    frmAbout::showModal(this);
 }
 
 void frmDisplay::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!m_goingBack && !modHelp::IsEnding())
-        modHelp::LeaveApplication();
+    if (!m_goingBack && !modHelp::isEnding())
+        modHelp::leaveApplication();
 }
 
 void frmDisplay::guardClipboard(QPlainTextEdit* box) {

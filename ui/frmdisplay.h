@@ -1,28 +1,37 @@
 #pragma once
 
+#include "report/report.h"
+#include "ui/readingcontrols.h"
+
 #include <QMainWindow>
 #include <QPointer>
 
 class QPlainTextEdit;
+class QPushButton;
 class QTabWidget;
-class frmMain;
+class ReadingOrigin;
 namespace modRunicAstrology {
 struct Reading;
 }
 
 // The reading window: one reading on two tab pages with three pictures. Created by Generate,
-// destroyed on closing (WA_DeleteOnClose); Back returns to the main window it came from.
+// destroyed on closing (WA_DeleteOnClose); Back returns to the window the reading came from.
 class frmDisplay : public QMainWindow {
     Q_OBJECT
 public:
-    // The main window lends its picture collections and is shown again by Back.
-    explicit frmDisplay(frmMain* mainWindow);
+    // `origin` (a QObject that is a ReadingOrigin) lends its pictures and the date of birth it
+    // shows, and comes again on Back; the window carries on without them once it is gone.
+    explicit frmDisplay(QObject* origin);
 
-    // Writes the reading's 27 fields into their controls, in the reading's field order.
+    // Writes the reading's 27 fields into their controls.
     void ShowReading(const modRunicAstrology::Reading& reading);
 
-    // The main window this reading came from; null once it is gone.
-    frmMain* mainWindow() const;
+    // What the report shows, read off this window's controls, the stored name and the origin's
+    // date lists; the date is absent once the origin is gone.
+    report::ReportValues shownValues() const;
+
+    // The window this reading came from; null once it is gone.
+    ReadingOrigin* origin() const;
 
 public slots:
     void cmdBack_Click();
@@ -43,7 +52,10 @@ private:
     void guardClipboard(QPlainTextEdit* box);
     void Form_Load();
 
-    QPointer<frmMain> m_mainWindow;
+    QPointer<QObject> m_origin;
+    ReadingControls m_shown;
     QTabWidget* SSTab1 = nullptr;
+    QPushButton* cmdPrint = nullptr;
+    QPushButton* cmdBack = nullptr;
     bool m_goingBack = false;
 };

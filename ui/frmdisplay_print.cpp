@@ -1,8 +1,7 @@
 #include "ui/frmdisplay.h"
 
-#include "ui/frmmain.h"
 #include "ui/frmsave.h"
 
 void frmDisplay::cmdPrint_Click() {
-    frmSave::ShowModal(this, mainWindow());
+    frmSave::showModal(this, shownValues());
 }

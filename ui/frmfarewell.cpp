@@ -17,7 +17,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -33,17 +32,17 @@ const QString OtherProgramsText = QStringLiteral(
     "oracles. Most of them are free, like this one, and new titles arrive every season. Visit "
     "our site to download them, try them at your own pace and find the one that speaks to you.");
 
-QLineEdit* ReferralBox(QWidget* parent, const char* name, const QRect& twips, const QString& text) {
+QLineEdit* referralBox(QWidget* parent, const char* name, const QRect& twips, const QString& text) {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
     box->setGeometry(twips);
-    box->setFont(look::Font());
+    box->setFont(look::font());
     return box;
 }
 
 // One line in its rectangle: where the font found in place of the one asked for runs wider, the
 // letters are narrowed rather than cut off at the edge.
-void FitOnOneLine(QLabel* label) {
+void fitOnOneLine(QLabel* label) {
     label->setWordWrap(false);
     QFont font = label->font();
     for (int stretch = QFont::Unstretched; stretch >= QFont::ExtraCondensed; stretch -= 5) {
@@ -56,7 +55,7 @@ void FitOnOneLine(QLabel* label) {
 
 // A focus change inside the program, not the window losing or regaining the desktop's focus
 // (a message box coming up, another program): only those count as entering or leaving a box.
-bool MovesFocusWithinWindow(const QEvent* event) {
+bool movesFocusWithinWindow(const QEvent* event) {
     const Qt::FocusReason reason = static_cast<const QFocusEvent*>(event)->reason();
     return reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason;
 }
@@ -69,14 +68,14 @@ frmFarewell::frmFarewell(QWidget* parent)
                           Qt::WindowCloseButtonHint) {
     setObjectName(QStringLiteral("frmFarewell"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    look::SetBackground(this, look::White);
-    setFont(look::Font());
-    CreateControls();
-    ConnectHandlers();
+    look::setBackground(this, look::White);
+    setFont(look::font());
+    createControls();
+    connectHandlers();
     Form_Load();
 }
 
-const QStringList& frmFarewell::PromotionalTexts() {
+const QStringList& frmFarewell::promotionalTexts() {
     static const QStringList texts = {
         QStringLiteral("Velmora is free, and it stays free because of you. Please visit the "
                        "Quorvane Softwares discussion forum regularly, share your ideas and "
@@ -94,78 +93,77 @@ const QStringList& frmFarewell::PromotionalTexts() {
     return texts;
 }
 
-void frmFarewell::CreateControls() {
-    setFixedSize(look::Px(11115), look::Px(4725));
+void frmFarewell::createControls() {
+    setFixedSize(look::px(11115), look::px(4725));
 
     picIcon = new PictureLabel(this);
     picIcon->setObjectName(QStringLiteral("picIcon"));
-    picIcon->setGeometry(look::Twips(360, 120, 540, 540));
-    lblCaption = look::AutoSizeLabel(this, "lblCaption", 1080, 240,
+    picIcon->setGeometry(look::twips(360, 120, 540, 540));
+    lblCaption = look::autoSizeLabel(this, "lblCaption", 1080, 240,
                                      QFont(QStringLiteral("MS Sans Serif"), 18), 0x000000);
-    Label2 = look::WrappingLabel(this, "Label2", look::Twips(120, 840, 6975, 1095), QString(),
-                                 look::Verdana(9.75, look::Bold), 0x000000);
+    Label2 = look::wrappingLabel(this, "Label2", look::twips(120, 840, 6975, 1095), QString(),
+                                 look::verdana(9.75, look::Bold), 0x000000);
 
     Check1 =
         new QCheckBox(QStringLiteral("Yes, take me to www.quorvanesoftwares.com right now"), this);
     Check1->setObjectName(QStringLiteral("Check1"));
-    Check1->setGeometry(look::Twips(30, 2040, 7185, 555));
-    Check1->setFont(look::Font(look::Bold));
+    Check1->setGeometry(look::twips(30, 2040, 7185, 555));
+    Check1->setFont(look::font(look::Bold));
     Check1->setCursor(Qt::PointingHandCursor);
-    look::SetTextColour(Check1, CheckBlue);
+    look::setTextColour(Check1, CheckBlue);
 
-    cmdClose = look::FlatButton(this, "cmdClose", look::Twips(6000, 2760, 1245, 375),
-                                QStringLiteral("E&xit"), look::Font(look::Bold));
+    cmdClose = look::FlatButton(this, "cmdClose", look::twips(6000, 2760, 1245, 375),
+                                QStringLiteral("E&xit"), look::font(look::Bold));
 
-    CreateReferralForm();
-    CreateOtherPrograms();
+    createReferralForm();
+    createOtherPrograms();
 }
 
-void frmFarewell::CreateReferralForm() {
-    Frame2 = look::Group(this, "Frame2", look::Twips(120, 3240, 7065, 1455),
+void frmFarewell::createReferralForm() {
+    Frame2 = look::group(this, "Frame2", look::twips(120, 3240, 7065, 1455),
                          QStringLiteral("Refer A Friend"));
-    Frame2->setFont(look::Verdana(9.75, look::Bold));
-    look::SetBackground(Frame2, Navy);
+    Frame2->setFont(look::verdana(9.75, look::Bold));
+    look::setBackground(Frame2, Navy);
 
-    txtName = ReferralBox(Frame2, "txtName", look::Twips(85, 360, 3375, 285),
+    txtName = referralBox(Frame2, "txtName", look::twips(85, 360, 3375, 285),
                           modTellAFriend::PlaceholderName);
-    txtEmail = ReferralBox(Frame2, "txtEmail", look::Twips(3600, 360, 3375, 285),
+    txtEmail = referralBox(Frame2, "txtEmail", look::twips(3600, 360, 3375, 285),
                            modTellAFriend::PlaceholderEmail);
-    txtFriendName = ReferralBox(Frame2, "txtFriendName", look::Twips(85, 720, 3375, 285),
+    txtFriendName = referralBox(Frame2, "txtFriendName", look::twips(85, 720, 3375, 285),
                                 modTellAFriend::PlaceholderFriendName);
-    txtFriendEmail = ReferralBox(Frame2, "txtFriendEmail", look::Twips(3600, 720, 3375, 285),
+    txtFriendEmail = referralBox(Frame2, "txtFriendEmail", look::twips(3600, 720, 3375, 285),
                                  modTellAFriend::PlaceholderFriendEmail);
-    cmdSubmit = look::FlatButton(Frame2, "cmdSubmit", look::Twips(1920, 1080, 3375, 285),
-                                 QStringLiteral("Refer A Friend &Now"), look::Font(look::Bold));
+    cmdSubmit = look::FlatButton(Frame2, "cmdSubmit", look::twips(1920, 1080, 3375, 285),
+                                 QStringLiteral("Refer A Friend &Now"), look::font(look::Bold));
 
     // Placed below the bottom of its group, so it is never seen; Tab still reaches it.
     txtMessage = new QPlainTextEdit(Frame2);
     txtMessage->setObjectName(QStringLiteral("txtMessage"));
-    txtMessage->setGeometry(look::Twips(4800, 3600, 1815, 495));
-    txtMessage->setFont(look::Font());
+    txtMessage->setGeometry(look::twips(4800, 3600, 1815, 495));
+    txtMessage->setFont(look::font());
     txtMessage->setTabChangesFocus(true);
     txtMessage->setPlainText(modTellAFriend::PlaceholderMessage + QStringLiteral("\r\n"));
 
-    for (QWidget* box : {static_cast<QWidget*>(txtName), static_cast<QWidget*>(txtEmail),
-                         static_cast<QWidget*>(txtFriendName),
-                         static_cast<QWidget*>(txtFriendEmail), static_cast<QWidget*>(txtMessage)})
+    for (QWidget* box : std::initializer_list<QWidget*>{txtName, txtEmail, txtFriendName,
+                                                        txtFriendEmail, txtMessage})
         box->installEventFilter(this);
 }
 
-void frmFarewell::CreateOtherPrograms() {
-    Frame6 = look::Group(this, "Frame6", look::Twips(7320, 120, 3735, 4575),
+void frmFarewell::createOtherPrograms() {
+    Frame6 = look::group(this, "Frame6", look::twips(7320, 120, 3735, 4575),
                          QStringLiteral("Download Quorvane Softwares"));
-    Frame6->setFont(look::Verdana(9.75, look::Bold));
-    look::SetBackground(Frame6, Navy);
+    Frame6->setFont(look::verdana(9.75, look::Bold));
+    look::setBackground(Frame6, Navy);
 
-    Label3 = look::WrappingLabel(Frame6, "Label3", look::Twips(120, 360, 3495, 3855),
-                                 OtherProgramsText, look::Verdana(9), look::White);
-    lblGoToHome = look::Link(Frame6, "lblGoToHome", look::Twips(75, 4250, 3585, 210),
+    Label3 = look::wrappingLabel(Frame6, "Label3", look::twips(120, 360, 3495, 3855),
+                                 OtherProgramsText, look::verdana(9), look::White);
+    lblGoToHome = look::link(Frame6, "lblGoToHome", look::twips(75, 4250, 3585, 210),
                              QStringLiteral("Click Here To Visit Quorvane Softwares"),
-                             look::Verdana(9, look::Bold | look::Underline), look::Yellow);
-    FitOnOneLine(lblGoToHome);
+                             look::verdana(9, look::Bold | look::Underline), look::Yellow);
+    fitOnOneLine(lblGoToHome);
 }
 
-void frmFarewell::ConnectHandlers() {
+void frmFarewell::connectHandlers() {
     connect(Check1, &QCheckBox::toggled, this, &frmFarewell::Check1_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
@@ -176,25 +174,20 @@ void frmFarewell::Form_Load() {
     setWindowTitle(look::WindowCaption);
     lblCaption->setText(look::WindowCaption);
     lblCaption->adjustSize();
-    setWindowIcon(look::WindowIcon());
+    setWindowIcon(look::windowIcon());
     picIcon->setSource(
-        [size = picIcon->size()](qreal ratio) { return look::WindowIcon().pixmap(size, ratio); });
+        [size = picIcon->size()](qreal ratio) { return look::windowIcon().pixmap(size, ratio); });
 
-    modHelp::Randomize();
-    const auto k = static_cast<qsizetype>(modHelp::Rnd() * 4);
-    Label2->setText(PromotionalTexts().at(k));
+    modHelp::randomize();
+    const auto k = static_cast<qsizetype>(modHelp::rnd() * 4);
+    Label2->setText(promotionalTexts().at(k));
     Label2->setAccessibleName(Label2->text());
-
-    if (const QScreen* screen = this->screen()) {
-        QRect frame(QPoint(), size());
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    look::fixAndCentre(this);
 }
 
 void frmFarewell::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!modHelp::IsEnding())
+    if (!modHelp::isEnding())
         modHelp::EndApplication();
 }
 
@@ -204,7 +197,7 @@ bool frmFarewell::eventFilter(QObject* watched, QEvent* event) {
         Referral_GotFocus(watched);
         break;
     case QEvent::FocusOut:
-        if (MovesFocusWithinWindow(event))
+        if (movesFocusWithinWindow(event))
             Referral_LostFocus(watched);
         break;
     case QEvent::KeyPress:
@@ -229,15 +222,15 @@ void frmFarewell::cmdClose_Click() {
 }
 
 void frmFarewell::cmdSubmit_Click() {
-    using modTellAFriend::TrimSpaces;
+    using modTellAFriend::trimSpaces;
     modTellAFriend::ReferralDetailsType& details = modTellAFriend::ReferralDetails;
-    details.Name = TrimSpaces(txtName->text());
-    details.Email = TrimSpaces(txtEmail->text());
-    details.Message = TrimSpaces(BoxText(txtMessage));
-    details.FriendName = TrimSpaces(txtFriendName->text());
-    details.FriendEmail = TrimSpaces(txtFriendEmail->text());
+    details.Name = trimSpaces(txtName->text());
+    details.Email = trimSpaces(txtEmail->text());
+    details.Message = trimSpaces(boxText(txtMessage));
+    details.FriendName = trimSpaces(txtFriendName->text());
+    details.FriendEmail = trimSpaces(txtFriendEmail->text());
 
-    const QString problem = modTellAFriend::CheckAddresses(details);
+    const QString problem = modTellAFriend::checkAddresses(details);
     if (!problem.isEmpty()) {
         platform::services().showMessage(this, problem, platform::Icon::Critical);
         return;
@@ -250,13 +243,13 @@ void frmFarewell::lblGoToHome_Click() {
 }
 
 void frmFarewell::Referral_GotFocus(QObject* box) {
-    if (modTellAFriend::TrimSpaces(BoxText(box)) == PlaceholderOf(box))
-        SetBoxText(box, QString());
+    if (modTellAFriend::trimSpaces(boxText(box)) == placeholderOf(box))
+        setBoxText(box, QString());
 }
 
 void frmFarewell::Referral_LostFocus(QObject* box) {
-    if (modTellAFriend::TrimSpaces(BoxText(box)).isEmpty())
-        SetBoxText(box, PlaceholderOf(box));
+    if (modTellAFriend::trimSpaces(boxText(box)).isEmpty())
+        setBoxText(box, placeholderOf(box));
 }
 
 bool frmFarewell::EmailAddress_KeyPress(const QString& typed) {
@@ -267,21 +260,22 @@ bool frmFarewell::EmailAddress_KeyPress(const QString& typed) {
     return true;
 }
 
-QString frmFarewell::BoxText(QObject* box) const {
+QString frmFarewell::boxText(QObject* box) const {
     if (box == txtMessage)
         // A multi-line box keeps its lines apart with CR LF, as the page expects them.
         return txtMessage->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n"));
-    return static_cast<QLineEdit*>(box)->text();
+    const auto* line = qobject_cast<const QLineEdit*>(box);
+    return line ? line->text() : QString();
 }
 
-void frmFarewell::SetBoxText(QObject* box, const QString& text) {
+void frmFarewell::setBoxText(QObject* box, const QString& text) {
     if (box == txtMessage)
         txtMessage->setPlainText(text);
-    else
-        static_cast<QLineEdit*>(box)->setText(text);
+    else if (auto* line = qobject_cast<QLineEdit*>(box))
+        line->setText(text);
 }
 
-QString frmFarewell::PlaceholderOf(QObject* box) const {
+QString frmFarewell::placeholderOf(QObject* box) const {
     if (box == txtName)
         return modTellAFriend::PlaceholderName;
     if (box == txtEmail)

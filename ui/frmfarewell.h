@@ -21,17 +21,17 @@ public:
     explicit frmFarewell(QWidget* parent = nullptr);
 
     // The texts of Label2, one of them drawn at each load.
-    static const QStringList& PromotionalTexts();
+    static const QStringList& promotionalTexts();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateControls();
-    void CreateReferralForm();
-    void CreateOtherPrograms();
-    void ConnectHandlers();
+    void createControls();
+    void createReferralForm();
+    void createOtherPrograms();
+    void connectHandlers();
     void Form_Load();
 
     void Check1_Click();
@@ -42,9 +42,9 @@ private:
     void Referral_LostFocus(QObject* box);
     bool EmailAddress_KeyPress(const QString& typed);
 
-    QString BoxText(QObject* box) const;
-    void SetBoxText(QObject* box, const QString& text);
-    QString PlaceholderOf(QObject* box) const;
+    QString boxText(QObject* box) const;
+    void setBoxText(QObject* box, const QString& text);
+    QString placeholderOf(QObject* box) const;
 
     PictureLabel* picIcon = nullptr;
     QLabel* lblCaption = nullptr;

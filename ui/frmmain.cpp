@@ -9,6 +9,7 @@
 #include "ui/frmdisplay.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/menus.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -35,7 +36,7 @@ const QString Introduction = QStringLiteral(
     "Velmora is a simple software that attempts to correlate your astrological sun sign with "
     "runic divination. Enter your Personal Details and get a reading instantly!");
 
-platform::Icon IconOf(modRunicAstrology::MessageIcon icon) {
+platform::Icon iconOf(modRunicAstrology::MessageIcon icon) {
     switch (icon) {
     case modRunicAstrology::MessageIcon::Information:
         return platform::Icon::Information;
@@ -50,7 +51,7 @@ platform::Icon IconOf(modRunicAstrology::MessageIcon icon) {
 // The control code a Control combination types, as Windows types it: the letters 1 to 26,
 // Ctrl+[ Escape, Ctrl+Backspace Delete, Ctrl+Return a line feed and so on; 0 for combinations
 // that only edit or move (Ctrl+Home, Ctrl+Left).
-int ControlCodeOf(int key) {
+int controlCodeOf(int key) {
     if (key >= Qt::Key_A && key <= Qt::Key_Z)
         return key - Qt::Key_A + 1;
     switch (key) {
@@ -76,14 +77,14 @@ int ControlCodeOf(int key) {
 
 // The character code a keystroke types, 0 for keys that only edit or move: those keep their
 // usual meaning. Control combinations type their control code (Ctrl+V is 22).
-int KeyAsciiOf(const QKeyEvent& event) {
+int keyAsciiOf(const QKeyEvent& event) {
     const Qt::KeyboardModifiers modifiers = event.modifiers();
     const bool control = modifiers.testFlag(Qt::ControlModifier);
     const bool alt = modifiers.testFlag(Qt::AltModifier);
     if (alt && !control)
         return 0;
     if (control && !alt)
-        return ControlCodeOf(event.key());
+        return controlCodeOf(event.key());
     switch (event.key()) {
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
@@ -99,37 +100,26 @@ int KeyAsciiOf(const QKeyEvent& event) {
     return text.isEmpty() ? 0 : text.at(0).unicode();
 }
 
-QComboBox* DateList(QWidget* parent, const char* name, const QRect& geometry,
+QComboBox* dateList(QWidget* parent, const char* name, const QRect& geometry,
                     const QString& accessibleName) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setGeometry(geometry);
-    list->setFont(look::Font());
+    list->setFont(look::font());
     list->setEditable(false);
     list->setAccessibleName(accessibleName);
-    look::SetInputColours(list, look::Green, look::Yellow);
+    look::setInputColours(list, look::Green, look::Yellow);
     return list;
 }
 
 // All entries in one insertion: one at a time, each entry is announced and laid out alone.
 template <std::size_t N>
-void Fill(QComboBox* list, const std::array<std::string_view, N>& entries) {
+void fill(QComboBox* list, const std::array<std::string_view, N>& entries) {
     QStringList texts;
     texts.reserve(static_cast<qsizetype>(N));
     for (std::string_view entry : entries)
         texts.append(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
     list->addItems(texts);
-}
-
-QAction* MenuEntry(QWidget* menu, const char* name, const QString& text) {
-    auto* action = new QAction(text, menu);
-    action->setObjectName(QLatin1String(name));
-    menu->addAction(action);
-    return action;
-}
-
-void Separator(QMenu* menu, const char* name) {
-    menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
 } // namespace
@@ -144,7 +134,7 @@ frmMain::frmMain(QWidget* parent)
     setWindowTitle(look::WindowCaption);
     // Decoding the icon is a costly step of start-up: the window shows first and
     // takes its icon on the first turn of the event loop.
-    QTimer::singleShot(0, this, [this] { setWindowIcon(look::WindowIcon()); });
+    QTimer::singleShot(0, this, [this] { setWindowIcon(look::windowIcon()); });
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
@@ -152,8 +142,8 @@ frmMain::frmMain(QWidget* parent)
     m_client = client;
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(490, 329);
-    client->setFont(look::Font());
-    look::SetBackground(client, look::Green);
+    client->setFont(look::font());
+    look::setBackground(client, look::Green);
     setCentralWidget(client);
 
     createTopBand(client);
@@ -163,7 +153,7 @@ frmMain::frmMain(QWidget* parent)
     createMenus();
     setKeyboardOrder();
     Form_Load();
-    look::FixAndCentre(this);
+    look::fixAndCentre(this);
 }
 
 frmMain::~frmMain() {
@@ -174,7 +164,15 @@ frmDisplay* frmMain::readingWindow() const {
     return m_display;
 }
 
-void frmMain::PrepareReadingWindows() {
+ReadingOrigin::BirthDate frmMain::shownBirthDate() const {
+    return {cmbMonth->currentText(), cmbDate->currentText(), cmbYear->currentText()};
+}
+
+void frmMain::showAgain() {
+    show();
+}
+
+void frmMain::prepareReadingWindows() {
     if (m_prepareDisplays)
         return;
     m_prepareDisplays = true;
@@ -186,7 +184,7 @@ bool frmMain::readingWindowPrepared() const {
 }
 
 // Built after this window has painted, never before: the window the user sees comes first.
-void frmMain::prepareReadingWindow() {
+void frmMain::buildNextReadingWindow() {
     if (m_preparedDisplay || m_display || !isVisible())
         return;
     m_preparedDisplay = new frmDisplay(this);
@@ -195,56 +193,56 @@ void frmMain::prepareReadingWindow() {
 }
 
 void frmMain::createTopBand(QWidget* client) {
-    QFrame* Frame2 = look::Panel(client, "Frame2", look::Twips(0, 0, 7335, 615), look::Green);
-    LinkLabel* Label61 = look::Link(
-        Frame2, "Label61", look::Twips(75, 120, 7140, 585), adverts::DiscussionBoard,
-        look::Verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
+    QFrame* Frame2 = look::panel(client, "Frame2", look::twips(0, 0, 7335, 615), look::Green);
+    LinkLabel* Label61 = look::link(
+        Frame2, "Label61", look::twips(75, 120, 7140, 585), adverts::DiscussionBoard,
+        look::verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
     connect(Label61, &LinkLabel::clicked, this,
             [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
 }
 
 void frmMain::createDetailsPanel(QWidget* client) {
     QFrame* Frame1 =
-        look::Panel(client, "Frame1", look::Twips(0, 600, 7335, 2775), look::PanelGrey);
-    look::WrappingLabel(Frame1, "Label7", look::Twips(120, 360, 7095, 735), Introduction,
-                        look::Font(look::Bold), look::Pink, Qt::AlignHCenter);
+        look::panel(client, "Frame1", look::twips(0, 600, 7335, 2775), look::PanelGrey);
+    look::wrappingLabel(Frame1, "Label7", look::twips(120, 360, 7095, 735), Introduction,
+                        look::font(look::Bold), look::Pink, Qt::AlignHCenter);
 
-    cmdOpen = look::FlatButton(Frame1, "cmdOpen", look::Twips(120, 1320, 1575, 1335), OpenCaption,
-                               look::Verdana(9, look::Bold));
+    cmdOpen = look::FlatButton(Frame1, "cmdOpen", look::twips(120, 1320, 1575, 1335), OpenCaption,
+                               look::verdana(9, look::Bold));
     cmdOpen->setAutoDefault(true);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
 
-    QGroupBox* Frame3 = look::Group(Frame1, "Frame3", look::Twips(1800, 1200, 5415, 1455),
+    QGroupBox* Frame3 = look::group(Frame1, "Frame3", look::twips(1800, 1200, 5415, 1455),
                                     QStringLiteral("Enter Your Details"));
-    const QFont bold = look::Font(look::Bold);
-    const QFont underlined = look::Font(look::Underline);
-    QLabel* Label1 = look::Label(Frame3, "Label1", look::Twips(120, 360, 705, 195),
+    const QFont bold = look::font(look::Bold);
+    const QFont underlined = look::font(look::Underline);
+    QLabel* Label1 = look::label(Frame3, "Label1", look::twips(120, 360, 705, 195),
                                  QStringLiteral("Name:-"), bold, look::White);
     // Given its own font before it joins the group box, so it never lays its text out in the
     // box's bold caption font: that font is then first needed when the window paints.
     txtName = new QLineEdit;
-    txtName->setFont(look::Font());
+    txtName->setFont(look::font());
     txtName->setParent(Frame3);
     txtName->setObjectName(QStringLiteral("txtName"));
-    txtName->setGeometry(look::Twips(1680, 240, 3615, 375));
+    txtName->setGeometry(look::twips(1680, 240, 3615, 375));
     txtName->setAccessibleName(QStringLiteral("Name"));
-    look::SetInputColours(txtName, look::Green, look::Yellow);
+    look::setInputColours(txtName, look::Green, look::Yellow);
     txtName->installEventFilter(this);
     Label1->setBuddy(txtName);
 
-    QLabel* Label4 = look::Label(Frame3, "Label4", look::Twips(1800, 720, 405, 195),
+    QLabel* Label4 = look::label(Frame3, "Label4", look::twips(1800, 720, 405, 195),
                                  QStringLiteral("Date"), underlined, look::Cream);
-    QLabel* Label5 = look::Label(Frame3, "Label5", look::Twips(3000, 720, 510, 195),
+    QLabel* Label5 = look::label(Frame3, "Label5", look::twips(3000, 720, 510, 195),
                                  QStringLiteral("Month"), underlined, look::Cream);
-    QLabel* Label6 = look::Label(Frame3, "Label6", look::Twips(4560, 720, 390, 195),
+    QLabel* Label6 = look::label(Frame3, "Label6", look::twips(4560, 720, 390, 195),
                                  QStringLiteral("Year"), underlined, look::Cream);
-    look::Label(Frame3, "Label3", look::Twips(120, 1080, 1395, 195),
+    look::label(Frame3, "Label3", look::twips(120, 1080, 1395, 195),
                 QStringLiteral("Date Of Birth:-"), bold, look::White);
-    cmbDate = DateList(Frame3, "cmbDate", look::Twips(1680, 960, 735, 315), QStringLiteral("Date"));
+    cmbDate = dateList(Frame3, "cmbDate", look::twips(1680, 960, 735, 315), QStringLiteral("Date"));
     cmbMonth =
-        DateList(Frame3, "cmbMonth", look::Twips(2520, 960, 1575, 315), QStringLiteral("Month"));
+        dateList(Frame3, "cmbMonth", look::twips(2520, 960, 1575, 315), QStringLiteral("Month"));
     cmbYear =
-        DateList(Frame3, "cmbYear", look::Twips(4200, 960, 1095, 315), QStringLiteral("Year"));
+        dateList(Frame3, "cmbYear", look::twips(4200, 960, 1095, 315), QStringLiteral("Year"));
     Label4->setBuddy(cmbDate);
     Label5->setBuddy(cmbMonth);
     Label6->setBuddy(cmbYear);
@@ -252,27 +250,27 @@ void frmMain::createDetailsPanel(QWidget* client) {
 
 void frmMain::createButtons(QWidget* client) {
     cmdRunicAstrology =
-        look::FlatButton(client, "cmdRunicAstrology", look::Twips(0, 3480, 6135, 465),
-                         GenerateCaption, look::Font(look::Bold));
+        look::FlatButton(client, "cmdRunicAstrology", look::twips(0, 3480, 6135, 465),
+                         GenerateCaption, look::font(look::Bold));
     cmdRunicAstrology->setAutoDefault(true);
     cmdRunicAstrology->setDefault(true);
     connect(cmdRunicAstrology, &QPushButton::clicked, this, &frmMain::cmdRunicAstrology_Click);
 
-    cmdExit = look::FlatButton(client, "cmdExit", look::Twips(6195, 3480, 1140, 465),
-                               QStringLiteral("&Exit"), look::Font(look::Bold));
+    cmdExit = look::FlatButton(client, "cmdExit", look::twips(6195, 3480, 1140, 465),
+                               QStringLiteral("&Exit"), look::font(look::Bold));
     cmdExit->setAutoDefault(true);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
 }
 
 void frmMain::createBottomBand(QWidget* client) {
-    QFrame* Frame5 = look::Panel(client, "Frame5", look::Twips(0, 3960, 7335, 975), look::Green);
-    const QRect advert = look::Twips(120, 240, 7065, 615);
-    const QFont font = look::Font(look::Bold | look::Underline);
-    lblCobrand = look::OpaqueLink(Frame5, "lblCobrand", advert, adverts::CoBrand, font, look::Blue);
+    QFrame* Frame5 = look::panel(client, "Frame5", look::twips(0, 3960, 7335, 975), look::Green);
+    const QRect advert = look::twips(120, 240, 7065, 615);
+    const QFont font = look::font(look::Bold | look::Underline);
+    lblCobrand = look::opaqueLink(Frame5, "lblCobrand", advert, adverts::CoBrand, font, look::Blue);
     connect(lblCobrand, &LinkLabel::clicked, this,
             [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageCoBrand)); });
     lblFullBrand =
-        look::OpaqueLink(Frame5, "lblFullBrand", advert, adverts::FullBrand, font, look::Blue);
+        look::opaqueLink(Frame5, "lblFullBrand", advert, adverts::FullBrand, font, look::Blue);
     connect(lblFullBrand, &LinkLabel::clicked, this,
             [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
     // Created second, the full-branding advert starts in front.
@@ -282,35 +280,16 @@ void frmMain::createBottomBand(QWidget* client) {
 void frmMain::createMenus() {
     QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
     mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(MenuEntry(mnuFile, "mnuPreviouslySavedRunicAstrology",
-                      QStringLiteral("Open Previously Saved Runic Astrology Interpretation")),
+    connect(menus::entry(mnuFile, "mnuPreviouslySavedRunicAstrology",
+                         QStringLiteral("Open Previously Saved Runic Astrology Interpretation")),
             &QAction::triggered, this, &frmMain::cmdOpen_Click);
-    connect(MenuEntry(mnuFile, "mnuGenerateRunicAstrology", GenerateCaption), &QAction::triggered,
-            this, &frmMain::cmdRunicAstrology_Click);
-    connect(MenuEntry(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
+    connect(menus::entry(mnuFile, "mnuGenerateRunicAstrology", GenerateCaption),
+            &QAction::triggered, this, &frmMain::cmdRunicAstrology_Click);
+    connect(menus::entry(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
             &frmMain::cmdExit_Click);
-
-    QMenu* mnuHelp = menuBar()->addMenu(QStringLiteral("&Help"));
-    mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    connect(MenuEntry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), &QAction::triggered,
-            this, [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHelp)); });
-    connect(MenuEntry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), &QAction::triggered,
-            this, [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
-    Separator(mnuHelp, "mnuHelp1");
-    connect(MenuEntry(mnuHelp, "mnuUpdate", QStringLiteral("Check for Software &Update")),
-            &QAction::triggered, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageDownload)); });
-    Separator(mnuHelp, "mnuHelp2");
-    connect(MenuEntry(mnuHelp, "mnuAbout", QStringLiteral("&About Software")), &QAction::triggered,
-            this, &frmMain::mnuAbout_Click);
-
-    connect(MenuEntry(menuBar(), "mnuDonate", QStringLiteral("&Donate")), &QAction::triggered, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageDonate)); });
-    QAction* mnuMakeMoneyOnline =
-        MenuEntry(menuBar(), "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"));
-    mnuMakeMoneyOnline->setEnabled(false);
-    connect(mnuMakeMoneyOnline, &QAction::triggered, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
+    QAction* mnuAbout = menus::addHelpAndDonate(
+        *this, {QStringLiteral("Check for Software &Update"), {"mnuHelp1", "mnuHelp2"}});
+    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
 }
 
 void frmMain::setKeyboardOrder() {
@@ -324,9 +303,9 @@ void frmMain::setKeyboardOrder() {
 }
 
 void frmMain::Form_Load() {
-    Fill(cmbMonth, modRunicAstrology::MonthEntries());
-    Fill(cmbDate, modRunicAstrology::DayEntries());
-    Fill(cmbYear, modRunicAstrology::YearEntries());
+    fill(cmbMonth, modRunicAstrology::monthEntries());
+    fill(cmbDate, modRunicAstrology::dayEntries());
+    fill(cmbYear, modRunicAstrology::yearEntries());
     cmbDate->setCurrentIndex(0);
     cmbMonth->setCurrentIndex(0);
     cmbYear->setCurrentIndex(0);
@@ -341,11 +320,11 @@ void frmMain::cmdRunicAstrology_Click() {
     request.monthText = cmbMonth->currentText().toStdString();
     request.yearText = cmbYear->currentText().toStdString();
 
-    const modRunicAstrology::GenerateResult result = modRunicAstrology::GenerateReading(request);
+    const modRunicAstrology::GenerateResult result = modRunicAstrology::generateReading(request);
     const modRunicAstrology::Validation& validation = result.validation;
     if (!validation.accepted) {
         platform::services().showMessage(this, QString::fromStdString(validation.message),
-                                         IconOf(validation.icon));
+                                         iconOf(validation.icon));
         if (validation.focusName)
             txtName->setFocus();
         return;
@@ -371,16 +350,16 @@ void frmMain::cmdExit_Click() {
 }
 
 void frmMain::mnuAbout_Click() {
-    frmAbout::ShowModal(this);
+    frmAbout::showModal(this);
 }
 
 void frmMain::CoBrand_Randomize() {
-    m_coBrandRandomNumber = CoBrandNumber(modHelp::Rnd());
-    BringAdvertToFront(m_coBrandRandomNumber);
+    m_coBrandRandomNumber = coBrandNumber(modHelp::rnd());
+    bringAdvertToFront(m_coBrandRandomNumber);
 }
 
-void frmMain::BringAdvertToFront(std::int16_t number) {
-    switch (CoBrandFrontFor(number)) {
+void frmMain::bringAdvertToFront(std::int16_t number) {
+    switch (coBrandFrontFor(number)) {
     case CoBrandFront::CoBrand:
         putAdvertInFront(lblCobrand, lblFullBrand);
         break;
@@ -401,8 +380,8 @@ void frmMain::putAdvertInFront(LinkLabel* front, LinkLabel* behind) {
 
 void frmMain::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (!modHelp::IsEnding())
-        modHelp::LeaveApplication();
+    if (!modHelp::isEnding())
+        modHelp::leaveApplication();
 }
 
 // A main window has no default or cancel button of its own: Enter and Esc press Generate
@@ -426,7 +405,7 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_client && event->type() == QEvent::Paint && !m_preparedDisplay && !m_display) {
-        QMetaObject::invokeMethod(this, &frmMain::prepareReadingWindow, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(this, &frmMain::buildNextReadingWindow, Qt::QueuedConnection);
         return QMainWindow::eventFilter(watched, event);
     }
     if (watched == txtName) {
@@ -444,7 +423,7 @@ bool frmMain::txtName_KeyPress(QKeyEvent* event) {
     if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
         !event->text().isEmpty())
         return false;
-    const int keyAscii = KeyAsciiOf(*event);
+    const int keyAscii = keyAsciiOf(*event);
     if (keyAscii == 0)
         return true;
     const modRunicAstrology::NameKey key = modRunicAstrology::FilterNameKey(keyAscii);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/picturecollection.h"
+#include "ui/readingorigin.h"
 
 #include <QMainWindow>
 #include <QPointer>
@@ -19,23 +20,29 @@ struct Reading;
 }
 
 // The window the user meets first: a name and a date of birth in, Generate, and the links to
-// the maker's pages. It owns the three picture collections the reading window shows from.
-// Closing it destroys it (WA_DeleteOnClose), so it must be created with new.
-class frmMain : public QMainWindow {
+// the maker's pages. It owns the three picture collections the reading window shows from, and
+// is the reading window's origin. Closing it destroys it (WA_DeleteOnClose), so it must be
+// created with new.
+class frmMain : public QMainWindow, public ReadingOrigin {
     Q_OBJECT
+    Q_INTERFACES(ReadingOrigin)
 public:
     explicit frmMain(QWidget* parent = nullptr);
     ~frmMain() override;
 
-    const PictureCollection& IMGSunsignList() const { return m_sunSignPictures; }
-    const PictureCollection& IMGStoneList() const { return m_stonePictures; }
-    const PictureCollection& IMGStoneListWithPlanet() const { return m_stoneWithPlanetPictures; }
+    const PictureCollection& IMGSunsignList() const override { return m_sunSignPictures; }
+    const PictureCollection& IMGStoneList() const override { return m_stonePictures; }
+    const PictureCollection& IMGStoneListWithPlanet() const override {
+        return m_stoneWithPlanetPictures;
+    }
+    BirthDate shownBirthDate() const override;
+    void showAgain() override;
 
     // Called once by start-up: a random draw decides which bottom advert lies in front.
     void CoBrand_Randomize();
     std::int16_t intCoBrandRandomNumber() const { return m_coBrandRandomNumber; }
     // Brings one bottom advert to the front by a drawn number (1…7).
-    void BringAdvertToFront(std::int16_t number);
+    void bringAdvertToFront(std::int16_t number);
 
     // The reading window of the latest reading while it exists.
     frmDisplay* readingWindow() const;
@@ -43,7 +50,7 @@ public:
     // From now on, once this window has painted while no reading window exists, the next
     // reading window is built in advance, hidden, so Generate only fills and shows it. Every
     // reading window is still new when it is first shown.
-    void PrepareReadingWindows();
+    void prepareReadingWindows();
     // True while a reading window built in advance waits for Generate.
     bool readingWindowPrepared() const;
 
@@ -75,7 +82,7 @@ private:
     void showNameKeyMessage();
     void putAdvertInFront(LinkLabel* front, LinkLabel* behind);
     void showReadingWindow(const modRunicAstrology::Reading* reading);
-    void prepareReadingWindow();
+    void buildNextReadingWindow();
 
     QLineEdit* txtName = nullptr;
     QComboBox* cmbDate = nullptr;

@@ -11,7 +11,7 @@ namespace {
 const QString CheckTheFileMessage = QStringLiteral("Please Check The File.");
 
 // Like setting a list's text: the entry with exactly that text, else the choice stays.
-void SelectEntry(QComboBox* list, const QString& text) {
+void selectEntry(QComboBox* list, const QString& text) {
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (index >= 0)
         list->setCurrentIndex(index);
@@ -26,15 +26,15 @@ void frmMain::cmdOpen_Click() {
     if (path.isEmpty())
         return;
     const std::optional<std::array<QString, 4>> lines =
-        report::HasReadingFileName(path) ? report::ReadReadingFile(path) : std::nullopt;
+        report::hasReadingFileName(path) ? report::ReadReadingFile(path) : std::nullopt;
     if (!lines) {
         platform::services().showMessage(this, CheckTheFileMessage, platform::Icon::Critical);
         return;
     }
     const auto& [name, day, month, year] = *lines;
     txtName->setText(name); // as stored: the keystroke filter is for typing only
-    SelectEntry(cmbDate, day);
-    SelectEntry(cmbMonth, month);
-    SelectEntry(cmbYear, year);
+    selectEntry(cmbDate, day);
+    selectEntry(cmbMonth, month);
+    selectEntry(cmbYear, year);
     cmdRunicAstrology_Click();
 }

@@ -1,29 +1,20 @@
 #include "ui/frmsave.h"
 
-#include "reading/engine.h"
-#include "report/modrtb.h"
 #include "report/printing.h"
 #include "report/readingfile.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
 #include "ui/adverts.h"
+#include "ui/linkdetection.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDir>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPlainTextEdit>
 #include <QPrinter>
 #include <QPushButton>
-#include <QScreen>
 #include <QTextEdit>
-
-#include <array>
-#include <utility>
 
 namespace {
 
@@ -35,54 +26,7 @@ const QString SaveFailedMessage = QStringLiteral("The Reading Could Not Be Saved
 const QString NameNotSavableMessage =
     QStringLiteral("The Name Contains Characters That Cannot Be Saved.");
 
-// The reading window's controls in the order of the report's rows.
-const std::array<std::pair<const char*, std::optional<QString> ReportValues::*>, 24>
-    DisplayedValues = {{
-        {"lblSunSign", &ReportValues::Sign},
-        {"lblCorrespondingRuneStone", &ReportValues::CorrespondingRuneStone},
-        {"lblAlternativeName", &ReportValues::AlternativeName},
-        {"lblFavorableColor", &ReportValues::FavorableColor},
-        {"lblNordicGod", &ReportValues::NordicGod},
-        {"lblKeywards", &ReportValues::Keywords},
-        {"txtAboutYourRuneStone", &ReportValues::AboutYourRuneStone},
-        {"lblFavorablePlanet", &ReportValues::FavorablePlanet},
-        {"lblGodWithPlanet", &ReportValues::GodWithPlanet},
-        {"lblColorWithPlanet", &ReportValues::ColorWithPlanet},
-        {"lblStoneWithPlanet", &ReportValues::StoneWithPlanet},
-        {"lblAlternativeNameWithPlanet", &ReportValues::AlternativeNameWithPlanet},
-        {"lblKeywardsWithPlanet", &ReportValues::KeywordsWithPlanet},
-        {"txtAboutYourRuneStoneWithPlanet", &ReportValues::AboutYourRuneStoneWithPlanet},
-        {"lblSunSignElement", &ReportValues::SunSignElement},
-        {"lblSunSignNumber", &ReportValues::SunSignNumber},
-        {"lblSunSignColor", &ReportValues::SunSignColor},
-        {"lblSunSignDay", &ReportValues::SunSignDay},
-        {"lblSunSignCompatibility", &ReportValues::SunSignCompatibility},
-        {"lblSunSignBirthStone", &ReportValues::SunSignBirthStone},
-        {"lblSunSignQuality", &ReportValues::SunSignQuality},
-        {"lblSunSignFamousPersonBorn", &ReportValues::SunSignFamousPersonBorn},
-        {"txtSunSignPositiveTraits", &ReportValues::SunSignPositiveTraits},
-        {"txtSunSignNegativeTraits", &ReportValues::SunSignNegativeTraits},
-    }};
-
-// The caption of a label, the text of a text box, the chosen entry of a list.
-std::optional<QString> ControlText(const QWidget* window, const char* name) {
-    if (!window)
-        return std::nullopt;
-    const auto* control = window->findChild<const QWidget*>(QLatin1String(name));
-    if (const auto* label = qobject_cast<const QLabel*>(control))
-        return label->text();
-    if (const auto* line = qobject_cast<const QLineEdit*>(control))
-        return line->text();
-    if (const auto* plain = qobject_cast<const QPlainTextEdit*>(control))
-        return plain->toPlainText();
-    if (const auto* rich = qobject_cast<const QTextEdit*>(control))
-        return rich->toPlainText();
-    if (const auto* list = qobject_cast<const QComboBox*>(control))
-        return list->currentText();
-    return std::nullopt;
-}
-
-QFont MsSansSerif(int style) {
+QFont msSansSerif(int style) {
     QFont font(QStringLiteral("MS Sans Serif"));
     font.setPointSizeF(8.25);
     font.setBold((style & look::Bold) != 0);
@@ -91,20 +35,19 @@ QFont MsSansSerif(int style) {
 
 } // namespace
 
-frmSave::frmSave(QWidget* readingWindow, const QWidget* mainWindow)
+frmSave::frmSave(QWidget* readingWindow, const ReportValues& values)
     : QDialog(readingWindow) {
-    const ReportValues values = GatherReportValues(readingWindow, mainWindow);
     setObjectName(QStringLiteral("frmSave"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(look::WindowCaption);
-    setWindowIcon(look::WindowIcon());
+    setWindowIcon(look::windowIcon());
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
                    Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::WindowModal);
     setFixedSize(512, 512);
-    setFont(look::Font());
-    look::SetBackground(this, look::Green);
+    setFont(look::font());
+    look::setBackground(this, look::Green);
 
     createControls();
     setKeyboardOrder();
@@ -113,32 +56,17 @@ frmSave::frmSave(QWidget* readingWindow, const QWidget* mainWindow)
 
 frmSave::~frmSave() = default;
 
-void frmSave::ShowModal(QWidget* readingWindow, const QWidget* mainWindow) {
-    auto* form = new frmSave(readingWindow, mainWindow);
-    if (const QScreen* screen = form->screen()) {
-        QRect frame(QPoint(), form->size());
-        frame.moveCenter(screen->availableGeometry().center());
-        form->move(frame.topLeft());
-    }
+void frmSave::showModal(QWidget* readingWindow, const ReportValues& values) {
+    auto* form = new frmSave(readingWindow, values);
+    look::fixAndCentre(form);
     form->exec(); // deletes the window once it is closed
 }
 
-ReportValues frmSave::GatherReportValues(const QWidget* readingWindow, const QWidget* mainWindow) {
-    ReportValues values;
-    values.Name = QString::fromStdString(modRunicAstrology::CurrentBirthDetails.Name);
-    values.MonthText = ControlText(mainWindow, "cmbMonth");
-    values.DayText = ControlText(mainWindow, "cmbDate");
-    values.YearText = ControlText(mainWindow, "cmbYear");
-    for (const auto& [name, value] : DisplayedValues)
-        values.*value = ControlText(readingWindow, name);
-    return values;
-}
-
 void frmSave::createControls() {
-    const QFont linkFont = look::Font(look::Underline);
-    Label14 = look::Link(this, "Label14", look::Twips(1747, 0, 4230, 195), ForumInvitation,
+    const QFont linkFont = look::font(look::Underline);
+    Label14 = look::link(this, "Label14", look::twips(1747, 0, 4230, 195), ForumInvitation,
                          linkFont, look::PaleYellow, Qt::AlignHCenter);
-    Label1 = look::Link(this, "Label1", look::Twips(1867, 180, 3990, 195), SiteInvitation, linkFont,
+    Label1 = look::link(this, "Label1", look::twips(1867, 180, 3990, 195), SiteInvitation, linkFont,
                         look::PaleYellow, Qt::AlignHCenter);
     for (LinkLabel* line : {Label14, Label1})
         line->setWordWrap(false);
@@ -149,8 +77,8 @@ void frmSave::createControls() {
 
     RTB = new QTextEdit(this);
     RTB->setObjectName(QStringLiteral("RTB"));
-    RTB->setGeometry(look::Twips(0, 390, 7665, 6135));
-    RTB->setFont(look::Verdana(9.75));
+    RTB->setGeometry(look::twips(0, 390, 7665, 6135));
+    RTB->setFont(look::verdana(9.75));
     RTB->setReadOnly(true);
     RTB->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     RTB->setUndoRedoEnabled(false);
@@ -163,18 +91,18 @@ void frmSave::createControls() {
     RTB->viewport()->setMouseTracking(true);
     RTB->viewport()->installEventFilter(this);
 
-    cmdSave = look::FlatButton(this, "cmdSave", look::Twips(5400, 6570, 1125, 345),
-                               QStringLiteral("&Save"), MsSansSerif(look::Bold));
-    cmdPrint = look::FlatButton(this, "cmdPrint", look::Twips(6540, 6570, 1125, 345),
-                                QStringLiteral("&Print"), look::Font(look::Bold));
+    cmdSave = look::FlatButton(this, "cmdSave", look::twips(5400, 6570, 1125, 345),
+                               QStringLiteral("&Save"), msSansSerif(look::Bold));
+    cmdPrint = look::FlatButton(this, "cmdPrint", look::twips(6540, 6570, 1125, 345),
+                                QStringLiteral("&Print"), look::font(look::Bold));
     for (QPushButton* button : {cmdSave, cmdPrint})
         button->setAutoDefault(false); // no default button: Enter presses nothing
     connect(cmdSave, &QPushButton::clicked, this, &frmSave::cmdSave_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmSave::cmdPrint_Click);
 
     Label8 =
-        look::Link(this, "Label8", look::Twips(0, 6960, 7665, 615), adverts::FullBrand,
-                   look::Font(look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
+        look::link(this, "Label8", look::twips(0, 6960, 7665, 615), adverts::FullBrand,
+                   look::font(look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
     connect(Label8, &LinkLabel::clicked, this,
             [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
 }
@@ -262,7 +190,7 @@ void frmSave::cmdPrint_Click() {
     const QTextCursor selection = RTB->textCursor();
     if (!platform::services().choosePrinter(this, printer, {selection.hasSelection()}))
         return;
-    report::PrintReport(*RTB->document(), selection, printer);
+    report::printReport(*RTB->document(), selection, printer);
 }
 
 void frmSave::RTB_Change() {

@@ -14,18 +14,13 @@ class LinkLabel;
 class frmSave final : public QDialog {
     Q_OBJECT
 public:
-    // Loads the window: link detection on, then the report built from the reading window's
-    // controls and the main window's date lists.
-    frmSave(QWidget* readingWindow, const QWidget* mainWindow);
+    // Loads the window: link detection on, then the report built from the values the reading
+    // window shows.
+    frmSave(QWidget* readingWindow, const report::ReportValues& values);
     ~frmSave() override;
 
     // Shows a new report window over the reading window and returns once it is closed.
-    static void ShowModal(QWidget* readingWindow, const QWidget* mainWindow);
-
-    // What the report shows, read off the controls; a control that is missing or of another
-    // kind leaves its value absent.
-    static report::ReportValues GatherReportValues(const QWidget* readingWindow,
-                                                   const QWidget* mainWindow);
+    static void showModal(QWidget* readingWindow, const report::ReportValues& values);
 
 public slots:
     void cmdSave_Click();

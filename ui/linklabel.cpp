@@ -14,7 +14,7 @@ public:
 
     QString text(QAccessible::Text kind) const override {
         const QString text = QAccessibleWidget::text(kind);
-        if (kind == QAccessible::Name && text.isEmpty())
+        if (kind == QAccessible::Name && text.isEmpty() && link())
             return link()->text();
         return text;
     }
@@ -22,18 +22,18 @@ public:
     QStringList actionNames() const override { return {pressAction()}; }
     QStringList keyBindingsForAction(const QString&) const override { return {}; }
     void doAction(const QString& action) override {
-        if (action == pressAction() && link()->isEnabled())
+        if (action == pressAction() && link() && link()->isEnabled())
             link()->press();
     }
 
 private:
-    LinkLabel* link() const { return static_cast<LinkLabel*>(widget()); }
+    LinkLabel* link() const { return qobject_cast<LinkLabel*>(widget()); }
 };
 
-QAccessibleInterface* LinkLabelAccessibleFor(const QString& className, QObject* object) {
-    if (className == QLatin1String("LinkLabel") && object && object->isWidgetType())
-        return new LinkLabelAccessible(static_cast<LinkLabel*>(object));
-    return nullptr;
+QAccessibleInterface* linkLabelAccessibleFor(const QString& className, QObject* object) {
+    auto* link =
+        className == QLatin1String("LinkLabel") ? qobject_cast<LinkLabel*>(object) : nullptr;
+    return link ? new LinkLabelAccessible(link) : nullptr;
 }
 
 } // namespace
@@ -41,7 +41,7 @@ QAccessibleInterface* LinkLabelAccessibleFor(const QString& className, QObject* 
 LinkLabel::LinkLabel(QWidget* parent, bool pointingHand)
     : QLabel(parent) {
     static const bool accessible = [] {
-        QAccessible::installFactory(&LinkLabelAccessibleFor);
+        QAccessible::installFactory(&linkLabelAccessibleFor);
         return true;
     }();
     Q_UNUSED(accessible);

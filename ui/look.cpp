@@ -40,7 +40,7 @@ protected:
     }
 };
 
-QLabel* PlaceLabel(QLabel* label, const char* name, const QRect& twips, const QString& text,
+QLabel* placeLabel(QLabel* label, const char* name, const QRect& twips, const QString& text,
                    const QFont& font, QRgb colour, Qt::Alignment alignment) {
     label->setObjectName(QLatin1String(name));
     label->setGeometry(twips);
@@ -49,21 +49,21 @@ QLabel* PlaceLabel(QLabel* label, const char* name, const QRect& twips, const QS
     label->setText(text);
     label->setAlignment(alignment | Qt::AlignTop);
     label->setAccessibleName(text);
-    SetTextColour(label, colour);
+    setTextColour(label, colour);
     return label;
 }
 
 } // namespace
 
-int Px(int twips) {
+int px(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
 
-QRect Twips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
+QRect twips(int left, int top, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
 }
 
-QFont Verdana(qreal pointSize, int style) {
+QFont verdana(qreal pointSize, int style) {
     QFont font(QStringLiteral("Verdana"));
     font.setPointSizeF(pointSize);
     font.setBold((style & Bold) != 0);
@@ -71,24 +71,24 @@ QFont Verdana(qreal pointSize, int style) {
     return font;
 }
 
-QFont Font(int style) {
-    return Verdana(8.25, style);
+QFont font(int style) {
+    return verdana(8.25, style);
 }
 
-void SetTextColour(QWidget* widget, QRgb colour) {
+void setTextColour(QWidget* widget, QRgb colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::WindowText, QColor(colour));
     widget->setPalette(palette);
 }
 
-void SetBackground(QWidget* widget, QRgb colour) {
+void setBackground(QWidget* widget, QRgb colour) {
     QPalette palette = widget->palette();
     palette.setColor(QPalette::Window, QColor(colour));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }
 
-void SetInputColours(QWidget* widget, QRgb background, QRgb text) {
+void setInputColours(QWidget* widget, QRgb background, QRgb text) {
     QPalette palette = widget->palette();
     for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
         palette.setColor(role, QColor(background));
@@ -97,60 +97,60 @@ void SetInputColours(QWidget* widget, QRgb background, QRgb text) {
     widget->setPalette(palette);
 }
 
-QFrame* Panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour) {
+QFrame* panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour) {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
     frame->setGeometry(twips);
     frame->setFrameShape(QFrame::NoFrame);
-    SetBackground(frame, colour);
+    setBackground(frame, colour);
     return frame;
 }
 
-QGroupBox* Group(QWidget* parent, const char* name, const QRect& twips, const QString& caption) {
+QGroupBox* group(QWidget* parent, const char* name, const QRect& twips, const QString& caption) {
     auto* group = new EtchedGroup(parent);
     // Marked before the caption is set: setting it asks the style where the contents go.
     group->setProperty(SelfDrawnGroup, true);
     group->setTitle(caption);
     group->setObjectName(QLatin1String(name));
     group->setGeometry(twips);
-    group->setFont(Font(Bold));
+    group->setFont(font(Bold));
     group->setAccessibleName(caption);
-    SetBackground(group, PanelGrey);
-    SetTextColour(group, White);
+    setBackground(group, PanelGrey);
+    setTextColour(group, White);
     return group;
 }
 
-QLabel* Label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+QLabel* label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
               const QFont& font, QRgb colour, Qt::Alignment alignment) {
-    return PlaceLabel(new QLabel(parent), name, twips, text, font, colour, alignment);
+    return placeLabel(new QLabel(parent), name, twips, text, font, colour, alignment);
 }
 
-QLabel* WrappingLabel(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+QLabel* wrappingLabel(QWidget* parent, const char* name, const QRect& twips, const QString& text,
                       const QFont& font, QRgb colour, Qt::Alignment alignment) {
-    QLabel* label = Label(parent, name, twips, text, font, colour, alignment);
+    QLabel* label = look::label(parent, name, twips, text, font, colour, alignment);
     label->setWordWrap(true);
     return label;
 }
 
-QLabel* AutoSizeLabel(QWidget* parent, const char* name, int left, int top, const QFont& font,
+QLabel* autoSizeLabel(QWidget* parent, const char* name, int left, int top, const QFont& font,
                       QRgb colour) {
-    QLabel* label = Label(parent, name, Twips(left, top, 0, 0), QString(), font, colour);
+    QLabel* label = look::label(parent, name, twips(left, top, 0, 0), QString(), font, colour);
     label->adjustSize();
     return label;
 }
 
-LinkLabel* Link(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+LinkLabel* link(QWidget* parent, const char* name, const QRect& twips, const QString& text,
                 const QFont& font, QRgb colour, Qt::Alignment alignment) {
     auto* label = new LinkLabel(parent);
-    PlaceLabel(label, name, twips, text, font, colour, alignment);
+    placeLabel(label, name, twips, text, font, colour, alignment);
     label->setWordWrap(true);
     return label;
 }
 
-LinkLabel* OpaqueLink(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+LinkLabel* opaqueLink(QWidget* parent, const char* name, const QRect& twips, const QString& text,
                       const QFont& font, QRgb colour) {
-    LinkLabel* label = Link(parent, name, twips, text, font, colour, Qt::AlignHCenter);
-    SetBackground(label, QApplication::palette().color(QPalette::Button).rgb());
+    LinkLabel* label = link(parent, name, twips, text, font, colour, Qt::AlignHCenter);
+    setBackground(label, QApplication::palette().color(QPalette::Button).rgb());
     return label;
 }
 
@@ -164,17 +164,17 @@ QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
     return button;
 }
 
-QIcon WindowIcon() {
+QIcon windowIcon() {
     // Decoded once and kept by the application, so each new window shares the pictures; the
     // largest is what a 64-pixel task switcher needs at the screen's pixel ratio.
     if (QGuiApplication::windowIcon().isNull()) {
         const auto largest = static_cast<int>(std::ceil(64 * qApp->devicePixelRatio()));
-        QGuiApplication::setWindowIcon(assets::ApplicationIcon(largest));
+        QGuiApplication::setWindowIcon(assets::applicationIcon(largest));
     }
     return QGuiApplication::windowIcon();
 }
 
-void FixAndCentre(QWidget* window) {
+void fixAndCentre(QWidget* window) {
     if (window->layout()) {
         window->adjustSize();
         window->setFixedSize(window->sizeHint());

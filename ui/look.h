@@ -33,36 +33,36 @@ inline constexpr QRgb Blue = 0x0000FF;
 inline constexpr QRgb ButtonFace = 0x808080;
 
 // 15 twips to the pixel at 96 dpi; Qt scales the pixels on denser screens.
-int Px(int twips);
-QRect Twips(int left, int top, int width, int height);
+int px(int twips);
+QRect twips(int left, int top, int width, int height);
 
 enum FontStyle { Regular = 0, Bold = 1, Underline = 2 };
-QFont Verdana(qreal pointSize, int style = Regular);
-QFont Font(int style = Regular); // Verdana 8.25 pt, every window's default
+QFont verdana(qreal pointSize, int style = Regular);
+QFont font(int style = Regular); // Verdana 8.25 pt, every window's default
 
-void SetTextColour(QWidget* widget, QRgb colour);
-void SetBackground(QWidget* widget, QRgb colour);
-void SetInputColours(QWidget* widget, QRgb background, QRgb text);
+void setTextColour(QWidget* widget, QRgb colour);
+void setBackground(QWidget* widget, QRgb colour);
+void setInputColours(QWidget* widget, QRgb background, QRgb text);
 
-QFrame* Panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour);
+QFrame* panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour);
 // A captioned frame that draws its own border and caption and holds controls placed by hand.
 // It carries the property SelfDrawnGroup, so the program's style knows it needs no room kept
 // below its caption.
-QGroupBox* Group(QWidget* parent, const char* name, const QRect& twips, const QString& caption);
+QGroupBox* group(QWidget* parent, const char* name, const QRect& twips, const QString& caption);
 inline constexpr const char* SelfDrawnGroup = "selfDrawnGroup";
 
 // A label that keeps its rectangle; wrapping labels break their text inside it.
-QLabel* Label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+QLabel* label(QWidget* parent, const char* name, const QRect& twips, const QString& text,
               const QFont& font, QRgb colour, Qt::Alignment alignment = Qt::AlignLeft);
-QLabel* WrappingLabel(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+QLabel* wrappingLabel(QWidget* parent, const char* name, const QRect& twips, const QString& text,
                       const QFont& font, QRgb colour, Qt::Alignment alignment = Qt::AlignLeft);
 // A one-line label placed at a point that sizes itself to its text.
-QLabel* AutoSizeLabel(QWidget* parent, const char* name, int left, int top, const QFont& font,
+QLabel* autoSizeLabel(QWidget* parent, const char* name, int left, int top, const QFont& font,
                       QRgb colour);
-LinkLabel* Link(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+LinkLabel* link(QWidget* parent, const char* name, const QRect& twips, const QString& text,
                 const QFont& font, QRgb colour, Qt::Alignment alignment = Qt::AlignLeft);
 // An opaque link label on the system's button face.
-LinkLabel* OpaqueLink(QWidget* parent, const char* name, const QRect& twips, const QString& text,
+LinkLabel* opaqueLink(QWidget* parent, const char* name, const QRect& twips, const QString& text,
                       const QFont& font, QRgb colour);
 
 // A button with a flat grey face; a caption too long for one line wraps.
@@ -71,10 +71,10 @@ QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
 
 // The application icon in the sizes a title bar and a task switcher use at the screen's pixel
 // ratio; the larger sizes are left undecoded.
-QIcon WindowIcon();
+QIcon windowIcon();
 
 // Fixes a window with a layout (a main window) at its size hint, then puts it in the middle
-// of its screen.
-void FixAndCentre(QWidget* window);
+// of its screen; every window is centred here.
+void fixAndCentre(QWidget* window);
 
 } // namespace look

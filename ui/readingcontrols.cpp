@@ -12,7 +12,7 @@ namespace {
 
 const int HeadingStyle = look::Bold | look::Underline;
 
-QLabel* Fitted(QLabel* label, const QString& text) {
+QLabel* fitted(QLabel* label, const QString& text) {
     label->setText(text);
     label->setAccessibleName(text);
     label->adjustSize();
@@ -22,42 +22,42 @@ QLabel* Fitted(QLabel* label, const QString& text) {
 } // namespace
 
 QLabel* Heading(QWidget* parent, const char* name, int left, int top, const QString& text) {
-    return Fitted(
-        look::AutoSizeLabel(parent, name, left, top, look::Font(HeadingStyle), look::White), text);
+    return fitted(
+        look::autoSizeLabel(parent, name, left, top, look::font(HeadingStyle), look::White), text);
 }
 
-LinkLabel* ClickableHeading(QWidget* parent, const char* name, int left, int top,
+LinkLabel* clickableHeading(QWidget* parent, const char* name, int left, int top,
                             const QString& text) {
     auto* label = new LinkLabel(parent, false);
     label->setObjectName(QLatin1String(name));
-    label->move(look::Px(left), look::Px(top));
-    label->setFont(look::Font(HeadingStyle));
+    label->move(look::px(left), look::px(top));
+    label->setFont(look::font(HeadingStyle));
     label->setTextFormat(Qt::PlainText);
-    look::SetTextColour(label, look::White);
-    Fitted(label, text);
+    look::setTextColour(label, look::White);
+    fitted(label, text);
     return label;
 }
 
-QLabel* WrappingHeading(QWidget* parent, const char* name, const QRect& twips,
+QLabel* wrappingHeading(QWidget* parent, const char* name, const QRect& twips,
                         const QString& text) {
-    return look::WrappingLabel(parent, name, twips, text, look::Font(HeadingStyle), look::White);
+    return look::wrappingLabel(parent, name, twips, text, look::font(HeadingStyle), look::White);
 }
 
 QLabel* Value(QWidget* parent, const char* name, int left, int top) {
-    return look::AutoSizeLabel(parent, name, left, top, look::Font(look::Bold), look::Yellow);
+    return look::autoSizeLabel(parent, name, left, top, look::font(look::Bold), look::Yellow);
 }
 
-QLabel* TitleValue(QWidget* parent, const char* name, int left, int top) {
-    return look::AutoSizeLabel(parent, name, left, top, look::Verdana(9.75, look::Bold),
+QLabel* titleValue(QWidget* parent, const char* name, int left, int top) {
+    return look::autoSizeLabel(parent, name, left, top, look::verdana(9.75, look::Bold),
                                look::Pink);
 }
 
-QLabel* WrappingValue(QWidget* parent, const char* name, const QRect& twips) {
-    return look::WrappingLabel(parent, name, twips, QString(), look::Font(look::Bold),
+QLabel* wrappingValue(QWidget* parent, const char* name, const QRect& twips) {
+    return look::wrappingLabel(parent, name, twips, QString(), look::font(look::Bold),
                                look::Yellow);
 }
 
-QPlainTextEdit* LongText(QWidget* parent, const char* name, const QRect& twips, QRgb background,
+QPlainTextEdit* longText(QWidget* parent, const char* name, const QRect& twips, QRgb background,
                          const QString& accessibleName) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1String(name));
@@ -77,7 +77,7 @@ QPlainTextEdit* LongText(QWidget* parent, const char* name, const QRect& twips, 
     return box;
 }
 
-PictureLabel* PictureBox(QWidget* parent, const char* name, const QRect& twips) {
+PictureLabel* pictureBox(QWidget* parent, const char* name, const QRect& twips) {
     auto* picture = new PictureLabel(parent);
     picture->setObjectName(QLatin1String(name));
     picture->setGeometry(twips);

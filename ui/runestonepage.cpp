@@ -8,50 +8,55 @@
 
 using namespace readingcontrols;
 
-RuneStonePage::RuneStonePage(QWidget* parent)
+RuneStonePage::RuneStonePage(ReadingControls& shown, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("Frame1"));
     setFrameShape(QFrame::NoFrame);
-    look::SetBackground(this, look::PanelGrey);
-    createSignRune();
-    createPlanetRune();
+    look::setBackground(this, look::PanelGrey);
+    createSignRune(shown);
+    createPlanetRune(shown);
 }
 
-void RuneStonePage::createSignRune() {
+void RuneStonePage::createSignRune(ReadingControls& shown) {
     Heading(this, "Label3", 240, 160, QStringLiteral("Corresponding Rune Stone"))
-        ->setBuddy(TitleValue(this, "lblCorrespondingRuneStone", 3240, 137));
+        ->setBuddy(shown.lblCorrespondingRuneStone =
+                       titleValue(this, "lblCorrespondingRuneStone", 3240, 137));
     Heading(this, "Label16", 240, 512, QStringLiteral("Alternative Names"))
-        ->setBuddy(Value(this, "lblAlternativeName", 3240, 512));
+        ->setBuddy(shown.lblAlternativeName = Value(this, "lblAlternativeName", 3240, 512));
     Heading(this, "Label5", 240, 864, QStringLiteral("Favorable Color"))
-        ->setBuddy(Value(this, "lblFavorableColor", 3240, 864));
+        ->setBuddy(shown.lblFavorableColor = Value(this, "lblFavorableColor", 3240, 864));
     Heading(this, "Label6", 240, 1216, QStringLiteral("Nordic God"))
-        ->setBuddy(Value(this, "lblNordicGod", 3240, 1216));
+        ->setBuddy(shown.lblNordicGod = Value(this, "lblNordicGod", 3240, 1216));
     Heading(this, "Label12", 240, 1575, QStringLiteral("Keyword"))
-        ->setBuddy(WrappingValue(this, "lblKeywards", look::Twips(3240, 1568, 4425, 420)));
+        ->setBuddy(shown.lblKeywards =
+                       wrappingValue(this, "lblKeywards", look::twips(3240, 1568, 4425, 420)));
     Heading(this, "Label20", 240, 1920, QStringLiteral("Characteristics"))
-        ->setBuddy(LongText(this, "txtAboutYourRuneStone", look::Twips(240, 2160, 7455, 810),
-                            look::PanelGrey, QStringLiteral("Characteristics of your rune stone")));
-    PictureBox(this, "picStone", look::Twips(7960, 705, 1695, 2265));
+        ->setBuddy(shown.txtAboutYourRuneStone = longText(
+                       this, "txtAboutYourRuneStone", look::twips(240, 2160, 7455, 810),
+                       look::PanelGrey, QStringLiteral("Characteristics of your rune stone")));
+    shown.picStone = pictureBox(this, "picStone", look::twips(7960, 705, 1695, 2265));
 }
 
-void RuneStonePage::createPlanetRune() {
-    QFrame* Frame4 = look::Panel(this, "Frame4", look::Twips(45, 3000, 9720, 3045), look::Green);
+void RuneStonePage::createPlanetRune(ReadingControls& shown) {
+    QFrame* Frame4 = look::panel(this, "Frame4", look::twips(45, 3000, 9720, 3045), look::Green);
     Heading(Frame4, "Label7", 240, 50, QStringLiteral("Stone Associated With Planet"))
-        ->setBuddy(TitleValue(Frame4, "lblStoneWithPlanet", 3240, 27));
+        ->setBuddy(shown.lblStoneWithPlanet = titleValue(Frame4, "lblStoneWithPlanet", 3240, 27));
     Heading(Frame4, "Label8", 240, 381, QStringLiteral("God Associated With Planet"))
-        ->setBuddy(Value(Frame4, "lblGodWithPlanet", 3240, 381));
+        ->setBuddy(shown.lblGodWithPlanet = Value(Frame4, "lblGodWithPlanet", 3240, 381));
     Heading(Frame4, "Label9", 240, 712, QStringLiteral("Color Associated With Planet"))
-        ->setBuddy(Value(Frame4, "lblColorWithPlanet", 3240, 712));
+        ->setBuddy(shown.lblColorWithPlanet = Value(Frame4, "lblColorWithPlanet", 3240, 712));
     Heading(Frame4, "Label4", 240, 1043, QStringLiteral("Your Favorable Planet is"))
-        ->setBuddy(Value(Frame4, "lblFavorablePlanet", 3240, 1043));
+        ->setBuddy(shown.lblFavorablePlanet = Value(Frame4, "lblFavorablePlanet", 3240, 1043));
     Heading(Frame4, "Label18", 240, 1374, QStringLiteral("Alternative Names"))
-        ->setBuddy(Value(Frame4, "lblAlternativeNameWithPlanet", 3240, 1374));
+        ->setBuddy(shown.lblAlternativeNameWithPlanet =
+                       Value(Frame4, "lblAlternativeNameWithPlanet", 3240, 1374));
     Heading(Frame4, "Label22", 240, 1710, QStringLiteral("Keywords"))
-        ->setBuddy(
-            WrappingValue(Frame4, "lblKeywardsWithPlanet", look::Twips(3240, 1705, 4635, 420)));
+        ->setBuddy(shown.lblKeywardsWithPlanet = wrappingValue(Frame4, "lblKeywardsWithPlanet",
+                                                               look::twips(3240, 1705, 4635, 420)));
     Heading(Frame4, "Label24", 240, 2040, QStringLiteral("Characteristics"))
-        ->setBuddy(LongText(Frame4, "txtAboutYourRuneStoneWithPlanet",
-                            look::Twips(240, 2280, 7335, 735), look::Green,
-                            QStringLiteral("Characteristics of the planet's rune stone")));
-    PictureBox(Frame4, "picStonewithplanet", look::Twips(7920, 750, 1695, 2265));
+        ->setBuddy(shown.txtAboutYourRuneStoneWithPlanet = longText(
+                       Frame4, "txtAboutYourRuneStoneWithPlanet", look::twips(240, 2280, 7335, 735),
+                       look::Green, QStringLiteral("Characteristics of the planet's rune stone")));
+    shown.picStonewithplanet =
+        pictureBox(Frame4, "picStonewithplanet", look::twips(7920, 750, 1695, 2265));
 }

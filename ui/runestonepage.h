@@ -2,14 +2,17 @@
 
 #include <QFrame>
 
+struct ReadingControls;
+
 // Tab 0 of the reading window, "Corresponding Rune Stone": the sign's rune stone and, in the
 // green inner panel, the rune stone of the sign's favourable planet.
 class RuneStonePage : public QFrame {
     Q_OBJECT
 public:
-    explicit RuneStonePage(QWidget* parent = nullptr);
+    // Creates the page's value controls into `shown`.
+    explicit RuneStonePage(ReadingControls& shown, QWidget* parent = nullptr);
 
 private:
-    void createSignRune();
-    void createPlanetRune();
+    void createSignRune(ReadingControls& shown);
+    void createPlanetRune(ReadingControls& shown);
 };

@@ -9,45 +9,49 @@
 
 using namespace readingcontrols;
 
-SunSignPage::SunSignPage(QWidget* parent)
+SunSignPage::SunSignPage(ReadingControls& shown, QWidget* parent)
     : QFrame(parent) {
     setObjectName(QStringLiteral("Frame3"));
     setFrameShape(QFrame::NoFrame);
-    look::SetBackground(this, look::PanelGrey);
-    createCharacteristics();
-    createTraits();
+    look::setBackground(this, look::PanelGrey);
+    createCharacteristics(shown);
+    createTraits(shown);
 }
 
-void SunSignPage::createCharacteristics() {
+void SunSignPage::createCharacteristics(ReadingControls& shown) {
     Heading(this, "Label15", 240, 360, QStringLiteral("Your Sun Sign"))
-        ->setBuddy(TitleValue(this, "lblSunSign", 2640, 360));
+        ->setBuddy(shown.lblSunSign = titleValue(this, "lblSunSign", 2640, 360));
     Heading(this, "Label11", 240, 792, QStringLiteral("Element"))
-        ->setBuddy(Value(this, "lblSunSignElement", 2640, 792));
+        ->setBuddy(shown.lblSunSignElement = Value(this, "lblSunSignElement", 2640, 792));
     Heading(this, "Label23", 240, 1224, QStringLiteral("Lucky Number"))
-        ->setBuddy(Value(this, "lblSunSignNumber", 2640, 1224));
+        ->setBuddy(shown.lblSunSignNumber = Value(this, "lblSunSignNumber", 2640, 1224));
     m_luckyColourHeading =
-        ClickableHeading(this, "Label19", 240, 1656, QStringLiteral("Lucky Color"));
-    m_luckyColourHeading->setBuddy(Value(this, "lblSunSignColor", 2640, 1656));
+        clickableHeading(this, "Label19", 240, 1656, QStringLiteral("Lucky Color"));
+    m_luckyColourHeading->setBuddy(shown.lblSunSignColor =
+                                       Value(this, "lblSunSignColor", 2640, 1656));
     Heading(this, "Label21", 240, 2088, QStringLiteral("Lucky Day"))
-        ->setBuddy(Value(this, "lblSunSignDay", 2640, 2088));
+        ->setBuddy(shown.lblSunSignDay = Value(this, "lblSunSignDay", 2640, 2088));
     Heading(this, "Label17", 240, 2520, QStringLiteral("Compatibility"))
-        ->setBuddy(Value(this, "lblSunSignCompatibility", 2640, 2520));
+        ->setBuddy(shown.lblSunSignCompatibility =
+                       Value(this, "lblSunSignCompatibility", 2640, 2520));
     Heading(this, "Label27", 240, 2952, QStringLiteral("Birthstone"))
-        ->setBuddy(Value(this, "lblSunSignBirthStone", 2640, 2952));
+        ->setBuddy(shown.lblSunSignBirthStone = Value(this, "lblSunSignBirthStone", 2640, 2952));
     Heading(this, "Label29", 240, 3390, QStringLiteral("Quality"))
-        ->setBuddy(Value(this, "lblSunSignQuality", 2640, 3390));
-    WrappingHeading(this, "Label31", look::Twips(240, 3960, 2175, 435),
+        ->setBuddy(shown.lblSunSignQuality = Value(this, "lblSunSignQuality", 2640, 3390));
+    wrappingHeading(this, "Label31", look::twips(240, 3960, 2175, 435),
                     QStringLiteral("Famous Personalities born under this sign"))
-        ->setBuddy(
-            WrappingValue(this, "lblSunSignFamousPersonBorn", look::Twips(2640, 3960, 5820, 435)));
-    PictureBox(this, "picSunSign", look::Twips(6585, 480, 3030, 3030));
+        ->setBuddy(shown.lblSunSignFamousPersonBorn = wrappingValue(
+                       this, "lblSunSignFamousPersonBorn", look::twips(2640, 3960, 5820, 435)));
+    shown.picSunSign = pictureBox(this, "picSunSign", look::twips(6585, 480, 3030, 3030));
 }
 
-void SunSignPage::createTraits() {
+void SunSignPage::createTraits(ReadingControls& shown) {
     Heading(this, "Label13", 240, 4440, QStringLiteral("Positive Traits"))
-        ->setBuddy(LongText(this, "txtSunSignPositiveTraits", look::Twips(240, 4680, 4575, 1335),
-                            look::Green, QStringLiteral("Positive Traits")));
+        ->setBuddy(shown.txtSunSignPositiveTraits = longText(
+                       this, "txtSunSignPositiveTraits", look::twips(240, 4680, 4575, 1335),
+                       look::Green, QStringLiteral("Positive Traits")));
     Heading(this, "Label2", 5055, 4440, QStringLiteral("Negative Traits"))
-        ->setBuddy(LongText(this, "txtSunSignNegativeTraits", look::Twips(5055, 4680, 4560, 1335),
-                            look::Green, QStringLiteral("Negative Traits")));
+        ->setBuddy(shown.txtSunSignNegativeTraits = longText(
+                       this, "txtSunSignNegativeTraits", look::twips(5055, 4680, 4560, 1335),
+                       look::Green, QStringLiteral("Negative Traits")));
 }

@@ -3,20 +3,22 @@
 #include <QFrame>
 
 class LinkLabel;
+struct ReadingControls;
 
 // Tab 1 of the reading window, "Sun Sign Characteristics": the sign, its lucky things, its
 // famous people and its traits, beside the sign's picture.
 class SunSignPage : public QFrame {
     Q_OBJECT
 public:
-    explicit SunSignPage(QWidget* parent = nullptr);
+    // Creates the page's value controls into `shown`.
+    explicit SunSignPage(ReadingControls& shown, QWidget* parent = nullptr);
 
     // The "Lucky Color" heading, which opens the co-branding page when clicked.
     LinkLabel* Label19() const { return m_luckyColourHeading; }
 
 private:
-    void createCharacteristics();
-    void createTraits();
+    void createCharacteristics(ReadingControls& shown);
+    void createTraits(ReadingControls& shown);
 
     LinkLabel* m_luckyColourHeading = nullptr;
 };

@@ -28,38 +28,38 @@ struct Spread {
     double min = -1, median = -1, max = -1;
 };
 
-Spread SpreadOf(std::vector<double> values) {
+Spread spreadOf(std::vector<double> values) {
     if (values.empty())
         return {};
     std::sort(values.begin(), values.end());
     return {values.front(), values[values.size() / 2], values.back()};
 }
 
-double StartUpWorkMilliseconds(const QString& lockPath) {
+double startUpWorkMilliseconds(const QString& lockPath) {
     QElapsedTimer timer;
     timer.start();
     {
         SingleInstance instance(lockPath);
-        if (instance.IsAnotherInstanceRunning())
+        if (instance.isAnotherInstanceRunning())
             return -1;
         modHelp::ShowUpdateReminder();
     }
     return static_cast<double>(timer.nsecsElapsed()) / 1e6;
 }
 
-void UseStore(const QString& folder) {
+void useStore(const QString& folder) {
     QStandardPaths::setTestModeEnabled(true);
-    modHelp::SetAppSettingsFolder(folder);
+    modHelp::setAppSettingsFolder(folder);
 }
 
 // One cold run in this process, printed for the parent to collect.
-int RunOnce(const QString& folder, const QString& lockPath) {
-    UseStore(folder);
-    std::printf("%.4f\n", StartUpWorkMilliseconds(lockPath));
+int runOnce(const QString& folder, const QString& lockPath) {
+    useStore(folder);
+    std::printf("%.4f\n", startUpWorkMilliseconds(lockPath));
     return 0;
 }
 
-Spread FreshProcessSpread(const QString& folder, const QString& lockPath) {
+Spread freshProcessSpread(const QString& folder, const QString& lockPath) {
     std::vector<double> times;
     for (int run = 0; run < WarmUpProcesses + FreshProcesses; ++run) {
         QProcess child;
@@ -70,7 +70,7 @@ Spread FreshProcessSpread(const QString& folder, const QString& lockPath) {
         if (run >= WarmUpProcesses)
             times.push_back(child.readAllStandardOutput().trimmed().toDouble());
     }
-    return SpreadOf(times);
+    return spreadOf(times);
 }
 
 } // namespace
@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     const QStringList arguments = QCoreApplication::arguments();
     if (arguments.size() == 4 && arguments.at(1) == QLatin1String("--once"))
-        return RunOnce(arguments.at(2), arguments.at(3));
+        return runOnce(arguments.at(2), arguments.at(3));
 
     // The settings in a folder of their own; the lock where the program keeps it, in the
     // user's runtime folder (a memory file system in a login session).
@@ -89,17 +89,17 @@ int main(int argc, char** argv) {
     if (!folder.isValid() || !runtime.isValid())
         return 1;
     const QString lockPath = runtime.filePath(QStringLiteral("Velmora.lock"));
-    UseStore(folder.path());
+    useStore(folder.path());
     // Recently reminded: the check reads the date and asks nothing.
     modHelp::SaveAppSetting(QStringLiteral("Duration"),
                             QDate::currentDate().addDays(-3).toString(Qt::ISODate));
 
-    const Spread fresh = FreshProcessSpread(folder.path(), lockPath);
+    const Spread fresh = freshProcessSpread(folder.path(), lockPath);
     std::vector<double> repeated;
     for (int run = 0; run < Repeats; ++run)
-        repeated.push_back(StartUpWorkMilliseconds(lockPath));
+        repeated.push_back(startUpWorkMilliseconds(lockPath));
 
-    const Spread inProcess = SpreadOf(repeated);
+    const Spread inProcess = spreadOf(repeated);
     std::printf("Start-up work before the main window (lock, settings read, reminder check):\n"
                 "  median %.3f ms in %d fresh processes (min %.3f, max %.3f); median %.3f ms over "
                 "%d repeats in one process (min %.3f, max %.3f) (budget 1 ms)\n",

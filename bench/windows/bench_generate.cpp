@@ -40,7 +40,7 @@ protected:
 // Waits as the program's event loop does, asleep until the window system or a posted event
 // wakes it: spinning instead would take the processor from the X server and the window manager
 // the program waits for. Gives up after five seconds.
-void WaitUntil(const std::function<bool()>& done) {
+void waitUntil(const std::function<bool()>& done) {
     bool late = false;
     QTimer deadline;
     deadline.setSingleShot(true);
@@ -51,11 +51,11 @@ void WaitUntil(const std::function<bool()>& done) {
 }
 
 // The main window builds the next reading window once it has painted again.
-void WaitForPreparedReadingWindow(const frmMain& mainWindow) {
-    WaitUntil([&mainWindow] { return mainWindow.readingWindowPrepared(); });
+void waitForPreparedReadingWindow(const frmMain& mainWindow) {
+    waitUntil([&mainWindow] { return mainWindow.readingWindowPrepared(); });
 }
 
-double GenerateMilliseconds(frmMain& mainWindow, QPushButton& generate) {
+double generateMilliseconds(frmMain& mainWindow, QPushButton& generate) {
     PaintWatch watch;
     QElapsedTimer timer;
     timer.start();
@@ -64,14 +64,14 @@ double GenerateMilliseconds(frmMain& mainWindow, QPushButton& generate) {
     if (!reading)
         return -1;
     reading->centralWidget()->installEventFilter(&watch);
-    WaitUntil([&watch] { return watch.painted; });
+    waitUntil([&watch] { return watch.painted; });
     if (!watch.painted)
         return -1;
     const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     reading->centralWidget()->removeEventFilter(&watch);
     reading->cmdBack_Click();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    WaitForPreparedReadingWindow(mainWindow);
+    waitForPreparedReadingWindow(mainWindow);
     return elapsed;
 }
 
@@ -91,14 +91,14 @@ int main(int argc, char** argv) {
         ->setCurrentText(QStringLiteral("March"));
     mainWindow->findChild<QComboBox*>(QStringLiteral("cmbYear"))
         ->setCurrentText(QStringLiteral("1980"));
-    mainWindow->PrepareReadingWindows();
+    mainWindow->prepareReadingWindows();
     mainWindow->show();
-    WaitForPreparedReadingWindow(*mainWindow);
+    waitForPreparedReadingWindow(*mainWindow);
     auto* generate = mainWindow->findChild<QPushButton*>(QStringLiteral("cmdRunicAstrology"));
 
     std::vector<double> times;
     for (int run = 0; run < WarmUps + Runs; ++run) {
-        const double milliseconds = GenerateMilliseconds(*mainWindow, *generate);
+        const double milliseconds = generateMilliseconds(*mainWindow, *generate);
         if (milliseconds < 0) {
             std::fprintf(stderr, "The reading window did not open or did not paint\n");
             return 1;

@@ -15,6 +15,8 @@ set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
 build=$(cd "${1:-$root/build}" && pwd) || exit 2
+# shellcheck source=/dev/null
+source "$root/tests/desktop/caption.sh"
 runs=${RUNS:-20}
 warmups=${WARMUPS:-3}
 sessions=${SESSIONS:-3}
@@ -82,7 +84,7 @@ launch_ms() {
 
 echo "== start-up to window shown ($warmups warm-ups, then $runs launches each, in turn)"
 bare_title='^Bare Qt window$'
-velmora_title='^Velmora v1\.20$'
+velmora_title=$title
 for ((i = 0; i < warmups; ++i)); do
     launch_ms "$bare" "$bare_title" >/dev/null
     launch_ms "$velmora" "$velmora_title" >/dev/null

@@ -21,7 +21,7 @@ mkdir -p "$HOME"
 failures=0
 check() { if "$@"; then echo "ok: $*"; else echo "FAILED: $*"; failures=$((failures + 1)); fi; }
 skip() { echo "skipped: $*"; }
-title='^Velmora v1\.20$'
+source "$(cd "$(dirname "$0")" && pwd)/../desktop/caption.sh"
 nobody=65534
 is_root() { [ "$(id -u)" -eq 0 ]; }
 

@@ -50,7 +50,7 @@ GenerateRequest request(const std::string& name, int day, int monthPosition,
             day - 1,
             monthPosition,
             std::to_string(day),
-            std::string(MonthEntries()[static_cast<std::size_t>(monthPosition)]),
+            std::string(monthEntries()[static_cast<std::size_t>(monthPosition)]),
             year};
 }
 
@@ -105,7 +105,7 @@ void TestReading::everyReadingIsComplete() {
 }
 
 void TestReading::generatePisces() {
-    const GenerateResult result = GenerateReading(request("  JOHN SMITH  ", 12, 2, "1980"));
+    const GenerateResult result = generateReading(request("  JOHN SMITH  ", 12, 2, "1980"));
     QVERIFY(result.validation.accepted);
     QVERIFY(result.validation.message.empty());
     QVERIFY(result.reading);
@@ -126,7 +126,7 @@ void TestReading::generatePisces() {
 }
 
 void TestReading::generateAriesHasTwoParagraphs() {
-    const GenerateResult result = GenerateReading(request("ANNA", 21, 2, "2050"));
+    const GenerateResult result = generateReading(request("ANNA", 21, 2, "2050"));
     QVERIFY(result.reading);
     QCOMPARE(q(CurrentSunSign), QString("Aries"));
     const QString about = q(result.reading->AboutYourRuneStone);
@@ -156,14 +156,14 @@ void TestReading::rejectedRequestChangesNothing() {
     const GenerateRequest rejected =
         request(name.toStdString(), day, monthPosition, year.toStdString());
 
-    GenerateResult result = GenerateReading(rejected);
+    GenerateResult result = generateReading(rejected);
     QVERIFY(!result.validation.accepted);
     QVERIFY(!result.reading);
     compareDetails(CurrentBirthDetails, BirthDetails{});
     QVERIFY(CurrentSunSign.empty());
 
-    QVERIFY(GenerateReading(request("ANNA", 12, 2, "1980")).validation.accepted);
-    result = GenerateReading(rejected);
+    QVERIFY(generateReading(request("ANNA", 12, 2, "1980")).validation.accepted);
+    result = generateReading(rejected);
     QVERIFY(!result.validation.accepted);
     QVERIFY(!result.validation.message.empty());
     QVERIFY(!result.reading);
@@ -172,8 +172,8 @@ void TestReading::rejectedRequestChangesNothing() {
 }
 
 void TestReading::secondRequestLeavesNothingOfTheFirst() {
-    const auto first = GenerateReading(request("FIRST", 21, 2, "1980")).reading;
-    const auto second = GenerateReading(request("SECOND", 5, 4, "2001")).reading;
+    const auto first = generateReading(request("FIRST", 21, 2, "1980")).reading;
+    const auto second = generateReading(request("SECOND", 5, 4, "2001")).reading;
     const auto taurus = BuildReading("Taurus");
     QVERIFY(first && second && taurus);
     QCOMPARE(q(first->Sign), QString("Aries"));
@@ -191,18 +191,18 @@ void TestReading::outOfRangePositionsKeepTheSign() {
     GenerateRequest outside = request("ANNA", 12, 2, "1980");
     outside.monthPosition = 12;
 
-    GenerateResult result = GenerateReading(outside);
+    GenerateResult result = generateReading(outside);
     QVERIFY(result.validation.accepted);
     QVERIFY(!result.reading);
     QVERIFY(CurrentSunSign.empty());
 
-    QVERIFY(GenerateReading(request("ANNA", 1, 7, "1980")).reading);
+    QVERIFY(generateReading(request("ANNA", 1, 7, "1980")).reading);
     QCOMPARE(q(CurrentSunSign), QString("Leo"));
     const std::pair<int, int> outsidePositions[] = {{31, 0}, {-1, 0}, {INT_MIN, INT_MAX}};
     for (const auto& [day, month] : outsidePositions) {
         outside.dayPosition = day;
         outside.monthPosition = month;
-        result = GenerateReading(outside);
+        result = generateReading(outside);
         QVERIFY(result.reading);
         QCOMPARE(q(result.reading->Sign), QString("Leo"));
         QCOMPARE(q(CurrentSunSign), QString("Leo"));

@@ -291,13 +291,13 @@ void TestReading::capture() {
 void TestReading::valueLists() {
     const QStringList months{"January", "February", "March",     "April",   "May",      "June",
                              "July",    "August",   "September", "October", "November", "December"};
-    for (std::size_t i = 0; i < MonthEntries().size(); ++i)
-        QCOMPARE(q(MonthEntries()[i]), months[static_cast<qsizetype>(i)]);
+    for (std::size_t i = 0; i < monthEntries().size(); ++i)
+        QCOMPARE(q(monthEntries()[i]), months[static_cast<qsizetype>(i)]);
 
-    for (std::size_t i = 0; i < DayEntries().size(); ++i)
-        QCOMPARE(q(DayEntries()[i]), QString::number(i + 1));
+    for (std::size_t i = 0; i < dayEntries().size(); ++i)
+        QCOMPARE(q(dayEntries()[i]), QString::number(i + 1));
 
-    for (std::size_t i = 0; i < YearEntries().size(); ++i)
-        QCOMPARE(q(YearEntries()[i]), QString::number(1900 + i));
-    QCOMPARE(q(YearEntries().back()), QString("2050"));
+    for (std::size_t i = 0; i < yearEntries().size(); ++i)
+        QCOMPARE(q(yearEntries()[i]), QString::number(1900 + i));
+    QCOMPARE(q(yearEntries().back()), QString("2050"));
 }

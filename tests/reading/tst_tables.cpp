@@ -109,7 +109,7 @@ void TestReading::signRune() {
     QCOMPARE(q(reading.NordicGod), god);
     QCOMPARE(q(reading.FavorableColor), color);
     QCOMPARE(q(reading.StonePicture), pictureKey);
-    QCOMPARE(FindSignRow(sign.toStdString())->StonePicturePosition, picturePosition);
+    QCOMPARE(findSignRow(sign.toStdString())->StonePicturePosition, picturePosition);
 }
 
 void TestReading::favourablePlanet_data() {
@@ -165,12 +165,12 @@ void TestReading::favourablePlanet() {
     QCOMPARE(q(reading.StoneWithPlanet), stoneWithPlanet);
     QCOMPARE(q(reading.ColorWithPlanet), colorWithPlanet);
 
-    const PlanetRuneRow* rune = FindPlanetRuneRow(reading.StoneWithPlanet);
+    const PlanetRuneRow* rune = findPlanetRuneRow(reading.StoneWithPlanet);
     QVERIFY(rune);
     QCOMPARE(q(reading.AlternativeNameWithPlanet), q(rune->AlternativeNameWithPlanet));
     QCOMPARE(q(reading.KeywordsWithPlanet), q(rune->KeywordsWithPlanet));
     QCOMPARE(q(reading.GodWithPlanet), q(rune->GodWithPlanet));
-    QCOMPARE(q(reading.AboutYourRuneStoneWithPlanet), q(PlanetRuneTextOf(*rune)));
+    QCOMPARE(q(reading.AboutYourRuneStoneWithPlanet), q(planetRuneTextOf(*rune)));
 }
 
 void TestReading::signCharacteristics_data() {
@@ -291,7 +291,7 @@ void TestReading::signCharacteristics() {
     QCOMPARE(q(reading.SunSignBirthStone), birthStone);
     QCOMPARE(q(reading.SunSignQuality), quality);
     QCOMPARE(q(reading.SunSignPicture), pictureKey);
-    QCOMPARE(FindSignRow(sign.toStdString())->SunSignPicturePosition, picturePosition);
+    QCOMPARE(findSignRow(sign.toStdString())->SunSignPicturePosition, picturePosition);
 }
 
 void TestReading::famousPeople_data() {
@@ -363,13 +363,13 @@ void TestReading::planetRune() {
     QFETCH(int, picturePosition);
     QFETCH(QString, pictureKey);
 
-    const PlanetRuneRow* rune = FindPlanetRuneRow(QTest::currentDataTag());
+    const PlanetRuneRow* rune = findPlanetRuneRow(QTest::currentDataTag());
     QVERIFY(rune);
     QCOMPARE(q(rune->AlternativeNameWithPlanet), alternativeName);
     QCOMPARE(q(rune->KeywordsWithPlanet), keywords);
     QCOMPARE(q(rune->GodWithPlanet), god);
     QCOMPARE(rune->StoneWithPlanetPicturePosition, picturePosition);
-    QCOMPARE(q(PictureKeyAt(StoneWithPlanetPictureKeys(), picturePosition)), pictureKey);
+    QCOMPARE(q(pictureKeyAt(IMGStoneListWithPlanetKeys, picturePosition)), pictureKey);
 }
 
 void TestReading::pictureKeys() {
@@ -386,14 +386,14 @@ void TestReading::pictureKeys() {
             list << q(key);
         return list;
     };
-    QCOMPARE(toList(SunSignPictureKeys()), signs);
-    QCOMPARE(toList(StonePictureKeys()), stones);
-    QCOMPARE(toList(StoneWithPlanetPictureKeys()), planetStones);
+    QCOMPARE(toList(IMGSunsignListKeys), signs);
+    QCOMPARE(toList(IMGStoneListKeys), stones);
+    QCOMPARE(toList(IMGStoneListWithPlanetKeys), planetStones);
 
-    QVERIFY(PictureKeyAt(StonePictureKeys(), 0).empty());
-    QVERIFY(PictureKeyAt(StonePictureKeys(), 13).empty());
-    QVERIFY(PictureKeyAt(StoneWithPlanetPictureKeys(), 7).empty());
-    QVERIFY(PictureKeyAt(SunSignPictureKeys(), -1).empty());
+    QVERIFY(pictureKeyAt(IMGStoneListKeys, 0).empty());
+    QVERIFY(pictureKeyAt(IMGStoneListKeys, 13).empty());
+    QVERIFY(pictureKeyAt(IMGStoneListWithPlanetKeys, 7).empty());
+    QVERIFY(pictureKeyAt(IMGSunsignListKeys, -1).empty());
 }
 
 void TestReading::rowsReferToExistingRowsAndPictures() {
@@ -405,9 +405,9 @@ void TestReading::rowsReferToExistingRowsAndPictures() {
         const QString sign = q(row.Sign);
         QCOMPARE(sign, signs[static_cast<qsizetype>(i)]);
         QCOMPARE(q(SunSigns()[i]), sign);
-        QCOMPARE(FindSignRow(row.Sign), &row);
-        QVERIFY2(FindPlanetRuneRow(row.StoneWithPlanet), qPrintable(sign));
-        QVERIFY2(!FindPlanetRuneRow(row.CorrespondingRuneStone), qPrintable(sign));
+        QCOMPARE(findSignRow(row.Sign), &row);
+        QVERIFY2(findPlanetRuneRow(row.StoneWithPlanet), qPrintable(sign));
+        QVERIFY2(!findPlanetRuneRow(row.CorrespondingRuneStone), qPrintable(sign));
         QVERIFY2(row.StonePicturePosition >= 1 && row.StonePicturePosition <= 12, qPrintable(sign));
         QVERIFY2(row.SunSignPicturePosition >= 1 && row.SunSignPicturePosition <= 12,
                  qPrintable(sign));
@@ -415,7 +415,7 @@ void TestReading::rowsReferToExistingRowsAndPictures() {
     }
     QCOMPARE(signRunes.size(), 12);
     for (const PlanetRuneRow& rune : PlanetRuneTable) {
-        QCOMPARE(FindPlanetRuneRow(rune.StoneWithPlanet), &rune);
+        QCOMPARE(findPlanetRuneRow(rune.StoneWithPlanet), &rune);
         QVERIFY(rune.StoneWithPlanetPicturePosition >= 1 &&
                 rune.StoneWithPlanetPicturePosition <= 6);
     }
@@ -435,13 +435,13 @@ void TestReading::sharedPlanetTextStoredOnce() {
     QFETCH(QString, rune);
     QFETCH(QStringList, signs);
 
-    const PlanetRuneRow* row = FindPlanetRuneRow(rune.toStdString());
+    const PlanetRuneRow* row = findPlanetRuneRow(rune.toStdString());
     QVERIFY(row);
-    const std::string_view stored = PlanetRuneTextOf(*row);
+    const std::string_view stored = planetRuneTextOf(*row);
     QVERIFY(!stored.empty());
     for (const QString& sign : signs) {
-        const SignRow* signRow = FindSignRow(sign.toStdString());
-        QCOMPARE(FindPlanetRuneRow(signRow->StoneWithPlanet), row);
+        const SignRow* signRow = findSignRow(sign.toStdString());
+        QCOMPARE(findPlanetRuneRow(signRow->StoneWithPlanet), row);
         QCOMPARE(q(readingOf(sign).AboutYourRuneStoneWithPlanet), q(stored));
     }
 }

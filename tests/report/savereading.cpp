@@ -17,7 +17,7 @@
 
 int main(int argc, char** argv) {
     std::signal(SIGXFSZ, SIG_DFL); // whatever the parent left
-    safefile::SurviveFileSizeLimits();
+    safefile::surviveFileSizeLimits();
 
     int next = 1;
     if (argc == 4 && std::strcmp(argv[1], "--size-limit") == 0) {

@@ -1,6 +1,6 @@
 #include "tst_report.h"
 
-#include "reportsupport.h"
+#include "support/reportsupport.h"
 
 #include "report/printing.h"
 #include "report/report.h"
@@ -15,9 +15,9 @@ using namespace reportsupport;
 
 namespace {
 
-std::unique_ptr<QTextDocument> ReportOf(const QString& sign) {
+std::unique_ptr<QTextDocument> reportOf(const QString& sign) {
     auto document = std::make_unique<QTextDocument>();
-    report::BuildReport(*document, ValuesFor(sign, QStringLiteral("ANNA"), QStringLiteral("May"),
+    report::BuildReport(*document, valuesFor(sign, QStringLiteral("ANNA"), QStringLiteral("May"),
                                              QStringLiteral("2"), QStringLiteral("1975")));
     return document;
 }
@@ -28,7 +28,7 @@ struct Styled {
     QColor colour; // invalid when never set
 };
 
-QList<Styled> Fragments(const QTextDocument& document) {
+QList<Styled> fragmentsOf(const QTextDocument& document) {
     QList<Styled> fragments;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
@@ -42,7 +42,7 @@ QList<Styled> Fragments(const QTextDocument& document) {
     return fragments;
 }
 
-QTextCursor Selecting(QTextDocument& document, const QString& from, const QString& to) {
+QTextCursor selecting(QTextDocument& document, const QString& from, const QString& to) {
     QTextCursor start = document.find(from);
     const QTextCursor end = document.find(to, start);
     start.setPosition(start.selectionStart());
@@ -53,13 +53,13 @@ QTextCursor Selecting(QTextDocument& document, const QString& from, const QStrin
 } // namespace
 
 void TestReport::paperCopyRecolours() {
-    const std::unique_ptr<QTextDocument> screen = ReportOf(QStringLiteral("Taurus"));
+    const std::unique_ptr<QTextDocument> screen = reportOf(QStringLiteral("Taurus"));
     const QString screenText = screen->toRawText();
-    const std::unique_ptr<QTextDocument> paper = report::PaperCopy(*screen, QTextCursor());
+    const std::unique_ptr<QTextDocument> paper = report::paperCopy(*screen, QTextCursor());
 
     QCOMPARE(paper->toRawText(), screenText);
-    const QList<Styled> onScreen = Fragments(*screen);
-    const QList<Styled> onPaper = Fragments(*paper);
+    const QList<Styled> onScreen = fragmentsOf(*screen);
+    const QList<Styled> onPaper = fragmentsOf(*paper);
     QCOMPARE(onPaper.size(), onScreen.size());
     int headings = 0;
     for (qsizetype i = 0; i < onPaper.size(); ++i) {
@@ -77,21 +77,21 @@ void TestReport::paperCopyRecolours() {
     }
     QCOMPARE(headings, 2);
     // the screen keeps its colours
-    QCOMPARE(Fragments(*screen).size(), onScreen.size());
+    QCOMPARE(fragmentsOf(*screen).size(), onScreen.size());
     QVERIFY(std::any_of(onScreen.begin(), onScreen.end(),
                         [](const Styled& s) { return s.colour == QColor(Qt::white); }));
 }
 
 void TestReport::paperCopyOfSelection() {
-    std::unique_ptr<QTextDocument> screen = ReportOf(QStringLiteral("Leo"));
-    const QTextCursor selection = Selecting(*screen, QStringLiteral("Corresponding Rune Stone"),
+    std::unique_ptr<QTextDocument> screen = reportOf(QStringLiteral("Leo"));
+    const QTextCursor selection = selecting(*screen, QStringLiteral("Corresponding Rune Stone"),
                                             QStringLiteral("Nordic God :-"));
     QVERIFY(selection.hasSelection());
-    const std::unique_ptr<QTextDocument> paper = report::PaperCopy(*screen, selection);
+    const std::unique_ptr<QTextDocument> paper = report::paperCopy(*screen, selection);
     QCOMPARE(paper->toPlainText(), selection.selection().toPlainText());
     QVERIFY(paper->toPlainText().startsWith(QStringLiteral("Corresponding Rune Stone\n")));
     QVERIFY(paper->toPlainText().endsWith(QStringLiteral("Nordic God :-")));
-    const QList<Styled> fragments = Fragments(*paper);
+    const QList<Styled> fragments = fragmentsOf(*paper);
     QCOMPARE(fragments.first().colour, QColor(0x7A, 0x5C, 0x00));
     QCOMPARE(fragments.first().weight, int(QFont::Bold));
     QVERIFY(std::none_of(fragments.begin(), fragments.end(), [](const Styled& s) {

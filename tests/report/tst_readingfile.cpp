@@ -1,6 +1,6 @@
 #include "tst_report.h"
 
-#include "reportsupport.h"
+#include "support/reportsupport.h"
 
 #include "report/readingfile.h"
 #include "shell/modhelp.h"
@@ -29,8 +29,6 @@
 #endif
 #ifdef Q_OS_WIN
 #include <windows.h>
-// A macro of windows.h would rename safefile::ReplaceFile.
-#undef ReplaceFile
 #endif
 
 using namespace reportsupport;
@@ -46,17 +44,17 @@ BirthDetails Details(const QString& name, int day, const QString& month, int yea
             static_cast<std::int16_t>(year)};
 }
 
-QByteArray E(const QString& text) {
+QByteArray encoded(const QString& text) {
     return modHelp::EncodeText(text).toLatin1();
 }
 
-QStringList ToList(const Lines& lines) {
+QStringList toList(const Lines& lines) {
     return {lines.begin(), lines.end()};
 }
 
-QStringList Read(const QString& path) {
+QStringList linesIn(const QString& path) {
     const std::optional<Lines> lines = report::ReadReadingFile(path);
-    return lines ? ToList(*lines) : QStringList{QStringLiteral("<refused>")};
+    return lines ? toList(*lines) : QStringList{QStringLiteral("<refused>")};
 }
 
 const QByteArray OldContent = "OLD CONTENT\r\n";
@@ -79,20 +77,20 @@ private:
     std::vector<std::function<void()>> m_steps;
 };
 
-mode_t ModeOf(const QString& path) {
+mode_t modeOf(const QString& path) {
     struct stat status {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0 ? status.st_mode & 07777 : 0;
 }
 
 // A regular file as the tests compare it: its permissions and its bytes.
-QString FileEntry(mode_t mode, const QByteArray& content) {
+QString fileEntry(mode_t mode, const QByteArray& content) {
     return QStringLiteral("file %1: %2")
         .arg(mode, 4, 8, QLatin1Char('0'))
         .arg(QString::fromLatin1(content.toPercentEncoding()));
 }
 
 // Everything under a folder, links not followed, each entry told by what it is.
-QMap<QString, QString> Tree(const QString& root) {
+QMap<QString, QString> tree(const QString& root) {
     QMap<QString, QString> tree;
     QDirIterator entries(root,
                          QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
@@ -110,7 +108,7 @@ QMap<QString, QString> Tree(const QString& root) {
                 what =
                     QStringLiteral("folder %1").arg(status.st_mode & 07777, 4, 8, QLatin1Char('0'));
             else
-                what = FileEntry(status.st_mode & 07777, ReadAll(path));
+                what = fileEntry(status.st_mode & 07777, readAll(path));
         }
         tree.insert(QDir(root).relativeFilePath(path), what);
     }
@@ -123,7 +121,7 @@ struct SaverRun {
     QString errors;
 };
 
-SaverRun RunSaver(const QStringList& arguments, bool asNobody) {
+SaverRun runSaver(const QStringList& arguments, bool asNobody) {
     QProcess saver;
     if (asNobody) {
         saver.start(QStringLiteral("setpriv"),
@@ -160,7 +158,7 @@ void TestReport::fileNameCheck_data() {
 void TestReport::fileNameCheck() {
     QFETCH(QString, path);
     QFETCH(bool, accepted);
-    QCOMPARE(report::HasReadingFileName(path), accepted);
+    QCOMPARE(report::hasReadingFileName(path), accepted);
 }
 
 void TestReport::savedBytes() {
@@ -170,7 +168,7 @@ void TestReport::savedBytes() {
         report::WriteReadingFile(path, Details(QStringLiteral("ANNA"), 12, "March", 1980));
     QCOMPARE(result.status, SaveStatus::Saved);
     // each character 14 codes up, every line ended by CR LF, nothing else
-    QCOMPARE(ReadAll(path), QByteArray("O\\\\O\r\n?@\r\n[o\x80qv\r\n?GF>\r\n"));
+    QCOMPARE(readAll(path), QByteArray("O\\\\O\r\n?@\r\n[o\x80qv\r\n?GF>\r\n"));
 }
 
 void TestReport::saveThenRead_data() {
@@ -194,7 +192,8 @@ void TestReport::saveThenRead() {
     const QString path = folder.filePath(QStringLiteral("reading.run"));
     QCOMPARE(report::WriteReadingFile(path, Details(name, day, month, year)).status,
              SaveStatus::Saved);
-    QCOMPARE(Read(path), (QStringList{name, QString::number(day), month, QString::number(year)}));
+    QCOMPARE(linesIn(path),
+             (QStringList{name, QString::number(day), month, QString::number(year)}));
 }
 
 void TestReport::saveReplacesWholeFile() {
@@ -205,8 +204,8 @@ void TestReport::saveReplacesWholeFile() {
              SaveStatus::Saved);
     QCOMPARE(report::WriteReadingFile(path, Details("BO", 4, "May", 2001)).status,
              SaveStatus::Saved);
-    QCOMPARE(ReadAll(path),
-             E("BO") + "\r\n" + E("4") + "\r\n" + E("May") + "\r\n" + E("2001") + "\r\n");
+    QCOMPARE(readAll(path), encoded("BO") + "\r\n" + encoded("4") + "\r\n" + encoded("May") +
+                                "\r\n" + encoded("2001") + "\r\n");
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"twice.run"});
 }
@@ -254,7 +253,7 @@ void TestReport::saveToHostileTargets() {
     UndoList undo;
     // Reachable by the unprivileged user some cases save as.
     QVERIFY(::chmod(QFile::encodeName(root).constData(), 0755) == 0);
-    QVERIFY(WriteAll(at("old.run"), OldContent));
+    QVERIFY(writeAll(at("old.run"), OldContent));
 
     QString target = at("old.run");
     QString savedTo; // the file that takes the new content; empty when nothing may change
@@ -284,7 +283,7 @@ void TestReport::saveToHostileTargets() {
     } else if (kind == "read-only folder") {
         QVERIFY(QDir(root).mkdir(QStringLiteral("locked")));
         target = at("locked/old.run");
-        QVERIFY(WriteAll(target, OldContent));
+        QVERIFY(writeAll(target, OldContent));
         // Root writes whatever the permissions say: the save runs as another user then.
         asNobody = isRoot;
         if (asNobody && QStandardPaths::findExecutable(QStringLiteral("setpriv")).isEmpty())
@@ -302,7 +301,7 @@ void TestReport::saveToHostileTargets() {
             QSKIP("mounting a small file system to fill takes root");
         undo.add([folder] { ::umount2(folder.constData(), MNT_DETACH); });
         target = at("full/old.run");
-        QVERIFY(WriteAll(target, OldContent));
+        QVERIFY(writeAll(target, OldContent));
         QFile filler(at("full/filler"));
         QVERIFY(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
         while (filler.write(QByteArray(4096, 'f')) > 0) {
@@ -312,21 +311,21 @@ void TestReport::saveToHostileTargets() {
 #endif
     } else {
         target = at("pipe.run");
-        QVERIFY(MakeFifo(target));
+        QVERIFY(makeFifo(target));
     }
-    const QMap<QString, QString> before = Tree(root);
-    const mode_t savedMode = ModeOf(savedTo);
+    const QMap<QString, QString> before = tree(root);
+    const mode_t savedMode = modeOf(savedTo);
 
-    const SaverRun run = RunSaver(saverArguments + QStringList{target}, asNobody);
+    const SaverRun run = runSaver(saverArguments + QStringList{target}, asNobody);
     QVERIFY2(run.survived, qPrintable(run.errors));
     QCOMPARE(run.output, outcome);
 
     QMap<QString, QString> expected = before;
     if (!savedTo.isEmpty())
         expected[QDir(root).relativeFilePath(savedTo)] =
-            FileEntry(savedMode, E("ANNA") + "\r\n" + E("12") + "\r\n" + E("March") + "\r\n" +
-                                     E("1980") + "\r\n");
-    QCOMPARE(Tree(root), expected);
+            fileEntry(savedMode, encoded("ANNA") + "\r\n" + encoded("12") + "\r\n" +
+                                     encoded("March") + "\r\n" + encoded("1980") + "\r\n");
+    QCOMPARE(tree(root), expected);
 #endif
 }
 
@@ -374,14 +373,14 @@ void TestReport::windowsDevicesAndReadOnlyFiles() {
         target = folder.path();
     } else if (kind == "read-only") {
         target = folder.filePath(QStringLiteral("old.run"));
-        QVERIFY(WriteAll(target, OldContent));
+        QVERIFY(writeAll(target, OldContent));
         QVERIFY(SetFileAttributesW(
             reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
             FILE_ATTRIBUTE_READONLY));
     }
 
-    const safefile::ReadResult read = safefile::ReadRegularFile(target, 64 * 1024);
-    const safefile::WriteResult written = safefile::ReplaceFile(target, "NEW\r\n");
+    const safefile::ReadResult read = safefile::readRegularFile(target, 64 * 1024);
+    const safefile::WriteResult written = safefile::replaceFile(target, "NEW\r\n");
     if (server != INVALID_HANDLE_VALUE)
         CloseHandle(server);
 
@@ -393,7 +392,7 @@ void TestReport::windowsDevicesAndReadOnlyFiles() {
         SetFileAttributesW(
             reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
             FILE_ATTRIBUTE_NORMAL);
-        QCOMPARE(ReadAll(target), OldContent);
+        QCOMPARE(readAll(target), OldContent);
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("old.run")});
     } else {
@@ -411,28 +410,30 @@ void TestReport::readLines_data() {
     QTest::addColumn<QStringList>("lines");
     const QStringList anna{"ANNA", "12", "March", "1980"};
     const QByteArray crlf = "\r\n";
-    QTest::newRow("CR LF lines") << E("ANNA") + crlf + E("12") + crlf + E("March") + crlf +
-                                        E("1980") + crlf
+    QTest::newRow("CR LF lines") << encoded("ANNA") + crlf + encoded("12") + crlf +
+                                        encoded("March") + crlf + encoded("1980") + crlf
                                  << anna;
-    QTest::newRow("CR only") << E("ANNA") + "\r" + E("12") + "\r" + E("March") + "\r" + E("1980") +
-                                    "\r"
+    QTest::newRow("CR only") << encoded("ANNA") + "\r" + encoded("12") + "\r" + encoded("March") +
+                                    "\r" + encoded("1980") + "\r"
                              << anna;
     QTest::newRow("CR and CR LF mixed")
-        << E("ANNA") + "\r" + E("12") + crlf + E("March") + "\r" + E("1980") << anna;
+        << encoded("ANNA") + "\r" + encoded("12") + crlf + encoded("March") + "\r" + encoded("1980")
+        << anna;
     QTest::newRow("last line without its end")
-        << E("ANNA") + crlf + E("12") + crlf + E("March") + crlf + E("1980") << anna;
-    QTest::newRow("two lines") << E("ANNA") + crlf + E("12") + crlf
+        << encoded("ANNA") + crlf + encoded("12") + crlf + encoded("March") + crlf + encoded("1980")
+        << anna;
+    QTest::newRow("two lines") << encoded("ANNA") + crlf + encoded("12") + crlf
                                << QStringList{"ANNA", "12", "", ""};
-    QTest::newRow("one line without an end") << E("ANNA") << QStringList{"ANNA", "", "", ""};
+    QTest::newRow("one line without an end") << encoded("ANNA") << QStringList{"ANNA", "", "", ""};
     QTest::newRow("empty file") << QByteArray() << QStringList{"", "", "", ""};
-    QTest::newRow("empty lines") << "\r\n\r\n" + E("March") + crlf
+    QTest::newRow("empty lines") << "\r\n\r\n" + encoded("March") + crlf
                                  << QStringList{"", "", "March", ""};
     QTest::newRow("lines after the fourth are not read")
-        << E("ANNA") + crlf + E("12") + crlf + E("March") + crlf + E("1980") + crlf + E("MORE") +
-               crlf
+        << encoded("ANNA") + crlf + encoded("12") + crlf + encoded("March") + crlf +
+               encoded("1980") + crlf + encoded("MORE") + crlf
         << anna;
     QTest::newRow("LF alone ends no line")
-        << E("AN") + "\n" + E("NA") + crlf + E("12") + "\n\n" + crlf
+        << encoded("AN") + "\n" + encoded("NA") + crlf + encoded("12") + "\n\n" + crlf
         << QStringList{"ANNA", "12", "", ""};
     QTest::newRow("never encoded: shifted down, low codes missing")
         << QByteArray("ANNA\r\n") << QStringList{"3@@3", "", "", ""};
@@ -452,8 +453,8 @@ void TestReport::readLines() {
     QFETCH(QStringList, lines);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("x.run"));
-    QVERIFY(WriteAll(path, bytes));
-    QCOMPARE(Read(path), lines);
+    QVERIFY(writeAll(path, bytes));
+    QCOMPARE(linesIn(path), lines);
 }
 
 void TestReport::readSizeLimit_data() {
@@ -469,11 +470,11 @@ void TestReport::readSizeLimit() {
     QFETCH(bool, accepted);
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("big.run"));
-    QByteArray bytes =
-        E("ANNA") + "\r\n" + E("12") + "\r\n" + E("March") + "\r\n" + E("1980") + "\r\n";
+    QByteArray bytes = encoded("ANNA") + "\r\n" + encoded("12") + "\r\n" + encoded("March") +
+                       "\r\n" + encoded("1980") + "\r\n";
     bytes.append(size - bytes.size(), 'x');
-    QVERIFY(WriteAll(path, bytes));
+    QVERIFY(writeAll(path, bytes));
     const QStringList expected =
         accepted ? QStringList{"ANNA", "12", "March", "1980"} : QStringList{"<refused>"};
-    QCOMPARE(Read(path), expected);
+    QCOMPARE(linesIn(path), expected);
 }

@@ -22,19 +22,11 @@ private slots:
     void paperCopyRecolours();
     void paperCopyOfSelection();
 
-    // Links
+    // Web addresses
     void findWebAddresses_data();
     void findWebAddresses();
     void addressToOpen_data();
     void addressToOpen();
-    void clickOnSiteAddressOpensIt_data();
-    void clickOnSiteAddressOpensIt();
-    void clickElsewhereOpensNothing_data();
-    void clickElsewhereOpensNothing();
-    void unsafeLinksNeverOpen_data();
-    void unsafeLinksNeverOpen();
-    void detectionOffOpensNothing();
-    void linksAreUnderlinedOnlyWhileDetectionIsOn();
 
     // The reading file
     void fileNameCheck_data();

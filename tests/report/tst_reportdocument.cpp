@@ -1,6 +1,6 @@
 #include "tst_report.h"
 
-#include "reportsupport.h"
+#include "support/reportsupport.h"
 
 #include "report/report.h"
 
@@ -21,7 +21,7 @@ struct Run {
     bool operator==(const Run& other) const = default;
 };
 
-RunKind KindOf(const QTextCharFormat& format) {
+RunKind kindOf(const QTextCharFormat& format) {
     // No run may change the box's font face or size.
     if (format.hasProperty(QTextFormat::FontFamilies) ||
         format.hasProperty(QTextFormat::FontPointSize) ||
@@ -47,7 +47,7 @@ RunKind KindOf(const QTextCharFormat& format) {
 
 // Neighbouring fragments of one format make one run; paragraph breaks inside a run show as
 // "\n", those between runs are left out.
-QList<Run> RunsOf(const QTextDocument& document) {
+QList<Run> runsOf(const QTextDocument& document) {
     QList<Run> runs;
     int breaks = 0;
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
@@ -55,7 +55,7 @@ QList<Run> RunsOf(const QTextDocument& document) {
             ++breaks;
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
-            const RunKind kind = KindOf(fragment.charFormat());
+            const RunKind kind = kindOf(fragment.charFormat());
             if (!runs.isEmpty() && runs.last().kind == kind)
                 runs.last().text += QString(breaks, QLatin1Char('\n')) + fragment.text();
             else
@@ -66,33 +66,33 @@ QList<Run> RunsOf(const QTextDocument& document) {
     return runs;
 }
 
-QString Paragraphs(QString text) {
+QString paragraphs(QString text) {
     return text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
 }
 
-QList<Run> ExpectedRuns(const ReportValues& values) {
-    QList<Run> runs{{RunKind::Default, SiteLine()}};
-    const QList<ExpectedRow> rows = ExpectedRows(values);
+QList<Run> expectedRuns(const ReportValues& values) {
+    QList<Run> runs{{RunKind::Default, siteLine()}};
+    const QList<ExpectedRow> rows = expectedRows(values);
     for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (const QString heading = HeadingBeforeRow(i); !heading.isEmpty())
+        if (const QString heading = headingBeforeRow(i); !heading.isEmpty())
             runs.append({RunKind::Heading, heading});
         runs.append({RunKind::Caption, rows[i].caption});
-        runs.append({RunKind::Value, Paragraphs(*rows[i].value)});
+        runs.append({RunKind::Value, paragraphs(*rows[i].value)});
     }
     runs.last().text +=
-        QStringLiteral("\n\n") + SiteLine(); // the closing line keeps the value format
+        QStringLiteral("\n\n") + siteLine(); // the closing line keeps the value format
     return runs;
 }
 
-ReportValues Anna(const QString& sign) {
-    return ValuesFor(sign, QStringLiteral("ANNA"), QStringLiteral("March"), QStringLiteral("12"),
+ReportValues anna(const QString& sign) {
+    return valuesFor(sign, QStringLiteral("ANNA"), QStringLiteral("March"), QStringLiteral("12"),
                      QStringLiteral("1980"));
 }
 
-QString Built(const ReportValues& values) {
+QString built(const ReportValues& values) {
     QTextDocument document;
     report::BuildReport(document, values);
-    return report::ReportPlainText(document);
+    return report::reportPlainText(document);
 }
 
 } // namespace
@@ -106,31 +106,31 @@ void TestReport::plainText_data() {
 
 void TestReport::plainText() {
     QFETCH(QString, sign);
-    const ReportValues values = Anna(sign);
+    const ReportValues values = anna(sign);
     QVERIFY(values.Sign.has_value());
-    QCOMPARE(Built(values), ExpectedReportText(values));
+    QCOMPARE(built(values), expectedReportText(values));
 }
 
 void TestReport::ariesKeepsItsTwoParagraphs() {
-    const ReportValues values = Anna(QStringLiteral("Aries"));
+    const ReportValues values = anna(QStringLiteral("Aries"));
     const QStringList paragraphs = values.AboutYourRuneStone->split(QStringLiteral("\r\n"));
     QCOMPARE(paragraphs.size(), 2);
-    const QString text = Built(values);
+    const QString text = built(values);
     QVERIFY(text.contains(QStringLiteral("About Your Rune Stone :-") + paragraphs[0] +
                           QStringLiteral("\r\n") + paragraphs[1] + QStringLiteral("\r\n\r\n") +
                           QStringLiteral("Your Favorable Planet is :-")));
 }
 
 void TestReport::countsOfCaptionsHeadingsAndSiteLines() {
-    const QString text = Built(Anna(QStringLiteral("Pisces")));
-    QVERIFY(text.startsWith(SiteLine() + QStringLiteral("\r\n\r\nName :- ANNA\r\n\r\n"
+    const QString text = built(anna(QStringLiteral("Pisces")));
+    QVERIFY(text.startsWith(siteLine() + QStringLiteral("\r\n\r\nName :- ANNA\r\n\r\n"
                                                         "Date Of Birth :- March/12/1980\r\n\r\n"
                                                         "Corresponding Rune Stone\r\n\r\n"
                                                         "Your Sun Sign :-Pisces\r\n\r\n")));
     QCOMPARE(text.count(QStringLiteral(":-")), 26);
-    QCOMPARE(text.count(SiteLine()), 2);
+    QCOMPARE(text.count(siteLine()), 2);
     QCOMPARE(text.count(QStringLiteral("\r\nSun Sign Characteristics\r\n")), 1);
-    QVERIFY(text.endsWith(QStringLiteral("\r\n\r\n") + SiteLine() + QStringLiteral("\r\n")));
+    QVERIFY(text.endsWith(QStringLiteral("\r\n\r\n") + siteLine() + QStringLiteral("\r\n")));
     QVERIFY(!text.endsWith(QStringLiteral("\r\n\r\n")));
 }
 
@@ -143,10 +143,10 @@ void TestReport::runFormats_data() {
 
 void TestReport::runFormats() {
     QFETCH(QString, sign);
-    const ReportValues values = Anna(sign);
+    const ReportValues values = anna(sign);
     QTextDocument document;
     report::BuildReport(document, values);
-    QCOMPARE(RunsOf(document), ExpectedRuns(values));
+    QCOMPARE(runsOf(document), expectedRuns(values));
 }
 
 void TestReport::absentValueLeavesOutValueAndLineEnds_data() {
@@ -164,13 +164,13 @@ void TestReport::absentValueLeavesOutValueAndLineEnds_data() {
         << "AboutYourRuneStoneWithPlanet"
         << "Associate With Planet :-Sun Sign Characteristics\r\n\r\nElement :-";
     QTest::newRow("negative traits") << "SunSignNegativeTraits"
-                                     << "Negative Traits :-" + SiteLine() + "\r\n";
+                                     << "Negative Traits :-" + siteLine() + "\r\n";
 }
 
 void TestReport::absentValueLeavesOutValueAndLineEnds() {
     QFETCH(QString, missing);
     QFETCH(QString, expectedJoin);
-    ReportValues values = Anna(QStringLiteral("Taurus"));
+    ReportValues values = anna(QStringLiteral("Taurus"));
     if (missing == QLatin1String("Name"))
         values.Name.reset();
     else if (missing == QLatin1String("MonthText"))
@@ -184,9 +184,9 @@ void TestReport::absentValueLeavesOutValueAndLineEnds() {
     else
         values.SunSignNegativeTraits.reset();
 
-    const QString text = Built(values);
+    const QString text = built(values);
     QVERIFY2(text.contains(expectedJoin), qPrintable(text.left(400)));
-    QCOMPARE(text, ExpectedReportText(values));
+    QCOMPARE(text, expectedReportText(values));
     QCOMPARE(text.count(QStringLiteral(":-")), 26);
 }
 
@@ -199,11 +199,11 @@ void TestReport::lineBreaksInsideValuesBecomeParagraphs_data() {
 
 void TestReport::lineBreaksInsideValuesBecomeParagraphs() {
     QFETCH(QString, value);
-    ReportValues values = Anna(QStringLiteral("Gemini"));
+    ReportValues values = anna(QStringLiteral("Gemini"));
     values.SunSignPositiveTraits = value;
     QTextDocument document;
     report::BuildReport(document, values);
-    QVERIFY(report::ReportPlainText(document).contains(
+    QVERIFY(report::reportPlainText(document).contains(
         QStringLiteral("Positive Traits :-first\r\nsecond\r\n\r\nNegative Traits :-")));
     QVERIFY(!document.toPlainText().contains(QLatin1Char('\r')));
 }

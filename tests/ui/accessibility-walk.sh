@@ -47,7 +47,7 @@ main=$(win_wait "$title" 20) || exit 1
 in_main='text|Name'
 check wait_until 10 shows "$in_main" text Name
 a11y_dump "$OUT/main-window.jsonl" Velmora
-check grep -q '"role": "frame", "name": "Velmora v1.20"' "$OUT/main-window.jsonl"
+check grep -qF "\"role\": \"frame\", \"name\": \"$caption\"" "$OUT/main-window.jsonl"
 # A drop-down list is named by its choice; its label comes as a relation.
 for control in 'combo box|1' 'combo box|January' 'combo box|1900' \
     'push button|Generate My Runic Astrology Reading' 'push button|Exit' \

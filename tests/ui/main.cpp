@@ -1,5 +1,5 @@
 // One executable for the windows: each window's test class runs in turn on one application.
-// test_windows [CLASS] [Qt Test options]: CLASS (e.g. TestReadingWindow) runs that class only.
+// test_ui [CLASS] [Qt Test options]: CLASS (e.g. TestReadingWindow) runs that class only.
 
 #include <QApplication>
 
@@ -7,18 +7,20 @@
 #include <utility>
 #include <vector>
 
-int RunCoBrandTests(int argc, char** argv);
-int RunMainWindowTests(int argc, char** argv);
-int RunReadingWindowTests(int argc, char** argv);
-int RunAboutWindowTests(int argc, char** argv);
+int runCoBrandTests(int argc, char** argv);
+int runMainWindowTests(int argc, char** argv);
+int runReadingWindowTests(int argc, char** argv);
+int runAboutWindowTests(int argc, char** argv);
+int runLinkDetectionTests(int argc, char** argv);
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
     const std::vector<std::pair<const char*, int (*)(int, char**)>> classes = {
-        {"TestCoBrand", &RunCoBrandTests},
-        {"TestMainWindow", &RunMainWindowTests},
-        {"TestReadingWindow", &RunReadingWindowTests},
-        {"TestAboutWindow", &RunAboutWindowTests}};
+        {"TestCoBrand", &runCoBrandTests},
+        {"TestMainWindow", &runMainWindowTests},
+        {"TestReadingWindow", &runReadingWindowTests},
+        {"TestAboutWindow", &runAboutWindowTests},
+        {"TestLinkDetection", &runLinkDetectionTests}};
     const char* chosen = argc > 1 && argv[1][0] != '-' ? argv[1] : nullptr;
     std::vector<char*> arguments(argv, argv + argc);
     if (chosen)

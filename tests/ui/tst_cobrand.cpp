@@ -33,7 +33,7 @@ private slots:
         QVERIFY(qAbs(6.0f * r + 1.0f - unrounded) < 1e-3f);
         if (unrounded - static_cast<float>(static_cast<int>(unrounded)) == 0.5f)
             QCOMPARE(6.0f * r + 1.0f, unrounded);
-        QCOMPARE(int(CoBrandNumber(r)), number);
+        QCOMPARE(int(coBrandNumber(r)), number);
     }
 
     void front_data() {
@@ -52,11 +52,11 @@ private slots:
     void front() {
         QFETCH(int, number);
         QFETCH(CoBrandFront, front);
-        QCOMPARE(CoBrandFrontFor(static_cast<std::int16_t>(number)), front);
+        QCOMPARE(coBrandFrontFor(static_cast<std::int16_t>(number)), front);
     }
 };
 
-int RunCoBrandTests(int argc, char** argv) {
+int runCoBrandTests(int argc, char** argv) {
     TestCoBrand test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -2,8 +2,8 @@
 
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
+#include "support/windowtesting.h"
 #include "ui/frmabout.h"
-#include "windowtesting.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -41,12 +41,12 @@ private slots:
     void cleanup() {
         delete m_window;
         m_opener.reset();
-        FlushDeletes();
+        flushDeletes();
         m_services.reset();
     }
 
     void windowProperties() {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Velmora v1.20"));
+        QCOMPARE(m_window->windowTitle(), Caption);
         QCOMPARE(m_window->size(), QSize(423, 249));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(m_window->isModal());
@@ -60,7 +60,7 @@ private slots:
         const QPoint offCentre =
             m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center();
         QVERIFY(offCentre.manhattanLength() <= 4);
-        QCOMPARE(SeenAt(m_window, QPoint(400, 5)), QColor("#378F67"));
+        QCOMPARE(seenAt(m_window, QPoint(400, 5)), QColor("#378F67"));
     }
 
     void controls_data() {
@@ -71,17 +71,17 @@ private slots:
         QTest::addColumn<bool>("underline");
         QTest::addColumn<QColor>("colour");
         const QColor pale("#FFFF80"), yellow("#FFFF00");
-        QTest::newRow("Label2") << "Label2" << FromTwips(840, 240, 2760, 240) << 9.75 << true
+        QTest::newRow("Label2") << "Label2" << fromTwips(840, 240, 2760, 240) << 9.75 << true
                                 << false << pale;
-        QTest::newRow("Label1") << "Label1" << FromTwips(120, 960, 6225, 855) << 8.25 << false
+        QTest::newRow("Label1") << "Label1" << fromTwips(120, 960, 6225, 855) << 8.25 << false
                                 << false << pale;
         QTest::newRow("lblHomePage")
-            << "lblHomePage" << FromTwips(2160, 1920, 4050, 195) << 8.25 << false << true << yellow;
-        QTest::newRow("Label6") << "Label6" << FromTwips(120, 2280, 6135, 615) << 8.25 << true
+            << "lblHomePage" << fromTwips(2160, 1920, 4050, 195) << 8.25 << false << true << yellow;
+        QTest::newRow("Label6") << "Label6" << fromTwips(120, 2280, 6135, 615) << 8.25 << true
                                 << false << pale;
-        QTest::newRow("Label5") << "Label5" << FromTwips(3960, 2880, 2295, 195) << 8.25 << false
+        QTest::newRow("Label5") << "Label5" << fromTwips(3960, 2880, 2295, 195) << 8.25 << false
                                 << true << yellow;
-        QTest::newRow("cmdOK") << "cmdOK" << FromTwips(4920, 3360, 1260, 345) << 8.25 << true
+        QTest::newRow("cmdOK") << "cmdOK" << fromTwips(4920, 3360, 1260, 345) << 8.25 << true
                                << false << QColor();
     }
 
@@ -111,21 +111,20 @@ private slots:
     void iconAndRule() {
         auto* picIcon = control<QLabel>(QStringLiteral("picIcon"));
         QVERIFY(picIcon);
-        QCOMPARE(picIcon->pos(), QPoint(Px(120), Px(120)));
+        QCOMPARE(picIcon->pos(), QPoint(px(120), px(120)));
         QVERIFY(picIcon->width() >= 32 && picIcon->height() >= 32);
         QCOMPARE(picIcon->pixmap().deviceIndependentSize().toSize(), QSize(32, 32));
         QWidget* Line2 = control(QStringLiteral("Line2"));
         QVERIFY(Line2);
         // From -60 to 6360 twips: across the whole window.
-        QCOMPARE(Line2->geometry().left(), Px(-60));
-        QCOMPARE(Line2->geometry().right() + 1, Px(6360));
-        QCOMPARE(Line2->y(), Px(3120));
-        QCOMPARE(SeenAt(m_window, QPoint(200, Px(3120))), QColor("#FFFF80"));
+        QCOMPARE(Line2->geometry().left(), px(-60));
+        QCOMPARE(Line2->geometry().right() + 1, px(6360));
+        QCOMPARE(Line2->y(), px(3120));
+        QCOMPARE(seenAt(m_window, QPoint(200, px(3120))), QColor("#FFFF80"));
     }
 
     void texts() {
-        QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(),
-                 QStringLiteral("Velmora v1.20"));
+        QCOMPARE(control<QLabel>(QStringLiteral("Label2"))->text(), Caption);
         QCOMPARE(control<QLabel>(QStringLiteral("Label6"))->text(),
                  QStringLiteral("Home Business Opportunity. Start your own Internet business and "
                                 "make money online. Get this software fully branded for your "
@@ -158,7 +157,7 @@ private slots:
         QFETCH(Qt::KeyboardModifiers, modifiers);
         QTest::keyClick(m_window->focusWidget(), key, modifiers);
         QTRY_VERIFY(!m_window || !m_window->isVisible());
-        FlushDeletes();
+        flushDeletes();
         QVERIFY2(!m_window, "destroyed once closed");
     }
 
@@ -179,9 +178,8 @@ private slots:
         QCOMPARE(link->cursor().shape(), Qt::PointingHandCursor);
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
         QTest::mouseClick(link, Qt::LeftButton, {}, link->rect().center());
-        const QString address =
-            modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") + page;
-        QCOMPARE(m_services->openedAddresses, QStringList({address, address}));
+        const QString opened = address(page);
+        QCOMPARE(m_services->openedAddresses, QStringList({opened, opened}));
         QVERIFY(m_window->isVisible());
     }
 
@@ -196,7 +194,7 @@ private slots:
     }
 };
 
-int RunAboutWindowTests(int argc, char** argv) {
+int runAboutWindowTests(int argc, char** argv) {
     TestAboutWindow test;
     return QTest::qExec(&test, argc, argv);
 }

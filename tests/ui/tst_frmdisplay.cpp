@@ -5,10 +5,11 @@
 #include "reading/engine.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
+#include "support/shownreading.h"
+#include "support/windowtesting.h"
 #include "ui/frmabout.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
-#include "windowtesting.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -32,11 +33,6 @@
 using namespace windowtesting;
 
 namespace {
-
-QString Address(const char* pageKey) {
-    return modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") +
-           QLatin1String(pageKey);
-}
 
 enum class Mouse { Press, Release, Click, DoubleClick, MoveWithoutButton, TextChange };
 
@@ -85,13 +81,13 @@ private slots:
     void cleanup() {
         delete m_window;
         delete m_main;
-        FlushDeletes();
+        flushDeletes();
         m_leave.reset();
         m_services.reset();
     }
 
     void windowProperties() {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Velmora v1.20"));
+        QCOMPARE(m_window->windowTitle(), Caption);
         QCOMPARE(m_window->centralWidget()->size(), QSize(653, 520));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!m_window->windowIcon().isNull());
@@ -137,25 +133,25 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
                                 << geometry;
         };
-        row("Frame2", "window", FromTwips(0, -40, 9800, 615));
-        row("Label61", "Frame2", FromTwips(120, 120, 9480, 585));
-        row("SSTab1", "window", FromTwips(0, 585, 9795, 6470));
-        row("Frame5", "window", FromTwips(0, 7005, 9800, 780));
-        row("cmdPrint", "Frame5", FromTwips(7080, 240, 1260, 465));
-        row("cmdBack", "Frame5", FromTwips(8400, 240, 1260, 465));
-        row("lblFullBrand", "Frame5", FromTwips(120, 120, 6345, 615));
-        row("Frame4", "Frame1", FromTwips(45, 3000, 9720, 3045));
-        row("lblKeywards", "Frame1", FromTwips(3240, 1568, 4425, 420));
-        row("txtAboutYourRuneStone", "Frame1", FromTwips(240, 2160, 7455, 810));
-        row("picStone", "Frame1", FromTwips(7960, 705, 1695, 2265));
-        row("lblKeywardsWithPlanet", "Frame4", FromTwips(3240, 1705, 4635, 420));
-        row("txtAboutYourRuneStoneWithPlanet", "Frame4", FromTwips(240, 2280, 7335, 735));
-        row("picStonewithplanet", "Frame4", FromTwips(7920, 750, 1695, 2265));
-        row("Label31", "Frame3", FromTwips(240, 3960, 2175, 435));
-        row("lblSunSignFamousPersonBorn", "Frame3", FromTwips(2640, 3960, 5820, 435));
-        row("txtSunSignPositiveTraits", "Frame3", FromTwips(240, 4680, 4575, 1335));
-        row("txtSunSignNegativeTraits", "Frame3", FromTwips(5055, 4680, 4560, 1335));
-        row("picSunSign", "Frame3", FromTwips(6585, 480, 3030, 3030));
+        row("Frame2", "window", fromTwips(0, -40, 9800, 615));
+        row("Label61", "Frame2", fromTwips(120, 120, 9480, 585));
+        row("SSTab1", "window", fromTwips(0, 585, 9795, 6470));
+        row("Frame5", "window", fromTwips(0, 7005, 9800, 780));
+        row("cmdPrint", "Frame5", fromTwips(7080, 240, 1260, 465));
+        row("cmdBack", "Frame5", fromTwips(8400, 240, 1260, 465));
+        row("lblFullBrand", "Frame5", fromTwips(120, 120, 6345, 615));
+        row("Frame4", "Frame1", fromTwips(45, 3000, 9720, 3045));
+        row("lblKeywards", "Frame1", fromTwips(3240, 1568, 4425, 420));
+        row("txtAboutYourRuneStone", "Frame1", fromTwips(240, 2160, 7455, 810));
+        row("picStone", "Frame1", fromTwips(7960, 705, 1695, 2265));
+        row("lblKeywardsWithPlanet", "Frame4", fromTwips(3240, 1705, 4635, 420));
+        row("txtAboutYourRuneStoneWithPlanet", "Frame4", fromTwips(240, 2280, 7335, 735));
+        row("picStonewithplanet", "Frame4", fromTwips(7920, 750, 1695, 2265));
+        row("Label31", "Frame3", fromTwips(240, 3960, 2175, 435));
+        row("lblSunSignFamousPersonBorn", "Frame3", fromTwips(2640, 3960, 5820, 435));
+        row("txtSunSignPositiveTraits", "Frame3", fromTwips(240, 4680, 4575, 1335));
+        row("txtSunSignNegativeTraits", "Frame3", fromTwips(5055, 4680, 4560, 1335));
+        row("picSunSign", "Frame3", fromTwips(6585, 480, 3030, 3030));
     }
 
     void controlGeometry() {
@@ -164,7 +160,7 @@ private slots:
         QFETCH(QRect, geometry);
         QWidget* widget = control(name);
         QVERIFY(widget);
-        QCOMPARE(ContainerOf(widget), container);
+        QCOMPARE(containerOf(widget), container);
         QCOMPARE(widget->geometry(), geometry);
     }
 
@@ -179,11 +175,11 @@ private slots:
         QWidget* frame = control(page);
         QVERIFY(frame);
         tabControl()->setCurrentWidget(frame);
-        const QRect expected = FromTwips(0, 360, 9800, 6100);
+        const QRect expected = fromTwips(0, 360, 9800, 6100);
         QCOMPARE(frame->mapTo(tabControl(), QPoint(0, 0)), expected.topLeft());
         // The page fills the control to its bottom edge, 6470 twips down.
-        QCOMPARE(frame->width(), Px(9795));
-        QCOMPARE(frame->height(), Px(6470) - Px(360));
+        QCOMPARE(frame->width(), px(9795));
+        QCOMPARE(frame->height(), px(6470) - px(360));
     }
 
     // Labels that size themselves: the given corner, and room for the whole text.
@@ -193,7 +189,7 @@ private slots:
         QTest::addColumn<QPoint>("place");
         const auto row = [](const char* name, const char* container, int left, int top) {
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
-                                << QPoint(Px(left), Px(top));
+                                << QPoint(px(left), px(top));
         };
         row("Label3", "Frame1", 240, 160);
         row("lblCorrespondingRuneStone", "Frame1", 3240, 137);
@@ -243,7 +239,7 @@ private slots:
         QFETCH(QPoint, place);
         auto* label = control<QLabel>(name);
         QVERIFY(label);
-        QCOMPARE(ContainerOf(label), container);
+        QCOMPARE(containerOf(label), container);
         QCOMPARE(label->pos(), place);
         QVERIFY(!label->wordWrap());
         QVERIFY(!label->text().isEmpty());
@@ -402,7 +398,7 @@ private slots:
         tabControl()->setCurrentIndex(tab);
         QWidget* widget = control(name);
         QVERIFY(widget);
-        QCOMPARE(SeenAt(widget, point), colour);
+        QCOMPARE(seenAt(widget, point), colour);
     }
 
     void bandControls_data() {
@@ -504,7 +500,7 @@ private slots:
         QWidget* owner = menu.isEmpty() ? static_cast<QWidget*>(m_window->menuBar())
                                         : m_window->findChild<QMenu*>(menu);
         QVERIFY(owner);
-        QCOMPARE(MenuEntries(owner), entries);
+        QCOMPARE(menuEntries(owner), entries);
         QVERIFY(!control<QAction>("mnuMakeMoneyOnline")->isEnabled());
     }
 
@@ -512,13 +508,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("tab");
         QTest::addColumn<QString>("address");
-        QTest::newRow("mnuOnline") << "mnuOnline" << 0 << Address("help-web-page");
-        QTest::newRow("mnuVisit") << "mnuVisit" << 0 << Address("home-page");
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << 0 << Address("download-web-page");
-        QTest::newRow("mnuDonate") << "mnuDonate" << 0 << Address("donate");
-        QTest::newRow("Label61") << "Label61" << 0 << Address("home-page");
-        QTest::newRow("lblFullBrand") << "lblFullBrand" << 0 << Address("fully-branded");
-        QTest::newRow("Label19, the Lucky Color heading") << "Label19" << 1 << Address("co-brand");
+        QTest::newRow("mnuOnline") << "mnuOnline" << 0 << address("help-web-page");
+        QTest::newRow("mnuVisit") << "mnuVisit" << 0 << address("home-page");
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << 0 << address("download-web-page");
+        QTest::newRow("mnuDonate") << "mnuDonate" << 0 << address("donate");
+        QTest::newRow("Label61") << "Label61" << 0 << address("home-page");
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << 0 << address("fully-branded");
+        QTest::newRow("Label19, the Lucky Color heading") << "Label19" << 1 << address("co-brand");
     }
 
     void pagesOpened() {
@@ -535,7 +531,7 @@ private slots:
             QVERIFY(label);
             QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
             QWidget* focus = m_window->focusWidget();
-            QVERIFY(PressAsScreenReader(label));
+            QVERIFY(pressAsScreenReader(label));
             QCOMPARE(m_window->focusWidget(), focus);
         }
         QCOMPARE(services().openedAddresses, QStringList({address, address}));
@@ -619,7 +615,7 @@ private slots:
 
     void backByTheFileMenu() {
         control<QAction>("mnuFileBack")->trigger();
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!m_window);
         QVERIFY(m_main->isVisible());
         QCOMPARE(m_leave->leaves(), 0);
@@ -627,7 +623,7 @@ private slots:
 
     void closeBoxLeavesTheProgram() {
         m_window->close();
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!m_window);
         QCOMPARE(m_leave->leaves(), 1);
         QVERIFY(!m_main->isVisible());
@@ -669,32 +665,8 @@ private slots:
         const std::optional<modRunicAstrology::Reading> pisces =
             modRunicAstrology::BuildReading("Pisces");
         QVERIFY(pisces);
-        using R = modRunicAstrology::Reading;
-        for (std::string R::*field : {&R::Sign,
-                                      &R::CorrespondingRuneStone,
-                                      &R::Keywords,
-                                      &R::AlternativeName,
-                                      &R::AboutYourRuneStone,
-                                      &R::FavorableColor,
-                                      &R::NordicGod,
-                                      &R::FavorablePlanet,
-                                      &R::StoneWithPlanet,
-                                      &R::AlternativeNameWithPlanet,
-                                      &R::KeywordsWithPlanet,
-                                      &R::AboutYourRuneStoneWithPlanet,
-                                      &R::GodWithPlanet,
-                                      &R::ColorWithPlanet,
-                                      &R::SunSignElement,
-                                      &R::SunSignNumber,
-                                      &R::SunSignColor,
-                                      &R::SunSignDay,
-                                      &R::SunSignCompatibility,
-                                      &R::SunSignBirthStone,
-                                      &R::SunSignQuality,
-                                      &R::SunSignFamousPersonBorn,
-                                      &R::SunSignPositiveTraits,
-                                      &R::SunSignNegativeTraits}) {
-            const QString value = QString::fromStdString((*pisces).*field);
+        for (const shownreading::TextControl& control : shownreading::TextControls) {
+            const QString value = QString::fromStdString((*pisces).*control.field);
             QVERIFY2(heard.contains(value), qPrintable(value));
         }
         for (const char* heading : {"Nordic God", "Lucky Color", "Negative Traits"})
@@ -725,7 +697,7 @@ private slots:
         QFETCH(int, day);
         QFETCH(QString, month);
         QTest::mouseClick(control("cmdBack"), Qt::LeftButton);
-        FlushDeletes();
+        flushDeletes();
         generate(day, month);
         QVERIFY(m_window);
         for (QLabel* label : m_window->findChildren<QLabel*>()) {
@@ -744,7 +716,7 @@ private slots:
     }
 };
 
-int RunReadingWindowTests(int argc, char** argv) {
+int runReadingWindowTests(int argc, char** argv) {
     TestReadingWindow test;
     return QTest::qExec(&test, argc, argv);
 }

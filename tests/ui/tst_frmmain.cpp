@@ -5,11 +5,12 @@
 #include "reading/engine.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
+#include "support/shownreading.h"
+#include "support/windowtesting.h"
 #include "ui/cobrand.h"
 #include "ui/frmabout.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
-#include "windowtesting.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -41,7 +42,7 @@ struct Stroke {
 };
 using Strokes = QList<Stroke>;
 
-Strokes Typed(const QString& text) {
+Strokes typed(const QString& text) {
     Strokes strokes;
     for (const QChar c : text) {
         const QChar upper = c.toUpper();
@@ -50,19 +51,14 @@ Strokes Typed(const QString& text) {
     return strokes;
 }
 
-Stroke Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+Stroke keyStroke(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     return {key, QString(), modifiers};
 }
 
-Stroke Control(char letter) {
+Stroke controlStroke(char letter) {
     const auto code = static_cast<char16_t>(letter - 'a' + 1);
     return {static_cast<Qt::Key>(Qt::Key_A + (letter - 'a')), QString(QChar(code)),
             Qt::ControlModifier};
-}
-
-QString Address(const char* pageKey) {
-    return modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") +
-           QLatin1String(pageKey);
 }
 
 enum class Trigger {
@@ -147,13 +143,13 @@ private slots:
     void cleanup() {
         delete reading();
         delete m_window;
-        FlushDeletes();
+        flushDeletes();
         m_leave.reset();
         m_services.reset();
     }
 
     void windowProperties() {
-        QCOMPARE(m_window->windowTitle(), QStringLiteral("Velmora v1.20"));
+        QCOMPARE(m_window->windowTitle(), Caption);
         QCOMPARE(m_window->centralWidget()->size(), QSize(490, 329));
         QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
         QVERIFY(!m_window->windowIcon().isNull());
@@ -175,26 +171,26 @@ private slots:
             QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
                                 << geometry;
         };
-        row("Frame2", "window", FromTwips(0, 0, 7335, 615));
-        row("Label61", "Frame2", FromTwips(75, 120, 7140, 585));
-        row("Frame1", "window", FromTwips(0, 600, 7335, 2775));
-        row("Label7", "Frame1", FromTwips(120, 360, 7095, 735));
-        row("cmdOpen", "Frame1", FromTwips(120, 1320, 1575, 1335));
-        row("Frame3", "Frame1", FromTwips(1800, 1200, 5415, 1455));
-        row("Label1", "Frame3", FromTwips(120, 360, 705, 195));
-        row("txtName", "Frame3", FromTwips(1680, 240, 3615, 375));
-        row("Label4", "Frame3", FromTwips(1800, 720, 405, 195));
-        row("Label5", "Frame3", FromTwips(3000, 720, 510, 195));
-        row("Label6", "Frame3", FromTwips(4560, 720, 390, 195));
-        row("Label3", "Frame3", FromTwips(120, 1080, 1395, 195));
-        row("cmbDate", "Frame3", FromTwips(1680, 960, 735, 315));
-        row("cmbMonth", "Frame3", FromTwips(2520, 960, 1575, 315));
-        row("cmbYear", "Frame3", FromTwips(4200, 960, 1095, 315));
-        row("cmdRunicAstrology", "window", FromTwips(0, 3480, 6135, 465));
-        row("cmdExit", "window", FromTwips(6195, 3480, 1140, 465));
-        row("Frame5", "window", FromTwips(0, 3960, 7335, 975));
-        row("lblCobrand", "Frame5", FromTwips(120, 240, 7065, 615));
-        row("lblFullBrand", "Frame5", FromTwips(120, 240, 7065, 615));
+        row("Frame2", "window", fromTwips(0, 0, 7335, 615));
+        row("Label61", "Frame2", fromTwips(75, 120, 7140, 585));
+        row("Frame1", "window", fromTwips(0, 600, 7335, 2775));
+        row("Label7", "Frame1", fromTwips(120, 360, 7095, 735));
+        row("cmdOpen", "Frame1", fromTwips(120, 1320, 1575, 1335));
+        row("Frame3", "Frame1", fromTwips(1800, 1200, 5415, 1455));
+        row("Label1", "Frame3", fromTwips(120, 360, 705, 195));
+        row("txtName", "Frame3", fromTwips(1680, 240, 3615, 375));
+        row("Label4", "Frame3", fromTwips(1800, 720, 405, 195));
+        row("Label5", "Frame3", fromTwips(3000, 720, 510, 195));
+        row("Label6", "Frame3", fromTwips(4560, 720, 390, 195));
+        row("Label3", "Frame3", fromTwips(120, 1080, 1395, 195));
+        row("cmbDate", "Frame3", fromTwips(1680, 960, 735, 315));
+        row("cmbMonth", "Frame3", fromTwips(2520, 960, 1575, 315));
+        row("cmbYear", "Frame3", fromTwips(4200, 960, 1095, 315));
+        row("cmdRunicAstrology", "window", fromTwips(0, 3480, 6135, 465));
+        row("cmdExit", "window", fromTwips(6195, 3480, 1140, 465));
+        row("Frame5", "window", fromTwips(0, 3960, 7335, 975));
+        row("lblCobrand", "Frame5", fromTwips(120, 240, 7065, 615));
+        row("lblFullBrand", "Frame5", fromTwips(120, 240, 7065, 615));
     }
 
     void controlGeometry() {
@@ -203,7 +199,7 @@ private slots:
         QFETCH(QRect, geometry);
         QWidget* widget = m_window->findChild<QWidget*>(name);
         QVERIFY(widget);
-        QCOMPARE(ContainerOf(widget), container);
+        QCOMPARE(containerOf(widget), container);
         QCOMPARE(widget->geometry(), geometry);
     }
 
@@ -304,7 +300,7 @@ private slots:
         QFETCH(QColor, colour);
         QWidget* widget = m_window->findChild<QWidget*>(name);
         QVERIFY(widget);
-        QCOMPARE(SeenAt(widget, point), colour);
+        QCOMPARE(seenAt(widget, point), colour);
     }
 
     // A font that stands in for Verdana must not cut a caption off.
@@ -356,11 +352,10 @@ private slots:
     void captions() {
         QFETCH(QString, name);
         QFETCH(QString, caption);
-        QObject* widget = m_window->findChild<QWidget*>(name);
+        QWidget* widget = m_window->findChild<QWidget*>(name);
         QVERIFY(widget);
-        const QString shown = qobject_cast<QGroupBox*>(widget)
-                                  ? static_cast<QGroupBox*>(widget)->title()
-                                  : widget->property("text").toString();
+        const auto* group = qobject_cast<QGroupBox*>(widget);
+        const QString shown = group ? group->title() : widget->property("text").toString();
         QCOMPARE(shown, caption);
     }
 
@@ -467,7 +462,7 @@ private slots:
         QWidget* owner = menu.isEmpty() ? static_cast<QWidget*>(m_window->menuBar())
                                         : m_window->findChild<QMenu*>(menu);
         QVERIFY(owner);
-        QCOMPARE(MenuEntries(owner), entries);
+        QCOMPARE(menuEntries(owner), entries);
     }
 
     void makeMoneyOnlineIsSwitchedOff() {
@@ -482,40 +477,42 @@ private slots:
         QTest::addColumn<Strokes>("strokes");
         QTest::addColumn<QString>("shown");
         QTest::addColumn<int>("messages");
-        QTest::newRow("lower case appears as capitals") << Typed("astrid") << "ASTRID" << 0;
-        QTest::newRow("capitals stay") << Typed("ASTRID") << "ASTRID" << 0;
-        QTest::newRow("spaces pass") << Typed("an na") << "AN NA" << 0;
-        QTest::newRow("a digit after letters is refused once") << Typed("ab1") << "AB" << 1;
-        QTest::newRow("every refused key has its message") << Typed("1-2") << "" << 3;
-        QTest::newRow("punctuation is refused") << Typed("o'neil") << "ONEIL" << 1;
+        QTest::newRow("lower case appears as capitals") << typed("astrid") << "ASTRID" << 0;
+        QTest::newRow("capitals stay") << typed("ASTRID") << "ASTRID" << 0;
+        QTest::newRow("spaces pass") << typed("an na") << "AN NA" << 0;
+        QTest::newRow("a digit after letters is refused once") << typed("ab1") << "AB" << 1;
+        QTest::newRow("every refused key has its message") << typed("1-2") << "" << 3;
+        QTest::newRow("punctuation is refused") << typed("o'neil") << "ONEIL" << 1;
         QTest::newRow("an accented letter is refused")
             << Strokes{{Qt::Key_Eacute, QStringLiteral("é")}} << "" << 1;
         QTest::newRow("the paste shortcut is refused")
-            << Typed("ab") + Strokes{Control('v')} << "AB" << 1;
+            << typed("ab") + Strokes{controlStroke('v')} << "AB" << 1;
         QTest::newRow("the copy shortcut is refused")
-            << Typed("ab") + Strokes{Control('c')} << "AB" << 1;
+            << typed("ab") + Strokes{controlStroke('c')} << "AB" << 1;
         QTest::newRow("the undo shortcut is refused")
-            << Typed("ab") + Strokes{Control('z')} << "AB" << 1;
+            << typed("ab") + Strokes{controlStroke('z')} << "AB" << 1;
         QTest::newRow("Ctrl+Backspace is refused, the word stays")
-            << Typed("ab") + Strokes{Key(Qt::Key_Backspace, Qt::ControlModifier)} << "AB" << 1;
+            << typed("ab") + Strokes{keyStroke(Qt::Key_Backspace, Qt::ControlModifier)} << "AB"
+            << 1;
         QTest::newRow("Ctrl+Return and Ctrl+Enter are refused")
-            << Typed("ab") + Strokes{Key(Qt::Key_Return, Qt::ControlModifier),
-                                     Key(Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier)}
+            << typed("ab") +
+                   Strokes{keyStroke(Qt::Key_Return, Qt::ControlModifier),
+                           keyStroke(Qt::Key_Enter, Qt::ControlModifier | Qt::KeypadModifier)}
             << "AB" << 2;
         QTest::newRow("Ctrl with a bracket, backslash, caret or underscore is refused")
-            << Strokes{Key(Qt::Key_BracketLeft, Qt::ControlModifier),
-                       Key(Qt::Key_Backslash, Qt::ControlModifier),
-                       Key(Qt::Key_BracketRight, Qt::ControlModifier),
-                       Key(Qt::Key_AsciiCircum, Qt::ControlModifier | Qt::ShiftModifier),
-                       Key(Qt::Key_Underscore, Qt::ControlModifier | Qt::ShiftModifier)}
+            << Strokes{keyStroke(Qt::Key_BracketLeft, Qt::ControlModifier),
+                       keyStroke(Qt::Key_Backslash, Qt::ControlModifier),
+                       keyStroke(Qt::Key_BracketRight, Qt::ControlModifier),
+                       keyStroke(Qt::Key_AsciiCircum, Qt::ControlModifier | Qt::ShiftModifier),
+                       keyStroke(Qt::Key_Underscore, Qt::ControlModifier | Qt::ShiftModifier)}
             << "" << 5;
         QTest::newRow("backspace edits")
-            << Typed("abc") + Strokes{{Qt::Key_Backspace, "\b"}} << "AB" << 0;
+            << typed("abc") + Strokes{{Qt::Key_Backspace, "\b"}} << "AB" << 0;
         QTest::newRow("delete, home, end and arrows edit")
-            << Typed("abc") +
-                   Strokes{Key(Qt::Key_Home), Key(Qt::Key_Delete), Key(Qt::Key_End),
-                           Key(Qt::Key_Left)} +
-                   Typed("x")
+            << typed("abc") +
+                   Strokes{keyStroke(Qt::Key_Home), keyStroke(Qt::Key_Delete),
+                           keyStroke(Qt::Key_End), keyStroke(Qt::Key_Left)} +
+                   typed("x")
             << "BXC" << 0;
         QTest::newRow("an Alt combination types nothing")
             << Strokes{{Qt::Key_Q, QStringLiteral("q"), Qt::AltModifier}} << "" << 0;
@@ -678,7 +675,7 @@ private slots:
         QTest::mouseClick(control("cmdRunicAstrology"), Qt::LeftButton);
         frmDisplay* display = reading();
         QVERIFY(display);
-        QCOMPARE(display->mainWindow(), m_window.data());
+        QCOMPARE(display->origin(), static_cast<ReadingOrigin*>(m_window.data()));
         QCOMPARE(display->findChild<QTabWidget*>("SSTab1")->currentIndex(), 0);
 
         const auto shown = [display](const char* name) {
@@ -712,7 +709,7 @@ private slots:
         QPointer<frmDisplay> first = reading();
         QVERIFY(first);
         QTest::mouseClick(first->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!first);
         QVERIFY(m_window->isVisible());
         QCOMPARE(m_leave->leaves(), 0);
@@ -732,7 +729,7 @@ private slots:
         QTest::mouseClick(control("cmdRunicAstrology"), Qt::LeftButton);
         reading()->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
         QTest::mouseClick(reading()->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
-        FlushDeletes();
+        flushDeletes();
 
         control<QComboBox>("cmbDate")->setCurrentText(QStringLiteral("21"));
         QTest::mouseClick(control("cmdRunicAstrology"), Qt::LeftButton);
@@ -743,56 +740,14 @@ private slots:
         const std::optional<modRunicAstrology::Reading> aries =
             modRunicAstrology::BuildReading("Aries");
         QVERIFY(aries);
-        using R = modRunicAstrology::Reading;
-        const QList<std::pair<const char*, std::string R::*>> texts = {
-            {"lblSunSign", &R::Sign},
-            {"lblCorrespondingRuneStone", &R::CorrespondingRuneStone},
-            {"lblKeywards", &R::Keywords},
-            {"lblAlternativeName", &R::AlternativeName},
-            {"txtAboutYourRuneStone", &R::AboutYourRuneStone},
-            {"lblFavorableColor", &R::FavorableColor},
-            {"lblNordicGod", &R::NordicGod},
-            {"lblFavorablePlanet", &R::FavorablePlanet},
-            {"lblStoneWithPlanet", &R::StoneWithPlanet},
-            {"lblAlternativeNameWithPlanet", &R::AlternativeNameWithPlanet},
-            {"lblKeywardsWithPlanet", &R::KeywordsWithPlanet},
-            {"txtAboutYourRuneStoneWithPlanet", &R::AboutYourRuneStoneWithPlanet},
-            {"lblGodWithPlanet", &R::GodWithPlanet},
-            {"lblColorWithPlanet", &R::ColorWithPlanet},
-            {"lblSunSignElement", &R::SunSignElement},
-            {"lblSunSignNumber", &R::SunSignNumber},
-            {"lblSunSignColor", &R::SunSignColor},
-            {"lblSunSignDay", &R::SunSignDay},
-            {"lblSunSignCompatibility", &R::SunSignCompatibility},
-            {"lblSunSignBirthStone", &R::SunSignBirthStone},
-            {"lblSunSignQuality", &R::SunSignQuality},
-            {"lblSunSignFamousPersonBorn", &R::SunSignFamousPersonBorn},
-            {"txtSunSignPositiveTraits", &R::SunSignPositiveTraits},
-            {"txtSunSignNegativeTraits", &R::SunSignNegativeTraits},
-        };
-        for (const auto& [name, field] : texts) {
-            QWidget* widget = display->findChild<QWidget*>(QLatin1String(name));
-            QVERIFY2(widget, name);
-            QString shown;
-            if (auto* box = qobject_cast<QPlainTextEdit*>(widget))
-                shown = box->toPlainText();
-            else
-                shown = static_cast<QLabel*>(widget)->text();
-            QString expected = QString::fromStdString((*aries).*field);
-            expected.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-            QVERIFY2(shown == expected, name);
-        }
-        const QList<std::tuple<const char*, std::string R::*, const PictureCollection*>> pictures =
-            {{"picStone", &R::StonePicture, &m_window->IMGStoneList()},
-             {"picStonewithplanet", &R::StoneWithPlanetPicture,
-              &m_window->IMGStoneListWithPlanet()},
-             {"picSunSign", &R::SunSignPicture, &m_window->IMGSunsignList()}};
-        for (const auto& [name, field, collection] : pictures) {
+        QCOMPARE(shownreading::textDifference(*display, *aries), QString());
+        for (const shownreading::PictureControl& control : shownreading::PictureControls) {
             const QImage shown =
-                display->findChild<QLabel*>(QLatin1String(name))->pixmap().toImage();
+                display->findChild<QLabel*>(QLatin1String(control.name))->pixmap().toImage();
+            const PictureCollection& pictures = (m_window->*control.pictures)();
             QVERIFY2(shown ==
-                         collection->picture(QString::fromStdString((*aries).*field)).toImage(),
-                     name);
+                         pictures.picture(QString::fromStdString((*aries).*control.key)).toImage(),
+                     control.name);
         }
         // The two paragraphs of the Aries rune text stay two paragraphs.
         QCOMPARE(display->findChild<QPlainTextEdit*>("txtAboutYourRuneStone")->blockCount(), 2);
@@ -801,12 +756,12 @@ private slots:
     void pagesOpened_data() {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("address");
-        QTest::newRow("mnuOnline") << "mnuOnline" << Address("help-web-page");
-        QTest::newRow("mnuVisit") << "mnuVisit" << Address("home-page");
-        QTest::newRow("mnuUpdate") << "mnuUpdate" << Address("download-web-page");
-        QTest::newRow("mnuDonate") << "mnuDonate" << Address("donate");
-        QTest::newRow("Label61") << "Label61" << Address("home-page");
-        QTest::newRow("lblFullBrand") << "lblFullBrand" << Address("fully-branded");
+        QTest::newRow("mnuOnline") << "mnuOnline" << address("help-web-page");
+        QTest::newRow("mnuVisit") << "mnuVisit" << address("home-page");
+        QTest::newRow("mnuUpdate") << "mnuUpdate" << address("download-web-page");
+        QTest::newRow("mnuDonate") << "mnuDonate" << address("donate");
+        QTest::newRow("Label61") << "Label61" << address("home-page");
+        QTest::newRow("lblFullBrand") << "lblFullBrand" << address("fully-branded");
     }
 
     void pagesOpened() {
@@ -821,7 +776,7 @@ private slots:
             QVERIFY(label);
             QTest::mouseClick(label, Qt::LeftButton, {}, label->rect().center());
             QWidget* focus = m_window->focusWidget();
-            QVERIFY(PressAsScreenReader(label));
+            QVERIFY(pressAsScreenReader(label));
             QCOMPARE(m_window->focusWidget(), focus);
         }
         QCOMPARE(services().openedAddresses, QStringList({address, address}));
@@ -832,8 +787,8 @@ private slots:
         QTest::addColumn<QList<int>>("draws");
         QTest::addColumn<QString>("front");
         QTest::addColumn<QString>("address");
-        const QString coBrand = Address("co-brand");
-        const QString fullBrand = Address("fully-branded");
+        const QString coBrand = address("co-brand");
+        const QString fullBrand = address("fully-branded");
         QTest::newRow("none: full branding") << QList<int>{} << "lblFullBrand" << fullBrand;
         QTest::newRow("1: co-branding") << QList<int>{1} << "lblCobrand" << coBrand;
         QTest::newRow("2: full branding") << QList<int>{2} << "lblFullBrand" << fullBrand;
@@ -853,9 +808,9 @@ private slots:
         QFETCH(QString, front);
         QFETCH(QString, address);
         for (int draw : draws)
-            m_window->BringAdvertToFront(static_cast<std::int16_t>(draw));
+            m_window->bringAdvertToFront(static_cast<std::int16_t>(draw));
         QWidget* Frame5 = control("Frame5");
-        QWidget* hit = Frame5->childAt(FromTwips(120, 240, 7065, 615).center());
+        QWidget* hit = Frame5->childAt(fromTwips(120, 240, 7065, 615).center());
         QVERIFY(hit);
         QCOMPARE(hit->objectName(), front);
         clickTwice(hit);
@@ -868,8 +823,8 @@ private slots:
         QVERIFY(number >= 1 && number <= 7);
         // Without a draw of 7 the drawn advert lies in front; 7 leaves the first one there.
         const char* expected =
-            CoBrandFrontFor(number) == CoBrandFront::CoBrand ? "lblCobrand" : "lblFullBrand";
-        QWidget* hit = control("Frame5")->childAt(FromTwips(120, 240, 7065, 615).center());
+            coBrandFrontFor(number) == CoBrandFront::CoBrand ? "lblCobrand" : "lblFullBrand";
+        QWidget* hit = control("Frame5")->childAt(fromTwips(120, 240, 7065, 615).center());
         QVERIFY(hit);
         QCOMPARE(hit->objectName(), QString::fromLatin1(expected));
     }
@@ -893,7 +848,7 @@ private slots:
         else
             m_window->close();
         QTRY_COMPARE(m_leave->leaves(), 1);
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!m_window);
     }
 
@@ -915,7 +870,7 @@ private slots:
         control<QAction>("mnuAbout")->trigger();
         QVERIFY(isAbout);
         QVERIFY(modal);
-        FlushDeletes();
+        flushDeletes();
         QVERIFY2(!seen, "the About window is destroyed once closed");
         QVERIFY(m_window->isVisible());
     }
@@ -943,7 +898,7 @@ private slots:
     }
 };
 
-int RunMainWindowTests(int argc, char** argv) {
+int runMainWindowTests(int argc, char** argv) {
     TestMainWindow test;
     return QTest::qExec(&test, argc, argv);
 }

@@ -55,13 +55,13 @@ struct Seen {
     bool caption = false;
 };
 
-QString NameOf(const QWidget* control) {
+QString nameOf(const QWidget* control) {
     return control->objectName().isEmpty() ? QString::fromLatin1(control->metaObject()->className())
                                            : control->objectName();
 }
 
 // The part of the control inside every panel around it, in window coordinates.
-QRect VisibleRect(const QWidget* control) {
+QRect visibleRect(const QWidget* control) {
     QRect rect = control->rect();
     for (const QWidget* widget = control; !widget->isWindow(); widget = widget->parentWidget()) {
         rect.translate(widget->pos());
@@ -70,7 +70,7 @@ QRect VisibleRect(const QWidget* control) {
     return rect;
 }
 
-QRectF InWindow(const QWidget* control, const QRectF& rect) {
+QRectF inWindow(const QWidget* control, const QRectF& rect) {
     return rect.translated(control->mapTo(control->window(), QPoint()));
 }
 
@@ -83,7 +83,7 @@ struct Ink {
 
 // Pixels where the text, drawn uncut over the control's own picture, has ink that the control
 // itself did not draw: the control cut its text short.
-int InkMissingFromControl(const Text& text, qreal ratio) {
+int inkMissingFromControl(const Text& text, qreal ratio) {
     const QImage drawn = text.control->grab().toImage();
     QImage uncut(drawn.size(), QImage::Format_ARGB32_Premultiplied);
     uncut.setDevicePixelRatio(ratio);
@@ -108,7 +108,7 @@ int InkMissingFromControl(const Text& text, qreal ratio) {
     return missing;
 }
 
-Ink InkOf(const Text& text, qreal ratio) {
+Ink inkOf(const Text& text, qreal ratio) {
     constexpr int Room = 60; // around the box, for a text that runs out of it
     const QRect canvas = text.box.adjusted(-Room, -Room, Room, Room);
     QImage image(canvas.size() * ratio, QImage::Format_ARGB32_Premultiplied);
@@ -123,12 +123,12 @@ Ink InkOf(const Text& text, qreal ratio) {
         QRectF lines;
         painter.drawText(text.box, text.flags | Qt::TextDontClip, text.text, &lines);
         if (text.cutAtBox && !QRectF(text.box).contains(lines))
-            visible &= InWindow(text.control, text.box);
+            visible &= inWindow(text.control, text.box);
     }
-    const QPointF origin = InWindow(text.control, canvas).topLeft();
+    const QPointF origin = inWindow(text.control, canvas).topLeft();
     Ink ink;
     if (text.blackOnControl)
-        ink.pixelsCut = InkMissingFromControl(text, ratio);
+        ink.pixelsCut = inkMissingFromControl(text, ratio);
     for (int y = 0; y < image.height(); ++y) {
         const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
@@ -145,17 +145,17 @@ Ink InkOf(const Text& text, qreal ratio) {
     return ink;
 }
 
-bool IsControl(const QWidget* widget) {
+bool isControl(const QWidget* widget) {
     return qobject_cast<const QLabel*>(widget) || qobject_cast<const QAbstractButton*>(widget) ||
            qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
            qobject_cast<const QAbstractScrollArea*>(widget) ||
            qobject_cast<const QTabBar*>(widget) || qobject_cast<const QMenuBar*>(widget);
 }
 
-bool InsideAControl(const QWidget* widget) {
+bool insideAControl(const QWidget* widget) {
     for (const QWidget* parent = widget->parentWidget(); parent && !parent->isWindow();
          parent = parent->parentWidget()) {
-        if (IsControl(parent))
+        if (isControl(parent))
             return true;
     }
     return false;
@@ -163,10 +163,10 @@ bool InsideAControl(const QWidget* widget) {
 
 // The texts a control draws; `whole` tells whether the control's whole rectangle is seen as
 // well (a button's face, a box's frame) or only its texts (a label).
-QList<Text> TextsOf(QWidget* control, bool& whole) {
-    const QRectF visible = VisibleRect(control);
+QList<Text> textsOf(QWidget* control, bool& whole) {
+    const QRectF visible = visibleRect(control);
     const auto clippedTo = [&](const QRect& box) {
-        return InWindow(control, box) & visible;
+        return inWindow(control, box) & visible;
     };
     whole = true;
     if (auto* label = qobject_cast<QLabel*>(control)) {
@@ -236,29 +236,29 @@ QList<Text> TextsOf(QWidget* control, bool& whole) {
 }
 
 // An etched group's caption sits in its top edge, painted by the group itself.
-Text CaptionOf(QGroupBox* group) {
+Text captionOf(QGroupBox* group) {
     const QFontMetrics metrics(group->font());
     const QRect box(6, 0, metrics.horizontalAdvance(group->title()) + 4, metrics.height());
-    return {group, box, Qt::AlignCenter, group->title(), VisibleRect(group)};
+    return {group, box, Qt::AlignCenter, group->title(), visibleRect(group)};
 }
 
-QStringList Problems(QWidget* window) {
+QStringList problemsIn(QWidget* window) {
     const qreal ratio = window->devicePixelRatioF();
     QList<Text> texts;
     QList<Seen> seen;
     for (QGroupBox* group : window->findChildren<QGroupBox*>()) {
         if (group->isVisible() && !group->title().isEmpty())
-            texts.append(CaptionOf(group));
+            texts.append(captionOf(group));
     }
     QStringList problems;
     for (QWidget* control : window->findChildren<QWidget*>()) {
-        if (!control->isVisible() || !IsControl(control) || InsideAControl(control) ||
-            VisibleRect(control).isEmpty())
+        if (!control->isVisible() || !isControl(control) || insideAControl(control) ||
+            visibleRect(control).isEmpty())
             continue;
         bool whole = true;
-        texts += TextsOf(control, whole);
+        texts += textsOf(control, whole);
         if (whole)
-            seen.append({control, VisibleRect(control)});
+            seen.append({control, visibleRect(control)});
         if (auto* menus = qobject_cast<QMenuBar*>(control)) {
             for (QAction* action : menus->actions()) {
                 // An entry the bar has no room for goes behind an overflow arrow.
@@ -271,10 +271,10 @@ QStringList Problems(QWidget* window) {
     for (const Text& text : texts) {
         if (text.text.isEmpty())
             continue;
-        const Ink ink = InkOf(text, ratio);
+        const Ink ink = inkOf(text, ratio);
         if (ink.pixelsCut > 0)
             problems.append(QStringLiteral("%1: %2 pixels of \"%3\" cut off")
-                                .arg(NameOf(text.control))
+                                .arg(nameOf(text.control))
                                 .arg(ink.pixelsCut)
                                 .arg(text.text));
         const bool caption = qobject_cast<QGroupBox*>(text.control) != nullptr;
@@ -290,13 +290,13 @@ QStringList Problems(QWidget* window) {
                 continue;
             if (a.bounds.intersects(b.bounds))
                 problems.append(
-                    QStringLiteral("%1 and %2 overlap").arg(NameOf(a.control), NameOf(b.control)));
+                    QStringLiteral("%1 and %2 overlap").arg(nameOf(a.control), nameOf(b.control)));
         }
     }
     return problems;
 }
 
-qreal ScaleFactor() {
+qreal scaleFactor() {
     bool ok = false;
     const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
     return ok ? factor : 1.0;
@@ -359,7 +359,7 @@ QWidget* TestScaling::open(Window which) {
     tabs->setCurrentIndex(which == Window::ReadingSecondTab ? 1 : 0);
     switch (which) {
     case Window::Report:
-        m_extra = new frmSave(m_reading, m_main);
+        m_extra = new frmSave(m_reading, m_reading->shownValues());
         break;
     case Window::About:
         m_extra = new frmAbout(m_reading);
@@ -376,7 +376,7 @@ QWidget* TestScaling::open(Window which) {
 
 // Without this the other checks could pass on an unscaled screen.
 void TestScaling::screenIsScaled() {
-    QCOMPARE(m_main->devicePixelRatioF(), ScaleFactor());
+    QCOMPARE(m_main->devicePixelRatioF(), scaleFactor());
 }
 
 void TestScaling::everythingFits_data() {
@@ -393,7 +393,7 @@ void TestScaling::everythingFits() {
     QFETCH(Window, which);
     QWidget* window = open(which);
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    const QStringList problems = Problems(window);
+    const QStringList problems = problemsIn(window);
     QVERIFY2(problems.isEmpty(), qPrintable(problems.join(QLatin1String("\n"))));
 }
 

@@ -21,7 +21,7 @@ in_main='text|Name'
 check wait_until 20 shows "$in_main" text Name
 check test "$(win_count 'Velmora')" -eq 0 # nothing of it on the X server
 check grep -qF 'set_app_id("com.quorvanesoftwares.velmora")' "$APP_LOG"
-check grep -qF 'set_title("Velmora v1.20")' "$APP_LOG"
+check grep -qF "set_title(\"$caption\")" "$APP_LOG"
 
 # The lists stay on 1 January 1900: Capricorn, whose rune stone is Nauthiz.
 check atspi set-text "$in_main" text Name ANNA

@@ -45,6 +45,10 @@ generate_and_save() {
     win_gone "$reading" 10
 }
 
+reading_painted() {
+    shot "$1" "$2" && ocr_has "$2" 'Gebo' && ocr_has "$2" 'Neptune and Jupiter'
+}
+
 # Open $2 through File > Open in the main window $1: the reading for ANNA must show.
 open_and_check() {
     local main=$1 path=$2 picture=$3 dialog reading
@@ -55,8 +59,7 @@ open_and_check() {
     key "$dialog" Return
     reading=$(win_wait "$title" 20 "$main") || return 1
     wait_until 10 test "$(win_count "$title")" -eq 1 || return 1
-    shot "$reading" "$picture"
-    ocr_has "$picture" 'Gebo' && ocr_has "$picture" 'Neptune and Jupiter'
+    wait_until 60 reading_painted "$reading" "$picture"
 }
 
 mkdir -p "$HOME/linux" "$HOME/windows"
@@ -70,8 +73,12 @@ app_stop
 # The Windows program starts (the first start of a Wine prefix takes a while).
 windows_app; first=$APP_PID
 main=$(win_wait "$title" 120) || exit 1
-shot "$main" "$OUT/windows-main-window.png" frame
-check ocr_has "$OUT/windows-main-window.png" "Enter Your Details"
+# Wine may map the window a while before it first paints it, the longer the busier the machine.
+main_window_painted() {
+    shot "$main" "$OUT/windows-main-window.png" frame &&
+        ocr_has "$OUT/windows-main-window.png" "Enter Your Details"
+}
+check wait_until 60 main_window_painted
 
 # A second copy shows only its message and ends; the first goes on.
 windows_app; second=$APP_PID

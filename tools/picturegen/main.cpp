@@ -22,7 +22,7 @@ constexpr int stoneQuality = 92;
 constexpr int largeQuality = 90;
 constexpr int signSize = 200;
 const QSize stoneSize(113, 151);
-const QList<int> iconSizes{16, 24, 32, 48, 64, 128, 256, 512};
+const QList<int> iconSizes{VELMORA_ICON_SIZES}; // the project's, from CMakeLists.txt
 
 // "IMGSunsignList/Aries.jpg" -> "IMGSunsignList/Aries@2x.jpg"
 QString largeName(const QString& folder, const QString& key) {

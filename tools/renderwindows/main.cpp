@@ -19,7 +19,7 @@
 
 namespace {
 
-bool Save(QWidget* window, const QDir& folder, const QString& name) {
+bool save(QWidget* window, const QDir& folder, const QString& name) {
     window->show();
     QApplication::processEvents();
     const QString path = folder.filePath(name);
@@ -31,7 +31,7 @@ bool Save(QWidget* window, const QDir& folder, const QString& name) {
     return true;
 }
 
-void EnterTwelfthMarch1980(frmMain& window) {
+void enterTwelfthMarch1980(frmMain& window) {
     window.findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ASTRID"));
     window.findChild<QComboBox*>(QStringLiteral("cmbDate"))->setCurrentText(QStringLiteral("12"));
     window.findChild<QComboBox*>(QStringLiteral("cmbMonth"))
@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
     platform::ScopedFakeServices services;
 
     auto* mainWindow = new frmMain;
-    EnterTwelfthMarch1980(*mainWindow);
-    bool saved = Save(mainWindow, folder, QStringLiteral("main-window.png"));
+    enterTwelfthMarch1980(*mainWindow);
+    bool saved = save(mainWindow, folder, QStringLiteral("main-window.png"));
 
     mainWindow->cmdRunicAstrology_Click();
     frmDisplay* reading = mainWindow->readingWindow();
@@ -65,12 +65,12 @@ int main(int argc, char** argv) {
         QTextStream(stderr) << "The reading window did not open\n";
         return 1;
     }
-    saved = Save(reading, folder, QStringLiteral("reading-window.png")) && saved;
+    saved = save(reading, folder, QStringLiteral("reading-window.png")) && saved;
     reading->findChild<QTabWidget*>(QStringLiteral("SSTab1"))->setCurrentIndex(1);
-    saved = Save(reading, folder, QStringLiteral("reading-window-tab2.png")) && saved;
+    saved = save(reading, folder, QStringLiteral("reading-window-tab2.png")) && saved;
 
     auto* about = new frmAbout;
-    saved = Save(about, folder, QStringLiteral("about-window.png")) && saved;
+    saved = save(about, folder, QStringLiteral("about-window.png")) && saved;
     delete about;
     delete reading;
     delete mainWindow;

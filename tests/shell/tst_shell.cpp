@@ -76,8 +76,8 @@ void TestShell::pageAddress_data() {
 void TestShell::pageAddress() {
     QFETCH(QString, key);
     QFETCH(QString, address);
-    QCOMPARE(modHelp::PageAddress(key), address);
-    QCOMPARE(modHelp::IsPageKey(key), !address.isEmpty());
+    QCOMPARE(modHelp::pageAddress(key), address);
+    QCOMPARE(modHelp::isPageKey(key), !address.isEmpty());
 }
 
 void TestShell::openWebPageSendsOneRequestPerCall() {
@@ -167,7 +167,7 @@ void TestShell::survivesEncoding_data() {
 void TestShell::survivesEncoding() {
     QFETCH(QString, text);
     QFETCH(bool, survives);
-    QCOMPARE(modHelp::SurvivesEncoding(text), survives);
+    QCOMPARE(modHelp::survivesEncoding(text), survives);
     QCOMPARE(modHelp::DecodeText(modHelp::EncodeText(text)) == text, survives);
 }
 
@@ -235,11 +235,11 @@ void TestShell::scopedServicesRestoreThePrevious() {
 }
 
 void TestShell::rndStaysInTheUnitInterval() {
-    modHelp::Randomize();
+    modHelp::randomize();
     float lowest = 1.0f;
     float highest = 0.0f;
     for (int draw = 0; draw < 100000; ++draw) {
-        const float value = modHelp::Rnd();
+        const float value = modHelp::rnd();
         QVERIFY(value >= 0.0f && value < 1.0f);
         lowest = std::min(lowest, value);
         highest = std::max(highest, value);
@@ -252,12 +252,12 @@ void TestShell::rndStaysInTheUnitInterval() {
 void TestShell::leaveApplicationUsesTheHandler() {
     ScopedFakeServices fake;
     int leaves = 0;
-    modHelp::SetLeaveHandler([&leaves] { ++leaves; });
-    modHelp::LeaveApplication();
+    modHelp::setLeaveHandler([&leaves] { ++leaves; });
+    modHelp::leaveApplication();
     QCOMPARE(leaves, 1);
     QVERIFY(fake.endedWith.isEmpty());
-    QVERIFY(!modHelp::IsEnding());
-    modHelp::SetLeaveHandler({});
+    QVERIFY(!modHelp::isEnding());
+    modHelp::setLeaveHandler({});
 }
 
 void TestShell::endApplicationClosesEveryWindowOnce() {
@@ -268,7 +268,7 @@ void TestShell::endApplicationClosesEveryWindowOnce() {
     QVERIFY(QTest::qWaitForWindowExposed(&shown));
 
     modHelp::EndApplication();
-    QVERIFY(modHelp::IsEnding());
+    QVERIFY(modHelp::isEnding());
     QCOMPARE(shown.closeEvents, 1);
     QCOMPARE(hidden.closeEvents, 1);
     QVERIFY(!shown.isVisible());
@@ -276,13 +276,13 @@ void TestShell::endApplicationClosesEveryWindowOnce() {
 
     // Neither a second end nor a late close request starts the ending again.
     int leaves = 0;
-    modHelp::SetLeaveHandler([&leaves] { ++leaves; });
-    modHelp::LeaveApplication();
+    modHelp::setLeaveHandler([&leaves] { ++leaves; });
+    modHelp::leaveApplication();
     modHelp::EndApplication();
     QCOMPARE(leaves, 0);
     QCOMPARE(fake.endedWith.size(), 1);
-    modHelp::SetLeaveHandler({});
+    modHelp::setLeaveHandler({});
 }
 
 QTEST_MAIN(TestShell)
-#include "test_shell.moc"
+#include "tst_shell.moc"

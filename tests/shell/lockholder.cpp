@@ -12,7 +12,7 @@ int main(int argc, char** argv) {
     if (argc < 2)
         return 2;
     SingleInstance instance(QString::fromLocal8Bit(argv[1]));
-    std::puts(instance.IsAnotherInstanceRunning() ? "busy" : "held");
+    std::puts(instance.isAnotherInstanceRunning() ? "busy" : "held");
     std::fflush(stdout);
     while (std::getchar() != EOF) {
     }

@@ -17,7 +17,7 @@ const QString PagePrefix =
 const QString ProductDirectory =
     QStringLiteral("&taf6=http%3A%2F%2Fwww.quorvanesoftwares.com%2Fvelmora%2F");
 
-ReferralDetailsType Valid() {
+ReferralDetailsType valid() {
     return {QStringLiteral("Ann"),
             QStringLiteral("ann@example.com"),
             QStringLiteral("Your Message\r\n"),
@@ -47,12 +47,12 @@ void TestReferral::checkReferral_data() {
     QTest::addColumn<ReferralDetailsType>("details");
     QTest::addColumn<QString>("message");
     const auto with = [](QString ReferralDetailsType::*field, const QString& value) {
-        ReferralDetailsType details = Valid();
+        ReferralDetailsType details = valid();
         details.*field = value;
         return details;
     };
     using R = ReferralDetailsType;
-    QTest::newRow("all given") << Valid() << "";
+    QTest::newRow("all given") << valid() << "";
     QTest::newRow("name empty") << with(&R::Name, "") << "Please Enter Your Name";
     QTest::newRow("name at its placeholder")
         << with(&R::Name, "Your Name") << "Please Enter Your Name";
@@ -78,19 +78,19 @@ void TestReferral::checkReferral_data() {
 void TestReferral::checkReferral() {
     QFETCH(ReferralDetailsType, details);
     QFETCH(QString, message);
-    QCOMPARE(modTellAFriend::CheckReferral(details), message);
+    QCOMPARE(modTellAFriend::checkReferral(details), message);
 }
 
 void TestReferral::referralAddress_data() {
     QTest::addColumn<ReferralDetailsType>("details");
     QTest::addColumn<QString>("address");
     QTest::newRow("untouched message")
-        << Valid()
+        << valid()
         << PagePrefix +
                "&taf1=Ann&taf2=ann%40example.com&taf3=Your%20Message%0D%0A&taf4=Bob"
                "&taf5=bob%40example.org" +
                ProductDirectory;
-    ReferralDetailsType tricky = Valid();
+    ReferralDetailsType tricky = valid();
     tricky.Name = QStringLiteral("Ann & Co");
     tricky.Message = QStringLiteral("line one\r\nline=two #3");
     tricky.FriendName = QStringLiteral("Bob+Eve");
@@ -101,7 +101,7 @@ void TestReferral::referralAddress_data() {
                "&taf3=line%20one%0D%0Aline%3Dtwo%20%233&taf4=Bob%2BEve"
                "&taf5=bob%40example.org" +
                ProductDirectory;
-    ReferralDetailsType accented = Valid();
+    ReferralDetailsType accented = valid();
     accented.Name = QStringLiteral("Zo\u00EB");
     accented.FriendName = QStringLiteral("\u00C5sa");
     QTest::newRow("letters beyond ASCII as UTF-8")
@@ -115,7 +115,7 @@ void TestReferral::referralAddress_data() {
 void TestReferral::referralAddress() {
     QFETCH(ReferralDetailsType, details);
     QFETCH(QString, address);
-    QCOMPARE(modTellAFriend::ReferralAddress(details), address);
+    QCOMPARE(modTellAFriend::referralAddress(details), address);
 }
 
 void TestReferral::valuesComeBackFromTheAddress_data() {
@@ -131,10 +131,10 @@ void TestReferral::valuesComeBackFromTheAddress_data() {
 
 void TestReferral::valuesComeBackFromTheAddress() {
     QFETCH(QString, value);
-    ReferralDetailsType details = Valid();
+    ReferralDetailsType details = valid();
     details.Name = value;
     details.Message = value;
-    const QUrl url(modTellAFriend::ReferralAddress(details), QUrl::StrictMode);
+    const QUrl url(modTellAFriend::referralAddress(details), QUrl::StrictMode);
     QVERIFY2(url.isValid(), qPrintable(url.errorString()));
     const QUrlQuery query(url);
     const QStringList names = {"page", "taf1", "taf2", "taf3", "taf4", "taf5", "taf6"};
@@ -151,17 +151,17 @@ void TestReferral::valuesComeBackFromTheAddress() {
 
 void TestReferral::submitOpensThePageAndKeepsIt() {
     ScopedFakeServices services;
-    modTellAFriend::ReferralDetails = Valid();
+    modTellAFriend::ReferralDetails = valid();
     modTellAFriend::SubmitReferral();
     QVERIFY(services.messages.isEmpty());
     QCOMPARE(services.openedAddresses.size(), 1);
-    QCOMPARE(services.openedAddresses.first(), modTellAFriend::ReferralAddress(Valid()));
-    QCOMPARE(modTellAFriend::ReferralDetails.Address, services.openedAddresses.first());
+    QCOMPARE(services.openedAddresses.first(), modTellAFriend::referralAddress(valid()));
+    QCOMPARE(modTellAFriend::ReferralDetails.address, services.openedAddresses.first());
 
-    modTellAFriend::OpenReferralPage();
+    modTellAFriend::openReferralPage();
     QCOMPARE(services.openedAddresses.size(), 2);
     QCOMPARE(services.openedAddresses.last(), services.openedAddresses.first());
 }
 
 QTEST_GUILESS_MAIN(TestReferral)
-#include "test_referral.moc"
+#include "tst_referral.moc"

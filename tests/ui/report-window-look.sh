@@ -3,7 +3,7 @@
 # from the reading window, the clipboard emptied by the mouse, Save through the real file
 # dialog (suffix added), Print through the real printer dialog to a PDF, then the saved file
 # opened again from the main window. Leaves report-window.png and printed-page.png in OUT.
-#   tests/report/report-window-look.sh build/app/Velmora [OUT]
+#   tests/ui/report-window-look.sh build/app/Velmora [OUT]
 set -u
 APP=$(realpath "${1:?path to the Velmora binary}")
 OUT=$(realpath "${2:-.}")

@@ -74,17 +74,17 @@ void TestSingleInstance::init() {
 
 void TestSingleInstance::firstCopyRuns() {
     SingleInstance instance(m_lockPath);
-    QVERIFY(!instance.IsAnotherInstanceRunning());
+    QVERIFY(!instance.isAnotherInstanceRunning());
     QVERIFY(QFile::exists(m_lockPath));
     // Asking again does not mistake the lock for somebody else's.
-    QVERIFY(!instance.IsAnotherInstanceRunning());
+    QVERIFY(!instance.isAnotherInstanceRunning());
 }
 
 void TestSingleInstance::copyInAnotherProcessIsDetected() {
     LockHolder other(m_lockPath);
     QCOMPARE(other.answer(), QStringLiteral("held"));
     SingleInstance instance(m_lockPath);
-    QVERIFY(instance.IsAnotherInstanceRunning());
+    QVERIFY(instance.isAnotherInstanceRunning());
     QVERIFY(other.finish());
 }
 
@@ -102,13 +102,13 @@ void TestSingleInstance::longRunningCopyIsStillDetected() {
     lock.close();
 
     SingleInstance instance(m_lockPath);
-    QVERIFY(instance.IsAnotherInstanceRunning());
+    QVERIFY(instance.isAnotherInstanceRunning());
     QVERIFY(other.finish());
 }
 
 void TestSingleInstance::secondProcessIsTurnedAway() {
     SingleInstance instance(m_lockPath);
-    QVERIFY(!instance.IsAnotherInstanceRunning());
+    QVERIFY(!instance.isAnotherInstanceRunning());
     LockHolder second(m_lockPath);
     QCOMPARE(second.answer(), QStringLiteral("busy"));
     QVERIFY(second.finish());
@@ -125,7 +125,7 @@ void TestSingleInstance::lockOfAKilledCopyDoesNotBlock() {
     }
     QVERIFY(QFile::exists(m_lockPath)); // left behind
     SingleInstance instance(m_lockPath);
-    QVERIFY(!instance.IsAnotherInstanceRunning());
+    QVERIFY(!instance.isAnotherInstanceRunning());
     LockHolder next(m_lockPath);
     QCOMPARE(next.answer(), QStringLiteral("busy"));
 }
@@ -136,7 +136,7 @@ void TestSingleInstance::lockThatCannotBeMadeDoesNotBlock() {
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
     SingleInstance instance(blocker + QStringLiteral("/Velmora.lock"));
-    QVERIFY(!instance.IsAnotherInstanceRunning());
+    QVERIFY(!instance.isAnotherInstanceRunning());
 }
 
 // A copy that was killed left its lock, and its process number now belongs to this copy: on
@@ -152,10 +152,10 @@ void TestSingleInstance::leftOverLockNamingThisProcessDoesNotBlock() {
                QSysInfo::machineHostName().toUtf8() + '\n');
     left.close();
     SingleInstance instance(m_lockPath);
-    QVERIFY(!instance.IsAnotherInstanceRunning());
+    QVERIFY(!instance.isAnotherInstanceRunning());
     LockHolder next(m_lockPath);
     QCOMPARE(next.answer(), QStringLiteral("busy"));
 }
 
 QTEST_GUILESS_MAIN(TestSingleInstance)
-#include "test_singleinstance.moc"
+#include "tst_singleinstance.moc"

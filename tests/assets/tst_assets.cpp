@@ -297,7 +297,7 @@ void TestAssets::picturesKeepTheBudget() {
         for (int position = 1; position <= pictures.count(); ++position)
             files << pictures.resourcePath(position) << pictures.largeResourcePath(position);
     }
-    for (const int size : assets::IconSizes())
+    for (const int size : assets::iconSizes())
         files << QStringLiteral(":/icon/velmora-%1.png").arg(size);
     qint64 total = 0;
     for (const QString& path : files) {
@@ -317,8 +317,8 @@ void TestAssets::applicationIconHasEverySize_data() {
 
 void TestAssets::applicationIconHasEverySize() {
     QFETCH(int, size);
-    QCOMPARE(assets::IconSizes().count(size), 1);
-    const QIcon icon = assets::ApplicationIcon(512);
+    QCOMPARE(assets::iconSizes().count(size), 1);
+    const QIcon icon = assets::applicationIcon(512);
     QVERIFY(icon.availableSizes().contains(QSize(size, size)));
 
     const QImage image = icon.pixmap(QSize(size, size)).toImage();
@@ -341,11 +341,11 @@ void TestAssets::applicationIconStopsAtTheLargestAskedFor_data() {
 void TestAssets::applicationIconStopsAtTheLargestAskedFor() {
     QFETCH(int, largest);
     QFETCH(int, biggest);
-    const QList<QSize> sizes = assets::ApplicationIcon(largest).availableSizes();
+    const QList<QSize> sizes = assets::applicationIcon(largest).availableSizes();
     QVERIFY(!sizes.isEmpty());
     QCOMPARE(sizes.first(), QSize(16, 16));
     QCOMPARE(sizes.last(), QSize(biggest, biggest));
 }
 
 QTEST_MAIN(TestAssets)
-#include "test_assets.moc"
+#include "tst_assets.moc"

@@ -3,7 +3,7 @@
 # named xrun as it stands and finds anna.run when "anna" is typed; the save dialog wants an
 # existing folder; both refuse a read-only file and stay open; a replacement confirmed twice in
 # a row replaces the file each time.
-#   tests/report/file-dialogs.sh build/app/Velmora
+#   tests/shell/file-dialogs.sh build/app/Velmora
 set -u
 APP=$(realpath "${1:?path to the Velmora binary}")
 source "$(dirname "$0")/../real-session.sh"

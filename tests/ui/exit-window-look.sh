@@ -2,7 +2,7 @@
 # Drives the real program on a private X server: a second copy is refused, closing the main
 # or the reading window leads to the exit window alone on screen, and closing that ends the
 # program. Leaves the exit window's screenshot in OUT (default: the current folder).
-#   tests/startup/exit-window-look.sh build/app/Velmora [OUT]
+#   tests/ui/exit-window-look.sh build/app/Velmora [OUT]
 set -u
 APP=$(realpath "${1:?path to the Velmora binary}")
 OUT=$(realpath "${2:-.}")

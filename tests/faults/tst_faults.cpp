@@ -7,6 +7,7 @@
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
+#include "support/windowtesting.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
@@ -46,6 +47,8 @@
 #include <sys/sysmacros.h>
 #endif
 
+using windowtesting::flushDeletes;
+
 namespace {
 
 const QString DurationKey = QStringLiteral("Duration");
@@ -54,22 +57,22 @@ const QDate Today(2026, 12, 7);
 const QString DownloadPage =
     QStringLiteral("http://www.quorvanesoftwares.com/velmora/ssd.php?page=download-web-page");
 
-QByteArray Encoded(const QString& text) {
+QByteArray encoded(const QString& text) {
     return modHelp::EncodeText(text).toLatin1();
 }
 
 // A store file as the program writes it, holding a date old enough for the reminder to ask.
-QByteArray StoreHoldingAnOldDate() {
+QByteArray storeHoldingAnOldDate() {
     return "[Settings]\n" + QByteArray("R%83%80o%82w%7D%7C=\"") +
-           Encoded(Today.addDays(-40).toString(Qt::ISODate)) + "\"\n";
+           encoded(Today.addDays(-40).toString(Qt::ISODate)) + "\"\n";
 }
 
-QByteArray ContentOf(const QString& path) {
+QByteArray contentOf(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
            file.write(bytes) == bytes.size();
@@ -166,20 +169,16 @@ public:
     }
 };
 
-void FlushDeletes() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 #ifdef Q_OS_UNIX
 // What is at a path, told without opening it: enough to see that nothing was written, moved
 // or replaced there. A link is told with what it leads to.
-QString Describe(const QString& path) {
+QString describe(const QString& path) {
     struct stat status {};
     if (::lstat(QFile::encodeName(path).constData(), &status) != 0)
         return QStringLiteral("nothing");
     if (S_ISLNK(status.st_mode)) {
         const QString target = QFile::symLinkTarget(path);
-        return QStringLiteral("link to %1, which is %2").arg(target, Describe(target));
+        return QStringLiteral("link to %1, which is %2").arg(target, describe(target));
     }
     if (S_ISFIFO(status.st_mode))
         return QStringLiteral("pipe, inode %1").arg(status.st_ino);
@@ -200,7 +199,7 @@ QString Describe(const QString& path) {
     if (status.st_size <= 1024 * 1024)
         file += QStringLiteral(", sha1 ") +
                 QString::fromLatin1(
-                    QCryptographicHash::hash(ContentOf(path), QCryptographicHash::Sha1).toHex());
+                    QCryptographicHash::hash(contentOf(path), QCryptographicHash::Sha1).toHex());
     return file;
 }
 #endif
@@ -227,7 +226,7 @@ private slots:
     void clearingTheClipboardTakesOthersTextAway();
 
 private:
-    QString storeFile() const { return modHelp::AppSettingsFile(); }
+    QString storeFile() const { return modHelp::appSettingsFile(); }
     void openPagesInChild(bool browser);
 
     QTemporaryDir m_folder;
@@ -237,20 +236,20 @@ private:
 void TestFaults::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_folder.isValid());
-    modHelp::SetLeaveHandler([] {});
+    modHelp::setLeaveHandler([] {});
 }
 
 // Each test gets a store folder of its own.
 void TestFaults::init() {
     m_store = std::make_unique<QTemporaryDir>(m_folder.filePath(QStringLiteral("store-XXXXXX")));
     QVERIFY(m_store->isValid());
-    modHelp::SetAppSettingsFolder(m_store->path());
+    modHelp::setAppSettingsFolder(m_store->path());
 }
 
 void TestFaults::damagedSettingsFileIsLeftAlone_data() {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<bool>("saveFirst"); // else the reminder runs first, as at start-up
-    const QByteArray date = StoreHoldingAnOldDate().mid(11); // the key line alone
+    const QByteArray date = storeHoldingAnOldDate().mid(11); // the key line alone
     const QList<std::pair<const char*, QByteArray>> files = {
         {"section header without its closing bracket", "[Settings\n" + date},
         {"line without an equals sign among the settings", "[Settings]\n" + date + "half\n"},
@@ -274,7 +273,7 @@ void TestFaults::damagedSettingsFileIsLeftAlone() {
 #endif
     QFETCH(QByteArray, content);
     QFETCH(bool, saveFirst);
-    QVERIFY(WriteFile(storeFile(), content));
+    QVERIFY(writeFile(storeFile(), content));
     platform::ScopedFakeServices services;
     services.todayDate = Today;
 
@@ -288,7 +287,7 @@ void TestFaults::damagedSettingsFileIsLeftAlone() {
 
     QVERIFY(services.questions.isEmpty());
     QVERIFY(services.messages.isEmpty());
-    QCOMPARE(ContentOf(storeFile()), content);
+    QCOMPARE(contentOf(storeFile()), content);
 }
 
 void TestFaults::settingsThatCannotBeWritten_data() {
@@ -308,8 +307,8 @@ void TestFaults::settingsThatCannotBeWritten() {
 #endif
     QFETCH(bool, folder);
     QFETCH(bool, answerYes);
-    const QByteArray content = StoreHoldingAnOldDate();
-    QVERIFY(WriteFile(storeFile(), content));
+    const QByteArray content = storeHoldingAnOldDate();
+    QVERIFY(writeFile(storeFile(), content));
     const ReadOnly readOnly(folder ? m_store->path() : storeFile());
     if (!ReadOnly::refusesWrites(m_store->path(), storeFile()))
         QSKIP("this file system lets this user write whatever the permissions");
@@ -322,7 +321,7 @@ void TestFaults::settingsThatCannotBeWritten() {
     QCOMPARE(services.openedAddresses, answerYes ? QStringList{DownloadPage} : QStringList());
     QVERIFY(services.messages.isEmpty());
     QVERIFY(!modHelp::SaveAppSetting(DurationKey, Today.toString(Qt::ISODate)));
-    QCOMPARE(ContentOf(storeFile()), content);
+    QCOMPARE(contentOf(storeFile()), content);
 }
 
 void TestFaults::hostileSettingsStore_data() {
@@ -356,10 +355,10 @@ void TestFaults::hostileSettingsStore() {
         QByteArray bytes(4096, Qt::Uninitialized);
         QRandomGenerator(2026).fillRange(reinterpret_cast<quint32*>(bytes.data()),
                                          bytes.size() / 4);
-        QVERIFY(WriteFile(store, bytes));
+        QVERIFY(writeFile(store, bytes));
     } else if (kind == "folder") {
         QVERIFY(QDir().mkpath(store));
-        QVERIFY(WriteFile(store + QStringLiteral("/inside"), "kept"));
+        QVERIFY(writeFile(store + QStringLiteral("/inside"), "kept"));
     } else if (kind == "link to nothing") {
         QVERIFY(QFile::link(aside, store));
     } else if (kind == "link to a folder") {
@@ -367,22 +366,22 @@ void TestFaults::hostileSettingsStore() {
         QVERIFY(QFile::link(aside, store));
     } else {
         // A store holding a date old enough to ask about, padded past the limit with a comment.
-        QByteArray content = StoreHoldingAnOldDate();
+        QByteArray content = storeHoldingAnOldDate();
         content += ';' + QByteArray(64 * 1024 + 1 - content.size() - 2, 'x') + '\n';
-        QVERIFY(WriteFile(store, content));
+        QVERIFY(writeFile(store, content));
     }
-    const QString before = Describe(store);
+    const QString before = describe(store);
     platform::ScopedFakeServices services;
     services.todayDate = Today;
 
     modHelp::ShowUpdateReminder();
-    QCOMPARE(modHelp::ReadAppSetting(DurationKey), std::nullopt);
+    QCOMPARE(modHelp::readAppSetting(DurationKey), std::nullopt);
     QVERIFY(!modHelp::SaveAppSetting(DurationKey, Today.toString(Qt::ISODate)));
     modHelp::ShowUpdateReminder();
 
     QVERIFY(services.questions.isEmpty());
     QVERIFY(services.messages.isEmpty());
-    QCOMPARE(Describe(store), before);
+    QCOMPARE(describe(store), before);
 #else
     QSKIP("pipes, device nodes and links are made the POSIX way");
 #endif
@@ -416,7 +415,7 @@ void TestFaults::printingWithNoPrinterIsSilent() {
         form->close();
     });
     display->cmdPrint_Click();
-    FlushDeletes();
+    flushDeletes();
 
     QCOMPARE(services.printRequests.size(), 1);
     QVERIFY(stillOpen);
@@ -426,7 +425,7 @@ void TestFaults::printingWithNoPrinterIsSilent() {
     QCOMPARE(QDir::current().entryList(QDir::Files), filesBefore);
     delete display;
     delete main;
-    FlushDeletes();
+    flushDeletes();
 }
 
 // With the real services, opening a page hands it to the browser and does nothing else; with
@@ -467,7 +466,7 @@ void TestFaults::missingBrowserIsSilent() {
     }
     QCOMPARE(shown, QWidgetList{main.data()});
     delete main;
-    FlushDeletes();
+    flushDeletes();
 }
 
 void TestFaults::openPagesInChild(bool browser) {
@@ -480,7 +479,7 @@ void TestFaults::openPagesInChild(bool browser) {
     QVERIFY(QDir().mkpath(bin));
     if (browser) {
         const QString standIn = bin + QStringLiteral("/xdg-open");
-        QVERIFY(WriteFile(standIn, "#!/bin/sh\nprintf '%s\\n' \"$1\" >>\"$VELMORA_OPENED\"\n"));
+        QVERIFY(writeFile(standIn, "#!/bin/sh\nprintf '%s\\n' \"$1\" >>\"$VELMORA_OPENED\"\n"));
         QVERIFY(QFile::setPermissions(standIn, QFile::ReadOwner | QFile::WriteOwner |
                                                    QFile::ExeOwner | QFile::ExeOther));
     }
@@ -506,12 +505,12 @@ void TestFaults::openPagesInChild(bool browser) {
 
     if (browser) {
         // The stand-in runs on its own: it may write after the child has ended.
-        QStringList expected{DownloadPage, modHelp::PageAddress(QLatin1String(modHelp::PageHelp)),
-                             modHelp::PageAddress(QLatin1String(modHelp::PageHome))};
+        QStringList expected{DownloadPage, modHelp::pageAddress(QLatin1String(modHelp::PageHelp)),
+                             modHelp::pageAddress(QLatin1String(modHelp::PageHome))};
         expected.sort();
         const auto recorded = [&opened] {
             QStringList lines =
-                QString::fromUtf8(ContentOf(opened)).split(u'\n', Qt::SkipEmptyParts);
+                QString::fromUtf8(contentOf(opened)).split(u'\n', Qt::SkipEmptyParts);
             lines.sort();
             return lines;
         };
@@ -537,4 +536,4 @@ void TestFaults::clearingTheClipboardTakesOthersTextAway() {
 }
 
 QTEST_MAIN(TestFaults)
-#include "test_faults.moc"
+#include "tst_faults.moc"

@@ -7,6 +7,7 @@
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
 #include "shell/singleinstance.h"
+#include "support/windowtesting.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmfarewell.h"
 #include "ui/frmmain.h"
@@ -28,17 +29,18 @@
 
 using platform::Icon;
 using platform::ScopedFakeServices;
+using windowtesting::flushDeletes;
 
 namespace {
 
 const char* ChildVariable = "VELMORA_STARTUP_TEST_CHILD";
 
-bool InChild() {
+bool inChild() {
     return qEnvironmentVariableIsSet(ChildVariable);
 }
 
 // Runs the current test row again in a fresh process and hands back its verdict.
-bool RunInChild(QString& output) {
+bool runInChild(QString& output) {
     QProcess child;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QString::fromLatin1(ChildVariable), QStringLiteral("1"));
@@ -54,13 +56,13 @@ bool RunInChild(QString& output) {
 }
 
 #define RUN_IN_CHILD()                                                                             \
-    if (!InChild()) {                                                                              \
+    if (!inChild()) {                                                                              \
         QString output;                                                                            \
-        QVERIFY2(RunInChild(output), qPrintable(output));                                          \
+        QVERIFY2(runInChild(output), qPrintable(output));                                          \
         return;                                                                                    \
     }
 
-QList<QWidget*> VisibleWindows() {
+QList<QWidget*> visibleWindows() {
     QList<QWidget*> visible;
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (window->isVisible())
@@ -69,14 +71,14 @@ QList<QWidget*> VisibleWindows() {
     return visible;
 }
 
-QStringList VisibleWindowNames() {
+QStringList visibleWindowNames() {
     QStringList names;
-    for (const QWidget* window : VisibleWindows())
+    for (const QWidget* window : visibleWindows())
         names.append(window->objectName());
     return names;
 }
 
-template <typename T> T* FindWindow() {
+template <typename T> T* findWindow() {
     for (QWidget* window : QApplication::topLevelWidgets()) {
         if (auto* found = qobject_cast<T*>(window))
             return found;
@@ -84,12 +86,8 @@ template <typename T> T* FindWindow() {
     return nullptr;
 }
 
-void ProcessDeletions() {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 // Deletes the windows a case left behind without closing them, which would lead to the end.
-void DeleteWindows() {
+void deleteWindows() {
     QList<QPointer<QWidget>> windows;
     for (QWidget* window : QApplication::topLevelWidgets())
         windows.append(window);
@@ -98,7 +96,7 @@ void DeleteWindows() {
 }
 
 // The close box and the window menu: the window system asks the window to close.
-void CloseLikeTheWindowSystem(QWidget* window) {
+void closeLikeTheWindowSystem(QWidget* window) {
     window->windowHandle()->close();
 }
 
@@ -108,7 +106,7 @@ public:
     QStringList visibleAtQuestion;
 
     bool askYesNo(QWidget* parent, const QString& text, Icon icon) override {
-        visibleAtQuestion = VisibleWindowNames();
+        visibleAtQuestion = visibleWindowNames();
         return FakeServices::askYesNo(parent, text, icon);
     }
 };
@@ -145,26 +143,26 @@ private:
 void TestStartup::initTestCase() {
     QStandardPaths::setTestModeEnabled(true);
     QVERIFY(m_folder.isValid());
-    modHelp::SetAppSettingsFolder(m_folder.path());
+    modHelp::setAppSettingsFolder(m_folder.path());
 }
 
 void TestStartup::init() {
-    QFile::remove(modHelp::AppSettingsFile());
+    QFile::remove(modHelp::appSettingsFile());
 #ifdef Q_OS_WIN
-    QSettings(modHelp::AppSettingsRegistryKey(), QSettings::NativeFormat).clear();
+    QSettings(modHelp::appSettingsRegistryKey(), QSettings::NativeFormat).clear();
 #endif
     m_instance = std::make_unique<SingleInstance>(m_folder.filePath(QStringLiteral("lock")));
 }
 
 void TestStartup::cleanup() {
-    DeleteWindows();
-    ProcessDeletions();
+    deleteWindows();
+    flushDeletes();
     m_instance.reset();
 }
 
 frmMain* TestStartup::startProgram() {
-    StartApplication(ProgramSteps(*m_instance));
-    return FindWindow<frmMain>();
+    StartApplication(programSteps(*m_instance));
+    return findWindow<frmMain>();
 }
 
 frmDisplay* TestStartup::generateReading(frmMain* window) {
@@ -195,17 +193,17 @@ void TestStartup::stepsRunInOrder() {
     QCOMPARE(steps, QStringList({"single instance", "randomize", "update reminder", "main window",
                                  "advert draw"}));
     QVERIFY(services.messages.isEmpty());
-    QVERIFY(!modHelp::IsEnding());
+    QVERIFY(!modHelp::isEnding());
 }
 
 void TestStartup::reminderComesBeforeTheMainWindow() {
     WatchingServices services;
     QVERIFY(modHelp::SaveAppSetting(QStringLiteral("Duration"), QStringLiteral("2026-01-01")));
-    StartupSteps steps = ProgramSteps(*m_instance);
+    StartupSteps steps = programSteps(*m_instance);
     QStringList visibleAtDraw;
-    const auto draw = steps.CoBrandRandomize;
-    steps.CoBrandRandomize = [&] {
-        visibleAtDraw = VisibleWindowNames();
+    const auto draw = steps.coBrandRandomize;
+    steps.coBrandRandomize = [&] {
+        visibleAtDraw = visibleWindowNames();
         draw();
     };
     StartApplication(steps);
@@ -213,7 +211,7 @@ void TestStartup::reminderComesBeforeTheMainWindow() {
     QCOMPARE(services.questions.size(), 1);
     QCOMPARE(services.visibleAtQuestion, QStringList());
     QCOMPARE(visibleAtDraw, QStringList{QStringLiteral("frmMain")});
-    frmMain* window = FindWindow<frmMain>();
+    frmMain* window = findWindow<frmMain>();
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QVERIFY(!window->isModal());
@@ -226,10 +224,10 @@ void TestStartup::failingReminderStillShowsTheMainWindow() {
     QFile file(blocker);
     QVERIFY(file.open(QIODevice::WriteOnly));
     file.close();
-    modHelp::SetAppSettingsFolder(blocker + "/store");
+    modHelp::setAppSettingsFolder(blocker + "/store");
     ScopedFakeServices services;
     frmMain* window = startProgram();
-    modHelp::SetAppSettingsFolder(m_folder.path());
+    modHelp::setAppSettingsFolder(m_folder.path());
     QVERIFY(window && window->isVisible());
     QVERIFY(services.messages.isEmpty());
     QVERIFY(services.questions.isEmpty());
@@ -245,21 +243,21 @@ void TestStartup::secondCopyShowsOnlyTheMessageAndEnds() {
 
     ScopedFakeServices services;
     QVERIFY(modHelp::SaveAppSetting(QStringLiteral("Duration"), QStringLiteral("2026-01-01")));
-    StartApplication(ProgramSteps(*m_instance));
+    StartApplication(programSteps(*m_instance));
 
     QCOMPARE(services.messages.size(), 1);
     QCOMPARE(services.messages.first().text, QStringLiteral("Application is already running"));
     QCOMPARE(services.messages.first().icon, Icon::Information);
     QVERIFY(services.questions.isEmpty());
     QCOMPARE(services.endedWith, QList<int>{0});
-    QVERIFY(modHelp::IsEnding());
+    QVERIFY(modHelp::isEnding());
     QVERIFY(QApplication::topLevelWidgets().isEmpty());
     // The store is left as it was: the reminder never ran.
     QCOMPARE(modHelp::GetAppSetting(QStringLiteral("Duration")), QStringLiteral("2026-01-01"));
 
     // The first copy is untouched and still holds its lock.
     QCOMPARE(first.state(), QProcess::Running);
-    QVERIFY(SingleInstance(m_folder.filePath(QStringLiteral("lock"))).IsAnotherInstanceRunning());
+    QVERIFY(SingleInstance(m_folder.filePath(QStringLiteral("lock"))).isAnotherInstanceRunning());
     first.closeWriteChannel();
     QVERIFY(first.waitForFinished(10000));
 }
@@ -330,17 +328,17 @@ void TestStartup::closePath() {
     else if (how == QLatin1String("File menu Exit"))
         main->findChild<QAction*>(QStringLiteral("mnuExit"))->trigger();
     else
-        CloseLikeTheWindowSystem(target);
-    ProcessDeletions();
+        closeLikeTheWindowSystem(target);
+    flushDeletes();
 
     QVERIFY2(!target, "the closed window is destroyed");
     if (closed == QLatin1String("frmDisplay"))
         QVERIFY2(main && !main->isVisible(), "the main window stays loaded and hidden");
-    QCOMPARE(VisibleWindowNames(), QStringList{QStringLiteral("frmFarewell")});
-    frmFarewell* farewell = FindWindow<frmFarewell>();
+    QCOMPARE(visibleWindowNames(), QStringList{QStringLiteral("frmFarewell")});
+    frmFarewell* farewell = findWindow<frmFarewell>();
     QVERIFY(!farewell->isModal());
     QVERIFY(services.endedWith.isEmpty());
-    QVERIFY(!modHelp::IsEnding());
+    QVERIFY(!modHelp::isEnding());
     QVERIFY(services.messages.isEmpty());
     QVERIFY(services.questions.isEmpty());
 
@@ -348,12 +346,12 @@ void TestStartup::closePath() {
         QTest::mouseClick(farewell->findChild<QPushButton*>(QStringLiteral("cmdClose")),
                           Qt::LeftButton);
     else
-        CloseLikeTheWindowSystem(farewell);
-    ProcessDeletions();
+        closeLikeTheWindowSystem(farewell);
+    flushDeletes();
 
     QCOMPARE(services.endedWith, QList<int>{0});
-    QVERIFY(modHelp::IsEnding());
-    QCOMPARE(VisibleWindowNames(), QStringList());
+    QVERIFY(modHelp::isEnding());
+    QCOMPARE(visibleWindowNames(), QStringList());
     QVERIFY2(!main, "every window is unloaded, the hidden main window too");
     QVERIFY(services.messages.isEmpty());
     QVERIFY(services.questions.isEmpty());
@@ -366,19 +364,19 @@ void TestStartup::backShowsNoExitWindow() {
     QVERIFY(reading && reading->isVisible());
 
     QTest::mouseClick(reading->findChild<QPushButton*>(QStringLiteral("cmdBack")), Qt::LeftButton);
-    ProcessDeletions();
+    flushDeletes();
     QVERIFY(!reading);
-    QCOMPARE(VisibleWindowNames(), QStringList{QStringLiteral("frmMain")});
+    QCOMPARE(visibleWindowNames(), QStringList{QStringLiteral("frmMain")});
     QCOMPARE(main->findChild<QLineEdit*>(QStringLiteral("txtName"))->text(), QStringLiteral("ANN"));
 
     // Back through the menu as well.
     reading = generateReading(main);
     QVERIFY(reading && reading->isVisible());
     reading->findChild<QAction*>(QStringLiteral("mnuFileBack"))->trigger();
-    ProcessDeletions();
+    flushDeletes();
     QVERIFY(!reading);
-    QCOMPARE(VisibleWindowNames(), QStringList{QStringLiteral("frmMain")});
-    QVERIFY(FindWindow<frmFarewell>() == nullptr);
+    QCOMPARE(visibleWindowNames(), QStringList{QStringLiteral("frmMain")});
+    QVERIFY(findWindow<frmFarewell>() == nullptr);
     QVERIFY(services.endedWith.isEmpty());
 }
 
@@ -398,19 +396,19 @@ void TestStartup::closingTheReportOrAboutWindowNeverEnds() {
     };
     closeModalSoon();
     main->mnuAbout_Click();
-    ProcessDeletions();
-    QCOMPARE(VisibleWindowNames(), QStringList{QStringLiteral("frmMain")});
+    flushDeletes();
+    QCOMPARE(visibleWindowNames(), QStringList{QStringLiteral("frmMain")});
 
     frmDisplay* reading = generateReading(main);
     QVERIFY(reading);
     closeModalSoon();
     reading->findChild<QAction*>(QStringLiteral("mnuPrint"))->trigger();
-    ProcessDeletions();
+    flushDeletes();
     QCOMPARE(closedModals, QStringList({"frmAbout", "frmSave"}));
-    QCOMPARE(VisibleWindowNames(), QStringList{QStringLiteral("frmDisplay")});
-    QVERIFY(FindWindow<frmFarewell>() == nullptr);
+    QCOMPARE(visibleWindowNames(), QStringList{QStringLiteral("frmDisplay")});
+    QVERIFY(findWindow<frmFarewell>() == nullptr);
     QVERIFY(services.endedWith.isEmpty());
 }
 
 QTEST_MAIN(TestStartup)
-#include "test_startup.moc"
+#include "tst_startup.moc"

@@ -2,18 +2,18 @@
 // Print. Its look against the control table, the report it shows, links, the clipboard,
 // printing to PDF, saving, and opening the file again from the main window.
 
-#include "reportsupport.h"
+#include "support/reportsupport.h"
 
 #include "reading/engine.h"
-#include "report/modrtb.h"
 #include "report/report.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
+#include "ui/linkdetection.h"
 
-#include "../ui/windowtesting.h"
+#include "support/windowtesting.h"
 
 #include <QAction>
 #include <QApplication>
@@ -47,13 +47,14 @@ struct Inputs {
     bool operator==(const Inputs&) const = default;
 };
 
-QByteArray E(const QString& text) {
+QByteArray encoded(const QString& text) {
     return modHelp::EncodeText(text).toLatin1();
 }
 
-QByteArray FileOf(const QString& name, const QString& day, const QString& month,
+QByteArray fileOf(const QString& name, const QString& day, const QString& month,
                   const QString& year) {
-    return E(name) + "\r\n" + E(day) + "\r\n" + E(month) + "\r\n" + E(year) + "\r\n";
+    return encoded(name) + "\r\n" + encoded(day) + "\r\n" + encoded(month) + "\r\n" +
+           encoded(year) + "\r\n";
 }
 
 const QString CheckTheFile = QStringLiteral("Please Check The File.");
@@ -125,7 +126,7 @@ private:
         else
             QTest::mouseClick(reading()->findChild<QPushButton*>(QStringLiteral("cmdPrint")),
                               Qt::LeftButton);
-        FlushDeletes();
+        flushDeletes();
         return modal && seen.isNull();
     }
 
@@ -153,7 +154,7 @@ private slots:
     void cleanup() {
         delete reading();
         delete m_main;
-        FlushDeletes();
+        flushDeletes();
         m_leave.reset();
         m_services.reset();
         QDir(m_folder.path()).removeRecursively();
@@ -163,7 +164,7 @@ private slots:
     void windowProperties() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         QVERIFY(withReportWindow([this](frmSave& form) {
-            QCOMPARE(form.windowTitle(), QStringLiteral("Velmora v1.20"));
+            QCOMPARE(form.windowTitle(), Caption);
             QCOMPARE(form.size(), QSize(512, 512));
             QCOMPARE(form.minimumSize(), form.maximumSize());
             QVERIFY(!form.windowIcon().isNull());
@@ -226,7 +227,7 @@ private slots:
             QVERIFY(widget);
             QCOMPARE(widget->parentWidget(), &form);
             QCOMPARE(widget->geometry(),
-                     FromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
+                     fromTwips(twips.x(), twips.y(), twips.width(), twips.height()));
             QCOMPARE(widget->font().family(), family);
             QCOMPARE(widget->font().pointSizeF(), points);
             QCOMPARE(widget->font().bold(), bold);
@@ -241,7 +242,7 @@ private slots:
             }
             if (auto* button = qobject_cast<QPushButton*>(widget)) {
                 QCOMPARE(button->text(), text);
-                QCOMPARE(SeenAt(button, {6, button->height() / 2}), QColor(0x80, 0x80, 0x80));
+                QCOMPARE(seenAt(button, {6, button->height() / 2}), QColor(0x80, 0x80, 0x80));
             }
         }));
     }
@@ -312,30 +313,40 @@ private slots:
         QFETCH(QString, sign);
         QVERIFY(generate({typedName, day, month, year}));
         const QString expected =
-            ExpectedReportText(ValuesFor(sign, typedName.trimmed(), month, day, year));
+            expectedReportText(valuesFor(sign, typedName.trimmed(), month, day, year));
         QVERIFY(withReportWindow([&](frmSave& form) {
             auto* RTB = control<QTextEdit>(form, "RTB");
-            QCOMPARE(report::ReportPlainText(*RTB->document()), expected);
+            QCOMPARE(report::reportPlainText(*RTB->document()), expected);
             QCOMPARE(RTB->document()->defaultFont().family(), QStringLiteral("Verdana"));
             QCOMPARE(RTB->document()->defaultFont().pointSizeF(), 9.75);
             QCOMPARE(RTB->palette().color(QPalette::Base), QColor(0x37, 0x8F, 0x67));
-            QCOMPARE(SeenAt(RTB, {RTB->width() - 40, RTB->height() - 6}), QColor(0x37, 0x8F, 0x67));
+            QCOMPARE(seenAt(RTB, {RTB->width() - 40, RTB->height() - 6}), QColor(0x37, 0x8F, 0x67));
         }));
     }
 
-    void valuesThatCannotBeReadAreAbsent() {
-        QWidget readingWindow;
-        (new QLabel(QStringLiteral("Leo"), &readingWindow))->setObjectName("lblSunSign");
-        auto* about = new QPlainTextEdit(QStringLiteral("first\nsecond"), &readingWindow);
-        about->setObjectName("txtAboutYourRuneStone");
-        (new QPushButton(QStringLiteral("Thor"), &readingWindow))->setObjectName("lblNordicGod");
-        const report::ReportValues values = frmSave::GatherReportValues(&readingWindow, nullptr);
-        QCOMPARE(values.Sign, std::optional<QString>(QStringLiteral("Leo")));
+    // The report takes what the reading window shows, not the reading it was given, and the
+    // date from the main window's lists while there is one.
+    void valuesAreReadOffTheControls() {
+        QVERIFY(generate({"ANNA", "12", "March", "1980"}));
+        reading()->findChild<QLabel*>("lblNordicGod")->setText(QStringLiteral("Thor"));
+        reading()
+            ->findChild<QPlainTextEdit*>("txtAboutYourRuneStone")
+            ->setPlainText(QStringLiteral("first\nsecond"));
+        mainControl<QComboBox>("cmbYear")->setCurrentText(QStringLiteral("1981"));
+        report::ReportValues values = reading()->shownValues();
+        QCOMPARE(values.NordicGod, std::optional<QString>(QStringLiteral("Thor")));
         QCOMPARE(values.AboutYourRuneStone,
                  std::optional<QString>(QStringLiteral("first\nsecond")));
-        QVERIFY(!values.NordicGod); // not a kind of control that shows a value
-        QVERIFY(!values.Keywords);  // not there at all
+        QCOMPARE(values.Sign, std::optional<QString>(QStringLiteral("Pisces")));
+        QCOMPARE(values.YearText, std::optional<QString>(QStringLiteral("1981")));
+
+        QPointer<frmDisplay> display = reading();
+        delete m_main;
+        QVERIFY(display);
+        values = display->shownValues();
         QVERIFY(!values.MonthText && !values.DayText && !values.YearText);
+        QCOMPARE(values.Name, std::optional<QString>(QStringLiteral("ANNA")));
+        delete display;
     }
 
     void reportCannotBeChangedButScrolls() {
@@ -359,8 +370,8 @@ private slots:
 
     void reopeningBuildsAfresh() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
-        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::IsLinkDetectionOn()); }));
-        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::isLinkDetectionOn()); }));
+        QVERIFY(!modRTB::isLinkDetectionOn());
         // the hidden main window's lists changed behind the reading window
         mainControl<QComboBox>("cmbYear")->setCurrentText(QStringLiteral("1981"));
         QVERIFY(withReportWindow([this](frmSave& form) {
@@ -370,19 +381,19 @@ private slots:
             QTest::mouseClick(RTB->viewport(), Qt::LeftButton, {}, pointOf(*RTB, site + 5));
             QCOMPARE(services().openedAddresses, QStringList{modHelp::SiteBaseAddress});
         }));
-        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(!modRTB::isLinkDetectionOn());
     }
 
     // A reading window that goes while its report window is open takes the report window
     // along, with no close event: the link detection must go with the report's box.
     void reportWindowGoesWithItsReadingWindow() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
-        QPointer<frmSave> form = new frmSave(reading(), m_main);
+        QPointer<frmSave> form = new frmSave(reading(), reading()->shownValues());
         form->show();
-        QVERIFY(modRTB::IsLinkDetectionOn());
+        QVERIFY(modRTB::isLinkDetectionOn());
         delete reading();
         QVERIFY(form.isNull());
-        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(!modRTB::isLinkDetectionOn());
     }
 
     void linkClicks() {
@@ -416,7 +427,7 @@ private slots:
         QVERIFY(withReportWindow([&](frmSave& form) {
             auto* widget = form.findChild<QLabel*>(label);
             QTest::mouseClick(widget, Qt::LeftButton, {}, widget->rect().center());
-            QCOMPARE(services().openedAddresses, QStringList{modHelp::PageAddress(page)});
+            QCOMPARE(services().openedAddresses, QStringList{modHelp::pageAddress(page)});
         }));
     }
 
@@ -454,7 +465,7 @@ private slots:
 
     void printWholeReport() {
         QFETCH(Opening, opening);
-        if (!HavePdfTools())
+        if (!havePdfTools())
             QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         services().printToPdf = path(QStringLiteral("whole.pdf"));
@@ -465,15 +476,15 @@ private slots:
             opening));
         QCOMPARE(services().printRequests.size(), 1);
         QCOMPARE(services().printRequests[0].selectionChosen, false);
-        const QString text = PdfText(services().printToPdf).simplified();
-        QVERIFY2(text.startsWith(SiteLine() + " Name :- ANNA Date Of Birth :- March/12/1980"),
+        const QString text = pdfText(services().printToPdf).simplified();
+        QVERIFY2(text.startsWith(siteLine() + " Name :- ANNA Date Of Birth :- March/12/1980"),
                  qPrintable(text.left(200)));
-        QVERIFY2(text.endsWith(SiteLine()), qPrintable(text.right(200)));
+        QVERIFY2(text.endsWith(siteLine()), qPrintable(text.right(200)));
         QVERIFY(text.contains(QStringLiteral("Your Sun Sign :-Pisces")));
     }
 
     void printSelection() {
-        if (!HavePdfTools())
+        if (!havePdfTools())
             QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         services().printToPdf = path(QStringLiteral("selection.pdf"));
@@ -487,7 +498,7 @@ private slots:
         }));
         QCOMPARE(services().printRequests.size(), 1);
         QCOMPARE(services().printRequests[0].selectionChosen, true);
-        QCOMPARE(PdfText(services().printToPdf).simplified(),
+        QCOMPARE(pdfText(services().printToPdf).simplified(),
                  QStringLiteral("Your Sun Sign :-Pisces"));
     }
 
@@ -507,12 +518,12 @@ private slots:
     void reportWindowDestroyedWithoutClosing() {
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         QVERIFY(withReportWindow([](frmSave& form) {
-            QVERIFY(modRTB::IsLinkDetectionOn());
+            QVERIFY(modRTB::isLinkDetectionOn());
             delete &form;
         }));
-        QVERIFY(!modRTB::IsLinkDetectionOn());
-        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::IsLinkDetectionOn()); }));
-        QVERIFY(!modRTB::IsLinkDetectionOn());
+        QVERIFY(!modRTB::isLinkDetectionOn());
+        QVERIFY(withReportWindow([](frmSave&) { QVERIFY(modRTB::isLinkDetectionOn()); }));
+        QVERIFY(!modRTB::isLinkDetectionOn());
     }
 
     void save_data() {
@@ -547,7 +558,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(bool, saved);
         const QByteArray old = "OLD\r\n";
-        QVERIFY(WriteAll(path(QStringLiteral("old.run")), old));
+        QVERIFY(writeAll(path(QStringLiteral("old.run")), old));
         QVERIFY(QDir(m_folder.path()).mkdir(QStringLiteral("folder.run")));
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         if (!name.isEmpty()) // as if pasted past the keystroke filter
@@ -577,10 +588,10 @@ private slots:
                              lines[1].contains(QDir::toNativeSeparators(path(target))),
                          qPrintable(services().messages[0].text));
         }
-        QCOMPARE(ReadAll(path(QStringLiteral("old.run"))),
-                 target == "old.run" && saved ? FileOf("ANNA", "12", "March", "1980") : old);
+        QCOMPARE(readAll(path(QStringLiteral("old.run"))),
+                 target == "old.run" && saved ? fileOf("ANNA", "12", "March", "1980") : old);
         if (saved)
-            QCOMPARE(ReadAll(path(target)), FileOf("ANNA", "12", "March", "1980"));
+            QCOMPARE(readAll(path(target)), fileOf("ANNA", "12", "March", "1980"));
         QStringList expectedEntries{"folder.run", "old.run"};
         if (saved && !expectedEntries.contains(target))
             expectedEntries.append(target);
@@ -596,7 +607,7 @@ private slots:
             QTest::mouseClick(control<QPushButton>(form, "cmdSave"), Qt::LeftButton);
         }));
         reading()->cmdBack_Click();
-        FlushDeletes();
+        flushDeletes();
         QVERIFY(!reading());
         enter({"BOB", "1", "January", "1900"});
 
@@ -647,15 +658,15 @@ private slots:
         if (kind == "dangling")
             QSKIP("QFile::link makes a shortcut file on Windows, not a link");
 #endif
-        const QByteArray content = FileOf("ANNA", "12", "March", "1980");
+        const QByteArray content = fileOf("ANNA", "12", "March", "1980");
         QString file = path(QStringLiteral("x.run"));
         if (kind == "capitals" || kind == "ru") {
             file = path(kind == "capitals" ? QStringLiteral("x.RUN") : QStringLiteral("x.ru"));
-            QVERIFY(WriteAll(file, content));
+            QVERIFY(writeAll(file, content));
         } else if (kind == "folder") {
             QVERIFY(QDir().mkdir(file));
         } else if (kind == "pipe") {
-            QVERIFY(MakeFifo(file));
+            QVERIFY(makeFifo(file));
         } else if (kind == "dangling") {
             QVERIFY(QFile::link(path(QStringLiteral("gone.run")), file));
         } else if (kind == "line break" || kind == "nul" || kind == "escape") {
@@ -663,20 +674,20 @@ private slots:
                 kind == "line break" ? QStringLiteral("ANNA\nDate Of Birth :- January/1/1900")
                 : kind == "nul"      ? QStringLiteral("AN") + QChar(0) + QStringLiteral("NA")
                                      : QStringLiteral("ANNA\x1b[2J");
-            QVERIFY(WriteAll(file, FileOf(name, "12", "March", "1980")));
+            QVERIFY(writeAll(file, fileOf(name, "12", "March", "1980")));
         } else if (kind == "binary") {
             QByteArray bytes;
             for (int i = 0; i < 4096; ++i)
                 bytes.append(char((i * 37 + 11) % 256));
-            QVERIFY(WriteAll(file, bytes));
+            QVERIFY(writeAll(file, bytes));
         } else if (kind == "unreadable") {
             QVERIFY(QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::WriteOwner |
                                                                QFile::ExeOwner | QFile::ReadOther |
                                                                QFile::ExeOther));
-            QVERIFY(WriteAll(file, content));
+            QVERIFY(writeAll(file, content));
             QVERIFY(QFile::setPermissions(file, QFile::Permissions()));
         } else {
-            QVERIFY(WriteAll(file, content + QByteArray(64 * 1024, '\r')));
+            QVERIFY(writeAll(file, content + QByteArray(64 * 1024, '\r')));
         }
         const Inputs before{"BOB", "1", "January", "1900"};
         enter(before);
@@ -699,16 +710,16 @@ private slots:
         QTest::addColumn<QByteArray>("bytes");
         QTest::addColumn<Inputs>("after");
         QTest::addColumn<QString>("message"); // empty: the reading is shown
-        QTest::newRow("CR only") << E("ANNA") + "\r" + E("12") + "\r" + E("March") + "\r" +
-                                        E("1980") + "\r"
+        QTest::newRow("CR only") << encoded("ANNA") + "\r" + encoded("12") + "\r" +
+                                        encoded("March") + "\r" + encoded("1980") + "\r"
                                  << Inputs{"ANNA", "12", "March", "1980"} << "";
         QTest::newRow("two lines: month and year stay")
-            << E("ANNA") + "\r\n" + E("12") + "\r\n"
+            << encoded("ANNA") + "\r\n" + encoded("12") + "\r\n"
             << Inputs{"ANNA", "12", "June", "2001"} << "";
         QTest::newRow("entries that no list has")
-            << FileOf("ANNA", "32", "Smarch", "1899") << Inputs{"ANNA", "3", "June", "2001"} << "";
+            << fileOf("ANNA", "32", "Smarch", "1899") << Inputs{"ANNA", "3", "June", "2001"} << "";
         QTest::newRow("name taken as stored, small letters too")
-            << FileOf("Anna-Lise 2", "3", "June", "2001")
+            << fileOf("Anna-Lise 2", "3", "June", "2001")
             << Inputs{"Anna-Lise 2", "3", "June", "2001"} << "";
         QTest::newRow("empty file: the name is asked for")
             << QByteArray() << Inputs{"", "3", "June", "2001"} << "Please Enter Your Name !";
@@ -718,7 +729,7 @@ private slots:
         QFETCH(QByteArray, bytes);
         QFETCH(Inputs, after);
         QFETCH(QString, message);
-        QVERIFY(WriteAll(path(QStringLiteral("x.run")), bytes));
+        QVERIFY(writeAll(path(QStringLiteral("x.run")), bytes));
         enter({"BOB", "3", "June", "2001"});
         services().fileToOpen = path(QStringLiteral("x.run"));
         m_main->cmdOpen_Click();

@@ -6,6 +6,8 @@
 #include "reading/engine.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
+#include "support/shownreading.h"
+#include "support/windowtesting.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
@@ -18,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPixmapCache>
-#include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
@@ -69,77 +70,17 @@ struct Details {
 
 // Consecutive cycles get different names, months and so signs: the 15th of each month has a
 // sign of its own.
-Details DetailsFor(int cycle) {
+Details detailsFor(int cycle) {
     static const std::array<const char*, 5> names = {"ANNA", "BORIS", "CLARA MAY", "DMITRI", "EVE"};
     return {QLatin1String(names[std::size_t(cycle) % names.size()]), 14, cycle % 12,
             QString::number(1900 + (cycle * 7) % 151)};
-}
-
-// Which control shows which field of a reading.
-struct Shown {
-    std::string Reading::*value;
-    const char* control;
-};
-const std::array<Shown, 24> TextFields = {{
-    {&Reading::Sign, "lblSunSign"},
-    {&Reading::CorrespondingRuneStone, "lblCorrespondingRuneStone"},
-    {&Reading::Keywords, "lblKeywards"},
-    {&Reading::AlternativeName, "lblAlternativeName"},
-    {&Reading::AboutYourRuneStone, "txtAboutYourRuneStone"},
-    {&Reading::FavorableColor, "lblFavorableColor"},
-    {&Reading::NordicGod, "lblNordicGod"},
-    {&Reading::FavorablePlanet, "lblFavorablePlanet"},
-    {&Reading::StoneWithPlanet, "lblStoneWithPlanet"},
-    {&Reading::AlternativeNameWithPlanet, "lblAlternativeNameWithPlanet"},
-    {&Reading::KeywordsWithPlanet, "lblKeywardsWithPlanet"},
-    {&Reading::AboutYourRuneStoneWithPlanet, "txtAboutYourRuneStoneWithPlanet"},
-    {&Reading::GodWithPlanet, "lblGodWithPlanet"},
-    {&Reading::ColorWithPlanet, "lblColorWithPlanet"},
-    {&Reading::SunSignElement, "lblSunSignElement"},
-    {&Reading::SunSignNumber, "lblSunSignNumber"},
-    {&Reading::SunSignColor, "lblSunSignColor"},
-    {&Reading::SunSignDay, "lblSunSignDay"},
-    {&Reading::SunSignCompatibility, "lblSunSignCompatibility"},
-    {&Reading::SunSignBirthStone, "lblSunSignBirthStone"},
-    {&Reading::SunSignQuality, "lblSunSignQuality"},
-    {&Reading::SunSignFamousPersonBorn, "lblSunSignFamousPersonBorn"},
-    {&Reading::SunSignPositiveTraits, "txtSunSignPositiveTraits"},
-    {&Reading::SunSignNegativeTraits, "txtSunSignNegativeTraits"},
-}};
-
-struct ShownPicture {
-    std::string Reading::*key;
-    const char* control;
-    const PictureCollection& (frmMain::*collection)() const;
-};
-const std::array<ShownPicture, 3> PictureFields = {{
-    {&Reading::StonePicture, "picStone", &frmMain::IMGStoneList},
-    {&Reading::StoneWithPlanetPicture, "picStonewithplanet", &frmMain::IMGStoneListWithPlanet},
-    {&Reading::SunSignPicture, "picSunSign", &frmMain::IMGSunsignList},
-}};
-
-QString Q(const std::string& text) {
-    return QString::fromStdString(text);
-}
-
-// A text as a text box gives it back: a CR LF paragraph break comes back as a line feed.
-QString AsShown(const std::string& text) {
-    return Q(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-}
-
-QString TextOf(QWidget* control) {
-    if (auto* label = qobject_cast<QLabel*>(control))
-        return label->text();
-    if (auto* box = qobject_cast<QPlainTextEdit*>(control))
-        return box->toPlainText();
-    return QStringLiteral("<no such control>");
 }
 
 // Memory this process holds. The pixmap cache is emptied first, as its own timer would do in a
 // session that stays idle for half a minute. On Linux: resident pages, after the allocator has
 // given back what is free. On Windows: the bytes of every heap block in use, which counts large
 // blocks too; the working set would also count what Wine maps for itself.
-qint64 MemoryInUse() {
+qint64 memoryInUse() {
     QPixmapCache::clear();
 #ifdef Q_OS_WIN
     std::array<HANDLE, 64> heaps{};
@@ -168,13 +109,6 @@ qint64 MemoryInUse() {
 #endif
 }
 
-// As the event loop of a real session would between two clicks: posted events that pile up
-// unprocessed would look like growth.
-void FlushDeletes() {
-    QCoreApplication::processEvents();
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
-
 } // namespace
 
 class TestSoak : public QObject {
@@ -195,7 +129,7 @@ private:
     }
     void enter(const Details& details);
     std::optional<Reading> expectedReading(const Details& details) const;
-    QString findDifference(frmDisplay& display, const Reading& reading) const;
+    QString findDifference(const frmDisplay& display, const Reading& reading);
     const QImage& expectedPicture(const PictureCollection& pictures, const QString& key);
     bool generate(int cycle, Reading& shown);
     bool back();
@@ -209,7 +143,7 @@ private:
 };
 
 void TestSoak::initTestCase() {
-    modHelp::SetLeaveHandler([] {});
+    modHelp::setLeaveHandler([] {});
     // The style caches pixmaps for every new window's palette until the toolkit's cache is full
     // (10 MiB by default): a small cache fills during the warm-up, so growth after it is ours.
     QPixmapCache::setCacheLimit(256);
@@ -231,7 +165,7 @@ void TestSoak::cleanup() {
     if (m_main)
         delete m_main->readingWindow();
     delete m_main;
-    FlushDeletes();
+    windowtesting::settle();
     m_services.reset();
 }
 
@@ -257,25 +191,21 @@ const QImage& TestSoak::expectedPicture(const PictureCollection& pictures, const
 
 // The first field the reading window shows differently from the reading; empty when all 27
 // are the reading's.
-QString TestSoak::findDifference(frmDisplay& display, const Reading& reading) const {
-    for (const Shown& field : TextFields) {
-        const QString shown = TextOf(display.findChild<QWidget*>(QLatin1String(field.control)));
-        if (shown != AsShown(reading.*field.value))
-            return QLatin1String(field.control) + QStringLiteral(" shows ") + shown.left(60);
-    }
-    for (const ShownPicture& field : PictureFields) {
-        auto* box = display.findChild<QLabel*>(QLatin1String(field.control));
-        const QString key = Q(reading.*field.key);
-        const QImage expected =
-            const_cast<TestSoak*>(this)->expectedPicture((m_main->*field.collection)(), key);
+QString TestSoak::findDifference(const frmDisplay& display, const Reading& reading) {
+    if (QString difference = shownreading::textDifference(display, reading); !difference.isEmpty())
+        return difference;
+    for (const shownreading::PictureControl& control : shownreading::PictureControls) {
+        const auto* box = display.findChild<const QLabel*>(QLatin1String(control.name));
+        const QString key = QString::fromStdString(reading.*control.key);
+        const QImage& expected = expectedPicture((m_main->*control.pictures)(), key);
         if (!box || expected.isNull() || box->pixmap().toImage() != expected)
-            return QLatin1String(field.control) + QStringLiteral(" is not ") + key;
+            return QLatin1String(control.name) + QStringLiteral(" is not ") + key;
     }
     return {};
 }
 
 bool TestSoak::generate(int cycle, Reading& shown) {
-    const Details details = DetailsFor(cycle);
+    const Details details = detailsFor(cycle);
     const std::optional<Reading> reading = expectedReading(details);
     if (!reading)
         return false;
@@ -298,7 +228,7 @@ bool TestSoak::back() {
     if (!display)
         return false;
     display->cmdBack_Click();
-    FlushDeletes();
+    windowtesting::settle();
     return m_main->isVisible() && !m_main->readingWindow();
 }
 
@@ -310,7 +240,7 @@ void TestSoak::checkMemorySettled(qint64 afterWarmUp, int cycles, const char* wh
     Q_UNUSED(cycles);
     Q_UNUSED(what);
 #else
-    const qint64 atEnd = MemoryInUse();
+    const qint64 atEnd = memoryInUse();
     QVERIFY(afterWarmUp > 0 && atEnd > 0);
     qInfo("%s: memory in use after warm-up %lld KiB, at the end %lld KiB", what, afterWarmUp / 1024,
           atEnd / 1024);
@@ -333,9 +263,9 @@ void TestSoak::generateAndBack() {
         // Back leaves the inputs as they were.
         QCOMPARE(mainControl<QLineEdit>("txtName")->text(), name);
         QCOMPARE(mainControl<QComboBox>("cmbMonth")->currentIndex(),
-                 DetailsFor(cycle).monthPosition);
+                 detailsFor(cycle).monthPosition);
         if (cycle + 1 == WarmUpCycles)
-            afterWarmUp = MemoryInUse();
+            afterWarmUp = memoryInUse();
     }
     checkMemorySettled(afterWarmUp, GenerateCycles, "Generate/Back");
 }
@@ -353,14 +283,15 @@ QString TestSoak::openAndCloseReport(const Details& details, const Reading& read
         problem.clear();
         if (!report.contains(QStringLiteral("Name :- ") + details.name + QLatin1Char('\n')))
             problem = QStringLiteral("the report names someone else");
-        for (const Shown& field : TextFields) {
-            if (problem.isEmpty() && !report.contains(AsShown(reading.*field.value)))
-                problem = QStringLiteral("the report lacks ") + QLatin1String(field.control);
+        for (const shownreading::TextControl& control : shownreading::TextControls) {
+            if (problem.isEmpty() &&
+                !report.contains(shownreading::asShown(reading.*control.field)))
+                problem = QStringLiteral("the report lacks ") + QLatin1String(control.name);
         }
         form->close();
     });
     display->cmdPrint_Click();
-    FlushDeletes();
+    windowtesting::settle();
     if (!display->findChildren<frmSave*>().isEmpty())
         return QStringLiteral("the report window is still there");
     return problem;
@@ -373,17 +304,17 @@ void TestSoak::reportWindowOpenAndClose() {
         if (!generate(cycle, shown))
             QFAIL(
                 qPrintable(QStringLiteral("cycle %1: the reading on screen is wrong").arg(cycle)));
-        const QString problem = openAndCloseReport(DetailsFor(cycle), shown);
+        const QString problem = openAndCloseReport(detailsFor(cycle), shown);
         if (!problem.isEmpty())
             QFAIL(qPrintable(QStringLiteral("cycle %1: %2").arg(cycle).arg(problem)));
         if (!back())
             QFAIL(qPrintable(QStringLiteral("cycle %1: Back did not return").arg(cycle)));
         if (cycle + 1 == WarmUpCycles)
-            afterWarmUp = MemoryInUse();
+            afterWarmUp = memoryInUse();
     }
     QVERIFY(m_services->messages.isEmpty());
     checkMemorySettled(afterWarmUp, ReportCycles, "report window");
 }
 
 QTEST_MAIN(TestSoak)
-#include "test_soak.moc"
+#include "tst_soak.moc"

@@ -243,4 +243,4 @@ void TestLongTexts::secondParts() {
 }
 
 QTEST_GUILESS_MAIN(TestLongTexts)
-#include "test_longtexts.moc"
+#include "tst_longtexts.moc"

@@ -4,6 +4,7 @@
 
 #include "shell/fakeservices.h"
 #include "shell/modtellafriend.h"
+#include "support/windowtesting.h"
 #include "ui/frmfarewell.h"
 #include "ui/linklabel.h"
 
@@ -27,18 +28,18 @@ namespace {
 
 const QString PageStart = QStringLiteral("http://www.quorvanesoftwares.com/velmora/ssd.php?page=");
 
-void SendFocus(QWidget* box, QEvent::Type type) {
+void sendFocus(QWidget* box, QEvent::Type type) {
     QFocusEvent event(type, Qt::TabFocusReason);
     QCoreApplication::sendEvent(box, &event);
 }
 
-QString TextOf(QWidget* box) {
+QString textOf(QWidget* box) {
     if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
         return plain->toPlainText();
     return qobject_cast<QLineEdit*>(box)->text();
 }
 
-void SetTextOf(QWidget* box, const QString& text) {
+void setTextOf(QWidget* box, const QString& text) {
     if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
         plain->setPlainText(text);
     else
@@ -113,7 +114,7 @@ void TestFarewell::fill(const QString& name, const QString& email, const QString
 }
 
 void TestFarewell::windowFrame() {
-    QCOMPARE(m_window->windowTitle(), QStringLiteral("Velmora v1.20"));
+    QCOMPARE(m_window->windowTitle(), windowtesting::Caption);
     QCOMPARE(m_window->size(), QSize(741, 315));
     QCOMPARE(m_window->minimumSize(), m_window->maximumSize());
     const Qt::WindowFlags flags = m_window->windowFlags();
@@ -212,7 +213,7 @@ void TestFarewell::fontsAndColours() {
 
 void TestFarewell::fixedTexts() {
     auto* caption = control<QLabel>("lblCaption");
-    QCOMPARE(caption->text(), QStringLiteral("Velmora v1.20"));
+    QCOMPARE(caption->text(), windowtesting::Caption);
     QCOMPARE(caption->pos(), QPoint(72, 16));
     QCOMPARE(caption->font().family(), QStringLiteral("MS Sans Serif"));
     QCOMPARE(caption->font().pointSizeF(), 18.0);
@@ -229,11 +230,11 @@ void TestFarewell::fixedTexts() {
     QVERIFY(control<QCheckBox>("Check1")->text().contains(QStringLiteral("quorvanesoftwares")));
     QVERIFY(control<QLabel>("Label2")->wordWrap());
     QVERIFY(control<QLabel>("Label3")->wordWrap());
-    QCOMPARE(TextOf(box("txtMessage")), QStringLiteral("Your Message\n"));
+    QCOMPARE(textOf(box("txtMessage")), QStringLiteral("Your Message\n"));
 }
 
 void TestFarewell::promotionalTextDrawnFromFourAtEachLoad() {
-    const QStringList& texts = frmFarewell::PromotionalTexts();
+    const QStringList& texts = frmFarewell::promotionalTexts();
     QCOMPARE(texts.size(), 4);
     QCOMPARE(QSet<QString>(texts.begin(), texts.end()).size(), 4);
     QSet<QString> shown;
@@ -248,7 +249,7 @@ void TestFarewell::promotionalTextDrawnFromFourAtEachLoad() {
 }
 
 void TestFarewell::writtenTextsHaveTheirLengths() {
-    for (const QString& text : frmFarewell::PromotionalTexts()) {
+    for (const QString& text : frmFarewell::promotionalTexts()) {
         QVERIFY2(text.size() >= 170 && text.size() <= 230, qPrintable(text));
         QVERIFY(text.contains(QStringLiteral("forum")));
     }
@@ -263,7 +264,7 @@ void TestFarewell::writtenTextsHaveTheirLengths() {
         return QFontMetrics(label->font()).boundingRect(room, Qt::TextWordWrap, text).height();
     };
     const QLabel* label2 = control<QLabel>("Label2");
-    for (const QString& text : frmFarewell::PromotionalTexts())
+    for (const QString& text : frmFarewell::promotionalTexts())
         QVERIFY2(wrappedHeight(label2, text) <= label2->height(), qPrintable(text));
     const QLabel* label3 = control<QLabel>("Label3");
     QVERIFY(wrappedHeight(label3, label3->text()) <= label3->height());
@@ -322,12 +323,12 @@ void TestFarewell::placeholders() {
     QFETCH(QString, typed);
     QFETCH(QString, onLeaving);
     QWidget* target = box(boxName);
-    SetTextOf(target, before);
-    SendFocus(target, QEvent::FocusIn);
-    QCOMPARE(TextOf(target), onFocus);
-    SetTextOf(target, typed);
-    SendFocus(target, QEvent::FocusOut);
-    QCOMPARE(TextOf(target), onLeaving);
+    setTextOf(target, before);
+    sendFocus(target, QEvent::FocusIn);
+    QCOMPARE(textOf(target), onFocus);
+    setTextOf(target, typed);
+    sendFocus(target, QEvent::FocusOut);
+    QCOMPARE(textOf(target), onLeaving);
     QVERIFY(m_services->messages.isEmpty());
 }
 
@@ -457,12 +458,12 @@ void TestFarewell::submission() {
     QFETCH(QString, shown);
     fill(name, email, friendName, friendEmail);
     if (!message.isNull())
-        SetTextOf(box(QStringLiteral("txtMessage")), message);
+        setTextOf(box(QStringLiteral("txtMessage")), message);
     const QStringList names = {"txtName", "txtEmail", "txtFriendName", "txtFriendEmail",
                                "txtMessage"};
     QStringList before;
     for (const QString& boxName : names)
-        before.append(TextOf(box(boxName)));
+        before.append(textOf(box(boxName)));
 
     QTest::mouseClick(control<QPushButton>("cmdSubmit"), Qt::LeftButton);
 
@@ -479,7 +480,7 @@ void TestFarewell::submission() {
     }
     QStringList after;
     for (const QString& boxName : names)
-        after.append(TextOf(box(boxName)));
+        after.append(textOf(box(boxName)));
     QCOMPARE(after, before);
     QVERIFY(m_window->isVisible());
 }
@@ -498,7 +499,7 @@ void TestFarewell::untouchedMessageIsSentWithItsLineBreak() {
     QCOMPARE(stored.Name, QStringLiteral("Ann Lee"));
     QCOMPARE(stored.FriendEmail, QStringLiteral("bob@y.org"));
     QCOMPARE(stored.Message, QStringLiteral("Your Message\r\n"));
-    QCOMPARE(stored.Address, m_services->openedAddresses.first());
+    QCOMPARE(stored.address, m_services->openedAddresses.first());
 }
 
 void TestFarewell::windowStaysOpenAndSubmitsAgain() {
@@ -529,4 +530,4 @@ void TestFarewell::linkOpensTheOtherPrograms() {
 }
 
 QTEST_MAIN(TestFarewell)
-#include "test_farewell.moc"
+#include "tst_frmfarewell.moc"

@@ -20,7 +20,7 @@
 namespace {
 
 // The image plugins mapped into this process, by file name.
-QStringList LoadedImagePlugins() {
+QStringList loadedImagePlugins() {
     QFile maps(QStringLiteral("/proc/self/maps"));
     if (!maps.open(QIODevice::ReadOnly))
         return {QStringLiteral("<no /proc/self/maps>")};
@@ -48,21 +48,21 @@ void TestImagePlugins::sessionLoadsTheJpegPluginAlone() {
 #ifndef Q_OS_LINUX
     QSKIP("reads the process's memory map");
 #endif
-    QVERIFY(LoadedImagePlugins().isEmpty());
+    QVERIFY(loadedImagePlugins().isEmpty());
     platform::ScopedFakeServices services;
-    modHelp::SetLeaveHandler([] {});
+    modHelp::setLeaveHandler([] {});
     auto* main = new frmMain;
     main->show();
     QVERIFY(QTest::qWaitForWindowExposed(main));
-    QVERIFY(!assets::ApplicationIcon(512).pixmap(32, 32).isNull());
-    QCOMPARE(LoadedImagePlugins(), QStringList());
+    QVERIFY(!assets::applicationIcon(512).pixmap(32, 32).isNull());
+    QCOMPARE(loadedImagePlugins(), QStringList());
 
     main->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ANNA"));
     main->cmdRunicAstrology_Click();
     frmDisplay* display = main->readingWindow();
     QVERIFY(display);
     QVERIFY(!display->findChild<QLabel*>(QStringLiteral("picSunSign"))->pixmap().isNull());
-    QCOMPARE(LoadedImagePlugins(), QStringList{QStringLiteral("libqjpeg.so")});
+    QCOMPARE(loadedImagePlugins(), QStringList{QStringLiteral("libqjpeg.so")});
 
     delete display;
     delete main;
@@ -70,9 +70,9 @@ void TestImagePlugins::sessionLoadsTheJpegPluginAlone() {
 
 int main(int argc, char** argv) {
     QApplication application(argc, argv);
-    application.setStyle(ProgramStyle()); // as the program does
+    application.setStyle(programStyle()); // as the program does
     TestImagePlugins test;
     return QTest::qExec(&test, argc, argv);
 }
 
-#include "test_imageplugins.moc"
+#include "tst_imageplugins.moc"

@@ -87,7 +87,7 @@ void TestSettings::cleanupTestCase() {
     useStoreFolder(m_folder.path());
 #ifdef Q_OS_WIN
     QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
-    software.remove(modHelp::AppSettingsName());
+    software.remove(modHelp::appSettingsName());
 #endif
 }
 
@@ -101,28 +101,28 @@ void TestSettings::init() {
 
 std::unique_ptr<QSettings> TestSettings::rawStore() const {
 #ifdef Q_OS_WIN
-    return std::make_unique<QSettings>(modHelp::AppSettingsRegistryKey(), QSettings::NativeFormat);
+    return std::make_unique<QSettings>(modHelp::appSettingsRegistryKey(), QSettings::NativeFormat);
 #else
     return std::make_unique<QSettings>(storeFile(), QSettings::IniFormat);
 #endif
 }
 
 void TestSettings::useStoreFolder(const QString& folder) {
-    modHelp::SetAppSettingsFolder(folder);
+    modHelp::setAppSettingsFolder(folder);
 }
 
 QString TestSettings::storeFile() const {
-    return modHelp::AppSettingsFile();
+    return modHelp::appSettingsFile();
 }
 
 void TestSettings::storeIsNamedAfterTheExecutable() {
-    QCOMPARE(modHelp::AppSettingsName(), QStringLiteral("test_startup_settings"));
-    QCOMPARE(QFileInfo(storeFile()).fileName(), QStringLiteral("test_startup_settings.conf"));
+    QCOMPARE(modHelp::appSettingsName(), QStringLiteral("test_shell_settings"));
+    QCOMPARE(QFileInfo(storeFile()).fileName(), QStringLiteral("test_shell_settings.conf"));
 #if !defined(Q_OS_WIN) && !defined(Q_OS_DARWIN)
     // The file the settings library kept before: stores of earlier versions are found again.
     useStoreFolder(QString());
     const QSettings usual(QSettings::NativeFormat, QSettings::UserScope,
-                          modHelp::AppSettingsName());
+                          modHelp::appSettingsName());
     QCOMPARE(storeFile(), usual.fileName());
     useStoreFolder(m_folder.path());
 #endif
@@ -130,7 +130,7 @@ void TestSettings::storeIsNamedAfterTheExecutable() {
 #ifdef Q_OS_WIN
     const QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"),
                              QSettings::NativeFormat);
-    QVERIFY(software.childGroups().contains(QStringLiteral("test_startup_settings")));
+    QVERIFY(software.childGroups().contains(QStringLiteral("test_shell_settings")));
 #else
     QVERIFY(QFile::exists(storeFile()));
 #endif
@@ -166,7 +166,7 @@ void TestSettings::keyAndValueAreStoredEncoded() {
 
 void TestSettings::absentKeyReadsEmpty() {
     QCOMPARE(modHelp::GetAppSetting(DurationKey), QString());
-    QCOMPARE(modHelp::ReadAppSetting(DurationKey), std::optional<QString>(QString()));
+    QCOMPARE(modHelp::readAppSetting(DurationKey), std::optional<QString>(QString()));
 }
 
 void TestSettings::saveReplacesTheEarlierValue() {
@@ -230,7 +230,7 @@ void TestSettings::readReminderDate() {
     QFETCH(QString, locale);
     QFETCH(QDate, today);
     QFETCH(QDate, expected);
-    QCOMPARE(modHelp::ReadReminderDate(text, QLocale(locale), today), expected);
+    QCOMPARE(modHelp::readReminderDate(text, QLocale(locale), today), expected);
 }
 
 void TestSettings::reminder_data() {
@@ -343,4 +343,4 @@ void TestSettings::unwritableStore() {
 }
 
 QTEST_GUILESS_MAIN(TestSettings)
-#include "test_settings.moc"
+#include "tst_settings.moc"

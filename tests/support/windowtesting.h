@@ -1,7 +1,9 @@
 #pragma once
-// What the window tests share: twips to pixels, finding controls, reading what is on screen,
-// and a stand-in for the way out of the program so closing a window never ends the test.
+// What the window tests share: the windows' caption, twips to pixels, finding controls,
+// reading what is on screen, the event loop's deferred work, and a stand-in for the way out of
+// the program so closing a window never ends the test.
 
+#include "shell/identity.h"
 #include "shell/modhelp.h"
 
 #include <QAccessible>
@@ -20,17 +22,25 @@
 
 namespace windowtesting {
 
+// Every window's caption: "Velmora v" and the version of the CMake project.
+inline const QString Caption = QStringLiteral("Velmora v") + QLatin1String(identity::Version);
+
+// The address a web page key opens, written out as the pages are addressed.
+inline QString address(const QString& pageKey) {
+    return modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") + pageKey;
+}
+
 // 1 pixel = 15 twips at 96 dpi.
-inline int Px(int twips) {
+inline int px(int twips) {
     return static_cast<int>(std::lround(twips / 15.0));
 }
-inline QRect FromTwips(int left, int top, int width, int height) {
-    return {Px(left), Px(top), Px(width), Px(height)};
+inline QRect fromTwips(int left, int top, int width, int height) {
+    return {px(left), px(top), px(width), px(height)};
 }
 
 // The container as the window tables name it: "window" for the client area, the tab control
 // for a tab page.
-inline QString ContainerOf(const QWidget* widget) {
+inline QString containerOf(const QWidget* widget) {
     const QWidget* parent = widget->parentWidget();
     if (!parent)
         return {};
@@ -43,7 +53,7 @@ inline QString ContainerOf(const QWidget* widget) {
 }
 
 // The colour a person sees at a point of a control, read from the rendered window.
-inline QColor SeenAt(QWidget* control, QPoint point) {
+inline QColor seenAt(QWidget* control, QPoint point) {
     QWidget* window = control->window();
     const QImage image = window->grab().toImage();
     const QPoint inWindow = control->mapTo(window, point) * image.devicePixelRatio();
@@ -52,7 +62,7 @@ inline QColor SeenAt(QWidget* control, QPoint point) {
 
 // A menu's entries, in order, as "objectName=text" ("-" for a separator); a submenu counts by
 // its own object name.
-inline QStringList MenuEntries(const QWidget* owner) {
+inline QStringList menuEntries(const QWidget* owner) {
     QStringList found;
     for (QAction* action : owner->actions()) {
         const QString name = action->menu() ? action->menu()->objectName() : action->objectName();
@@ -64,7 +74,7 @@ inline QStringList MenuEntries(const QWidget* owner) {
 
 // Presses a link label as a screen reader does, through its accessible Press action; false
 // unless it is announced as a link that has that action.
-inline bool PressAsScreenReader(QWidget* link) {
+inline bool pressAsScreenReader(QWidget* link) {
     QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(link);
     if (!accessible || accessible->role() != QAccessible::Link)
         return false;
@@ -77,18 +87,25 @@ inline bool PressAsScreenReader(QWidget* link) {
 }
 
 // Lets queued deletions (WA_DeleteOnClose) happen.
-inline void FlushDeletes() {
+inline void flushDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// As the event loop of a real session would between two clicks: everything posted is handled,
+// the queued deletions too.
+inline void settle() {
+    QCoreApplication::processEvents();
+    flushDeletes();
 }
 
 // Counts the requests to leave the program instead of ending it.
 class LeaveRecorder {
 public:
     LeaveRecorder() {
-        modHelp::SetLeaveHandler([this] { ++m_leaves; });
+        modHelp::setLeaveHandler([this] { ++m_leaves; });
     }
     ~LeaveRecorder() {
-        modHelp::SetLeaveHandler([] {});
+        modHelp::setLeaveHandler([] {});
     }
     LeaveRecorder(const LeaveRecorder&) = delete;
     LeaveRecorder& operator=(const LeaveRecorder&) = delete;
