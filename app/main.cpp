@@ -5,7 +5,6 @@
 #include "shell/modhelp.h"
 #include "shell/safefile.h"
 #include "shell/singleinstance.h"
-#include "ui/look.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -22,7 +21,7 @@ int main(int argc, char** argv) {
     // the main window is built; that thread is done before the application object goes.
     FontWarmUp fonts;
     QApplication application(qtArgumentCount, qtArguments);
-    fonts.loadFontList({look::font(), QApplication::font("QMenuBar")});
+    fonts.loadFontList();
     const auto fontsRead = qScopeGuard([&fonts] { fonts.wait(); });
     application.setStyle(programStyle());
     // Only the exit window ends the program, through EndApplication.

@@ -1,7 +1,6 @@
 #include "shell/fontwarmup.h"
 
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QStringList>
 
 #ifdef VELMORA_FONTCONFIG
@@ -10,20 +9,6 @@
 #ifdef __GLIBC__
 #include <malloc.h>
 #endif
-
-namespace {
-
-// The stand-ins for a missing family are looked up once and kept for every thread; measuring
-// a line of text in each font looks them up.
-void lookUpStandIns(const QList<QFont>& fonts) {
-    for (const QFont& font : fonts) {
-        const QFontMetrics metrics(font);
-        (void)metrics.height();
-        (void)metrics.horizontalAdvance(QStringLiteral("Velmora"));
-    }
-}
-
-} // namespace
 
 FontWarmUp::FontWarmUp() {
 #ifdef VELMORA_FONTCONFIG
@@ -34,13 +19,10 @@ FontWarmUp::FontWarmUp() {
 #endif
     // One thread for both steps. fontconfig reads its configuration once and keeps it, so Qt
     // finds it read.
-    m_reading = std::async(std::launch::async, [fontsInUse = m_fontsInUse.get_future()]() mutable {
+    m_reading = std::async(std::launch::async, [goOn = m_goOn.get_future()]() mutable {
         FcInit();
-        const std::optional<QList<QFont>> fonts = fontsInUse.get();
-        if (!fonts)
-            return;
-        (void)QFontDatabase::families();
-        lookUpStandIns(*fonts);
+        if (goOn.get())
+            (void)QFontDatabase::families();
     });
 #endif
 }
@@ -49,17 +31,17 @@ FontWarmUp::~FontWarmUp() {
     wait();
 }
 
-void FontWarmUp::loadFontList(const QList<QFont>& fontsInUse) {
+void FontWarmUp::loadFontList() {
     if (m_told)
         return;
     m_told = true;
-    m_fontsInUse.set_value(fontsInUse);
+    m_goOn.set_value(true);
 }
 
 void FontWarmUp::wait() {
     if (!m_told) {
         m_told = true;
-        m_fontsInUse.set_value(std::nullopt);
+        m_goOn.set_value(false);
     }
     if (m_reading.valid())
         m_reading.wait();

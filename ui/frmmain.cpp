@@ -337,12 +337,14 @@ void frmMain::showReadingWindow(const modRunicAstrology::Reading* reading) {
         m_display = m_preparedDisplay ? m_preparedDisplay.data() : new frmDisplay(this);
         m_preparedDisplay = nullptr;
     }
-    if (reading)
-        m_display->ShowReading(*reading);
     hide();
     // Hidden until Back, the window gives its screen buffer up; showing it makes a new one.
     destroy();
     m_display->show();
+    // Filled once shown, when its text boxes have their sizes: each long text is then laid out
+    // once, not again at the first show. It paints on the next turn of the event loop, whole.
+    if (reading)
+        m_display->ShowReading(*reading);
 }
 
 void frmMain::cmdExit_Click() {
