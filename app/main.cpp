@@ -1,11 +1,13 @@
 #include "app/programstyle.h"
 #include "app/startapplication.h"
 
+#include "shell/fontwarmup.h"
 #include "shell/modhelp.h"
 #include "shell/safefile.h"
 #include "shell/singleinstance.h"
 
 #include <QApplication>
+#include <QScopeGuard>
 
 int main(int argc, char** argv) {
     // Before anything can write: a file-size limit must fail a save, not end the program.
@@ -15,7 +17,12 @@ int main(int argc, char** argv) {
     char* qtArguments[] = {argc > 0 ? argv[0] : fallbackName, nullptr};
     int qtArgumentCount = 1;
     setProgramIdentity();
+    // The system's fonts are read on a second thread while the application object is made and
+    // the main window is built; that thread is done before the application object goes.
+    FontWarmUp fonts;
     QApplication application(qtArgumentCount, qtArguments);
+    fonts.loadFontList();
+    const auto fontsRead = qScopeGuard([&fonts] { fonts.wait(); });
     application.setStyle(programStyle());
     // Only the exit window ends the program, through EndApplication.
     application.setQuitOnLastWindowClosed(false);

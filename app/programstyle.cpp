@@ -1,9 +1,13 @@
 #include "app/programstyle.h"
 
+#include "ui/look.h"
+
 #include <QIcon>
 #include <QPainter>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QStyleOptionComplex>
+#include <QWidget>
 
 namespace {
 
@@ -16,6 +20,17 @@ public:
         if (which == SP_ToolBarVerticalExtensionButton)
             return chevron(true);
         return QProxyStyle::standardIcon(which, option, widget);
+    }
+
+    // The program's own group boxes place their controls by hand and draw their caption
+    // themselves: their contents take the whole box. Working out the room below a caption
+    // measures it, which would load the caption's font before the window first shows.
+    QRect subControlRect(ComplexControl control, const QStyleOptionComplex* option, SubControl part,
+                         const QWidget* widget) const override {
+        if (control == CC_GroupBox && part == SC_GroupBoxContents && widget &&
+            widget->property(look::SelfDrawnGroup).toBool())
+            return option->rect;
+        return QProxyStyle::subControlRect(control, option, part, widget);
     }
 
 private:

@@ -17,6 +17,7 @@ QPointer<frmFarewell> exitWindow;
 
 void showMainWindow() {
     mainWindow = new frmMain;
+    mainWindow->prepareReadingWindows();
     mainWindow->show();
 }
 

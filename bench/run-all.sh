@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # bench/run-all.sh [BUILD_DIR]
 # Runs every performance budget of the design in one go and prints one table: what, budget,
-# measured median, pass or fail; the budgets the benchmarks set themselves follow the design's. The start-up time and peak memory are measured side by side
-# with a bare Qt window on the same private X server (bench/windows/run.sh, which needs the GUI
-# harness: GUI_HARNESS, default tests/desktop/harness). The raw output of every
-# benchmark is kept in BUILD_DIR/bench-results.txt. Exits 1 when a budget is missed or could
-# not be measured.
+# median, minimum to maximum, pass or fail. A budget is judged on the median; the spread shows
+# whether the machine was quiet enough to trust it. Start-up time and peak memory are measured
+# side by side with a bare Qt window on one private X server (bench/windows/run.sh, which needs
+# the GUI harness: the one in tests/desktop/harness, or ../shared/tools/gui-harness beside the
+# repository, or GUI_HARNESS). The raw output of every benchmark is kept in
+# BUILD_DIR/bench-results.txt. Exits 1 when a budget is missed or could not be measured.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)
@@ -24,68 +25,94 @@ number_after() { # number_after TEXT PATTERN: the first number after PATTERN in 
 }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "" && b > 0) printf "%.2f", a / b }'; }
 within() { awk -v v="$1" -v limit="$2" 'BEGIN { exit !(v != "" && v <= limit) }'; }
+scaled() { awk -v v="$1" -v by="$2" 'BEGIN { if (v != "") printf "%.3f", v * by }'; }
+# spread_of TEXT: "min to max" from a line carrying "(min A, max B"
+spread_of() { sed -n 's/^[^(]*(min \([0-9.]*\), max \([0-9.]*\).*/\1 to \2/p' <<<"$1" | head -n 1; }
+# The side-by-side lines of bench/windows/run.sh: "… bare Qt window min=… median=… max=… (N); Velmora …"
+side_field() { sed -n "s/.*$2 min=\([0-9.]*\) median=\([0-9.]*\) max=\([0-9.]*\).*/\1 \2 \3/p" <<<"$1"; }
 
+# As in a login session, the user's runtime folder (the program's lock, the settings store's
+# scratch copies) is a private folder in memory; on disk, the lock's flush to disk alone takes
+# milliseconds.
+if [ -z "${XDG_RUNTIME_DIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
+    XDG_RUNTIME_DIR=$(mktemp -d -p /dev/shm velmora-bench.XXXXXX)
+    export XDG_RUNTIME_DIR
+    trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
+fi
 export QT_QPA_PLATFORM=offscreen
 reading=$(run "reading engine" "$build/bench/reading/bench_reading")
 report=$(run "report" "$build/bench/report/bench_report")
 pictures=$(run "pictures" "$build/bench/pictures/bench_pictures")
 startup=$(run "start-up work" "$build/bench/startup/bench_startup")
-windows=""
-if [ -x "${GUI_HARNESS:-$root/tests/desktop/harness}/startup-time.sh" ]; then
-    windows=$(unset QT_QPA_PLATFORM; run "windows" "$root/bench/windows/run.sh" "$build")
-else
-    echo "== windows: GUI harness missing, start-up and memory not measured" >>"$raw"
-fi
+windows=$(unset QT_QPA_PLATFORM; run "windows" "$root/bench/windows/run.sh" "$build")
 
 reading_ns=$(number_after "$reading" "median")
-reading_us=$(awk -v ns="$reading_ns" 'BEGIN { if (ns != "") printf "%.3f", ns / 1000 }')
-build_ms=$(number_after "$(grep 'build the report' <<<"$report")" "median")
-print_ms=$(number_after "$(grep 'print the whole report' <<<"$report")" "median")
-file_ms=$(number_after "$(grep 'save then open' <<<"$report")" "median")
-picture_us=$(number_after "$(grep 'slowest median' <<<"$pictures")" "slowest median")
-startup_ms=$(sed -n 's/^ *median \([0-9.]*\) ms in [0-9]* fresh processes.*/\1/p' <<<"$startup")
+reading_us=$(scaled "$reading_ns" 0.001)
+reading_spread=$(spread_of "$reading")
+build_line=$(grep 'build the report' <<<"$report")
+build_ms=$(number_after "$build_line" median)
+print_line=$(grep 'print the whole report' <<<"$report")
+print_ms=$(number_after "$print_line" median)
+file_line=$(grep 'save then open' <<<"$report")
+file_ms=$(number_after "$file_line" median)
+picture_line=$(grep 'slowest median' <<<"$pictures")
+picture_us=$(number_after "$picture_line" "slowest median")
+startup_line=$(grep 'fresh processes' <<<"$startup")
+startup_ms=$(sed -n 's/^ *median \([0-9.]*\) ms in [0-9]* fresh processes.*/\1/p' <<<"$startup_line")
+generate_line=$(grep '^On X:' <<<"$windows")
+generate_ms=$(number_after "$generate_line" "median")
+
 start_line=$(grep '^Start-up to window shown' <<<"$windows")
-bare_start=$(number_after "$start_line" "bare Qt window")
-velmora_start=$(number_after "$start_line" "Velmora")
+read -r bare_start_min bare_start bare_start_max <<<"$(side_field "$start_line" "bare Qt window")"
+read -r velmora_start_min velmora_start velmora_start_max <<<"$(side_field "$start_line" "Velmora")"
 memory_line=$(grep '^Peak memory' <<<"$windows")
-bare_rss=$(number_after "$memory_line" "bare Qt window")
-velmora_rss=$(number_after "$memory_line" "Velmora session")
-generate_ms=$(number_after "$(grep '^On X:' <<<"$windows")" "median")
-start_ratio=$(ratio "$velmora_start" "$bare_start")
-memory_ratio=$(ratio "$velmora_rss" "$bare_rss")
+read -r bare_rss_min bare_rss bare_rss_max <<<"$(side_field "$memory_line" "bare Qt window")"
+read -r velmora_rss_min velmora_rss velmora_rss_max <<<"$(side_field "$memory_line" "Velmora session")"
+start_ratio=$(ratio "${velmora_start:-}" "${bare_start:-}")
+memory_ratio=$(ratio "${velmora_rss:-}" "${bare_rss:-}")
 
 failures=0
-row() { # row WHAT BUDGET MEASURED VALUE LIMIT
+row() { # row WHAT BUDGET MEASURED SPREAD VALUE LIMIT
     local verdict=pass
-    if [ -z "$4" ]; then
+    if [ -z "$5" ]; then
         verdict="FAIL (not measured)"
         failures=$((failures + 1))
-    elif ! within "$4" "$5"; then
+    elif ! within "$5" "$6"; then
         verdict=FAIL
         failures=$((failures + 1))
     fi
-    printf '| %s | %s | %s | %s |\n' "$1" "$2" "${3:-—}" "$verdict"
+    printf '| %s | %s | %s | %s | %s |\n' "$1" "$2" "${3:-—}" "${4:-—}" "$verdict"
 }
 
 echo
-echo "| what | budget | measured median | result |"
-echo "|---|---|---|---|"
+echo "| what | budget | median | min to max | result |"
+echo "|---|---|---|---|---|"
 row "validate + capture + sign + build one reading" "≤ 2 µs" \
-    "${reading_us:+$reading_us µs}" "$reading_us" 2
-row "process start to main window shown" "≤ 1.3 × bare Qt window" \
-    "${start_ratio:+$start_ratio × ($velmora_start ms against $bare_start ms)}" "$start_ratio" 1.3
-row "Generate pressed to reading window shown (3 pictures decoded)" "≤ 16 ms" \
-    "${generate_ms:+$generate_ms ms}" "$generate_ms" 16
-row "build the report" "≤ 5 ms" "${build_ms:+$build_ms ms}" "$build_ms" 5
-row "print the whole report to a PDF file" "≤ 250 ms" "${print_ms:+$print_ms ms}" "$print_ms" 250
-row "peak memory of a full session" "≤ 1.3 × bare Qt window" \
-    "${memory_ratio:+$memory_ratio × ($velmora_rss kB against $bare_rss kB)}" "$memory_ratio" 1.3
+    "${reading_us:+$reading_us µs}" "${reading_spread:+$reading_spread ns}" "$reading_us" 2
+row "process start to main window shown" "≤ 1.10 × bare Qt window" \
+    "${start_ratio:+$start_ratio × ($velmora_start ms against $bare_start ms)}" \
+    "${start_ratio:+Velmora $velmora_start_min to $velmora_start_max ms, bare $bare_start_min to $bare_start_max ms}" \
+    "$start_ratio" 1.10
+row "Generate pressed to reading window shown (3 pictures decoded)" "≤ 4 ms" \
+    "${generate_ms:+$generate_ms ms}" "$(spread_of "$generate_line")${generate_ms:+ ms}" \
+    "$generate_ms" 4
+row "build the report" "≤ 5 ms" "${build_ms:+$build_ms ms}" \
+    "$(spread_of "$build_line")${build_ms:+ ms}" "$build_ms" 5
+row "print the whole report to a PDF file" "≤ 250 ms" "${print_ms:+$print_ms ms}" \
+    "$(spread_of "$print_line")${print_ms:+ ms}" "$print_ms" 250
+row "peak memory of a full run of the program" "≤ 1.15 × bare Qt window" \
+    "${memory_ratio:+$memory_ratio × ($velmora_rss kB against $bare_rss kB)}" \
+    "${memory_ratio:+Velmora $velmora_rss_min to $velmora_rss_max kB, bare $bare_rss_min to $bare_rss_max kB}" \
+    "$memory_ratio" 1.15
+row "start-up work before the main window (lock, settings, reminder)" "≤ 1 ms" \
+    "${startup_ms:+$startup_ms ms}" "$(spread_of "$startup_line")${startup_ms:+ ms}" "$startup_ms" 1
 # Budgets the benchmarks set themselves, beyond the design's.
 row "decode one picture (the slowest of the 30)" "≤ 2 ms" \
-    "${picture_us:+$picture_us µs}" "$(awk -v us="$picture_us" 'BEGIN { if (us != "") print us / 1000 }')" 2
-row "save then open a reading file" "≤ 5 ms" "${file_ms:+$file_ms ms}" "$file_ms" 5
-row "start-up work before the main window (lock, settings, reminder)" "≤ 5 ms" \
-    "${startup_ms:+$startup_ms ms}" "$startup_ms" 5
+    "${picture_us:+$picture_us µs}" "$(spread_of "$picture_line")${picture_us:+ µs}" \
+    "$(scaled "$picture_us" 0.001)" 2
+row "save then open a reading file" "≤ 5 ms" "${file_ms:+$file_ms ms}" \
+    "$(spread_of "$file_line")${file_ms:+ ms}" "$file_ms" 5
 echo
+echo "Load average when done: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Every benchmark's own output: $raw"
 [ "$failures" -eq 0 ]

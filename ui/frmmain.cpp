@@ -112,10 +112,14 @@ QComboBox* dateList(QWidget* parent, const char* name, const QRect& geometry,
     return list;
 }
 
+// All entries in one insertion: one at a time, each entry is announced and laid out alone.
 template <std::size_t N>
 void fill(QComboBox* list, const std::array<std::string_view, N>& entries) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(N));
     for (std::string_view entry : entries)
-        list->addItem(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+        texts.append(QString::fromUtf8(entry.data(), static_cast<qsizetype>(entry.size())));
+    list->addItems(texts);
 }
 
 } // namespace
@@ -135,6 +139,7 @@ frmMain::frmMain(QWidget* parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 
     auto* client = new QWidget(this);
+    m_client = client;
     client->setObjectName(QStringLiteral("client"));
     client->setFixedSize(490, 329);
     client->setFont(look::font());
@@ -151,7 +156,9 @@ frmMain::frmMain(QWidget* parent)
     look::fixAndCentre(this);
 }
 
-frmMain::~frmMain() = default;
+frmMain::~frmMain() {
+    delete m_preparedDisplay;
+}
 
 frmDisplay* frmMain::readingWindow() const {
     return m_display;
@@ -163,6 +170,26 @@ ReadingOrigin::BirthDate frmMain::shownBirthDate() const {
 
 void frmMain::showAgain() {
     show();
+}
+
+void frmMain::prepareReadingWindows() {
+    if (m_prepareDisplays)
+        return;
+    m_prepareDisplays = true;
+    m_client->installEventFilter(this);
+}
+
+bool frmMain::readingWindowPrepared() const {
+    return m_preparedDisplay;
+}
+
+// Built after this window has painted, never before: the window the user sees comes first.
+void frmMain::buildNextReadingWindow() {
+    if (m_preparedDisplay || m_display || !isVisible())
+        return;
+    m_preparedDisplay = new frmDisplay(this);
+    // What showing would do first, done now: each control takes its style and colours.
+    m_preparedDisplay->ensurePolished();
 }
 
 void frmMain::createTopBand(QWidget* client) {
@@ -191,10 +218,13 @@ void frmMain::createDetailsPanel(QWidget* client) {
     const QFont underlined = look::font(look::Underline);
     QLabel* Label1 = look::label(Frame3, "Label1", look::twips(120, 360, 705, 195),
                                  QStringLiteral("Name:-"), bold, look::White);
-    txtName = new QLineEdit(Frame3);
+    // Given its own font before it joins the group box, so it never lays its text out in the
+    // box's bold caption font: that font is then first needed when the window paints.
+    txtName = new QLineEdit;
+    txtName->setFont(look::font());
+    txtName->setParent(Frame3);
     txtName->setObjectName(QStringLiteral("txtName"));
     txtName->setGeometry(look::twips(1680, 240, 3615, 375));
-    txtName->setFont(look::font());
     txtName->setAccessibleName(QStringLiteral("Name"));
     look::setInputColours(txtName, look::Green, look::Yellow);
     txtName->installEventFilter(this);
@@ -303,14 +333,18 @@ void frmMain::cmdRunicAstrology_Click() {
 }
 
 void frmMain::showReadingWindow(const modRunicAstrology::Reading* reading) {
-    if (!m_display)
-        m_display = new frmDisplay(this);
-    if (reading)
-        m_display->ShowReading(*reading);
+    if (!m_display) {
+        m_display = m_preparedDisplay ? m_preparedDisplay.data() : new frmDisplay(this);
+        m_preparedDisplay = nullptr;
+    }
     hide();
     // Hidden until Back, the window gives its screen buffer up; showing it makes a new one.
     destroy();
     m_display->show();
+    // Filled once shown, when its text boxes have their sizes: each long text is then laid out
+    // once, not again at the first show. It paints on the next turn of the event loop, whole.
+    if (reading)
+        m_display->ShowReading(*reading);
 }
 
 void frmMain::cmdExit_Click() {
@@ -372,6 +406,10 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_client && event->type() == QEvent::Paint && !m_preparedDisplay && !m_display) {
+        QMetaObject::invokeMethod(this, &frmMain::buildNextReadingWindow, Qt::QueuedConnection);
+        return QMainWindow::eventFilter(watched, event);
+    }
     if (watched == txtName) {
         if (event->type() == QEvent::KeyPress)
             return !txtName_KeyPress(static_cast<QKeyEvent*>(event));

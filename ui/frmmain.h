@@ -47,6 +47,13 @@ public:
     // The reading window of the latest reading while it exists.
     frmDisplay* readingWindow() const;
 
+    // From now on, once this window has painted while no reading window exists, the next
+    // reading window is built in advance, hidden, so Generate only fills and shows it. Every
+    // reading window is still new when it is first shown.
+    void prepareReadingWindows();
+    // True while a reading window built in advance waits for Generate.
+    bool readingWindowPrepared() const;
+
 public slots:
     // Generate: validate, build the reading, hide this window and show the reading window.
     void cmdRunicAstrology_Click();
@@ -75,6 +82,7 @@ private:
     void showNameKeyMessage();
     void putAdvertInFront(LinkLabel* front, LinkLabel* behind);
     void showReadingWindow(const modRunicAstrology::Reading* reading);
+    void buildNextReadingWindow();
 
     QLineEdit* txtName = nullptr;
     QComboBox* cmbDate = nullptr;
@@ -91,5 +99,8 @@ private:
     PictureCollection m_stoneWithPlanetPictures;
     std::int16_t m_coBrandRandomNumber = 0;
     QPointer<frmDisplay> m_display;
+    QPointer<frmDisplay> m_preparedDisplay;
+    QWidget* m_client = nullptr;
+    bool m_prepareDisplays = false;
     bool m_forwardingInput = false;
 };

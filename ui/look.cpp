@@ -107,7 +107,10 @@ QFrame* panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour
 }
 
 QGroupBox* group(QWidget* parent, const char* name, const QRect& twips, const QString& caption) {
-    auto* group = new EtchedGroup(caption, parent);
+    auto* group = new EtchedGroup(parent);
+    // Marked before the caption is set: setting it asks the style where the contents go.
+    group->setProperty(SelfDrawnGroup, true);
+    group->setTitle(caption);
     group->setObjectName(QLatin1String(name));
     group->setGeometry(twips);
     group->setFont(font(Bold));

@@ -45,7 +45,11 @@ void setBackground(QWidget* widget, QRgb colour);
 void setInputColours(QWidget* widget, QRgb background, QRgb text);
 
 QFrame* panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour);
+// A captioned frame that draws its own border and caption and holds controls placed by hand.
+// It carries the property SelfDrawnGroup, so the program's style knows it needs no room kept
+// below its caption.
 QGroupBox* group(QWidget* parent, const char* name, const QRect& twips, const QString& caption);
+inline constexpr const char* SelfDrawnGroup = "selfDrawnGroup";
 
 // A label that keeps its rectangle; wrapping labels break their text inside it.
 QLabel* label(QWidget* parent, const char* name, const QRect& twips, const QString& text,

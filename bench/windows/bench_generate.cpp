@@ -1,6 +1,7 @@
 // Generate pressed on the main window until the reading window has painted, three pictures
-// decoded: the median over many runs, in one process. Back between runs is not timed.
-// Runs offscreen unless a display is chosen.
+// decoded: the median over many runs, in one process. Back between runs is not timed, nor is
+// the main window's building of the next reading window in advance, which the program does
+// while the user looks at the main window. Runs offscreen unless a display is chosen.
 
 #include "shell/fakeservices.h"
 #include "ui/frmdisplay.h"
@@ -11,9 +12,11 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <vector>
 
 namespace {
@@ -34,6 +37,24 @@ protected:
     }
 };
 
+// Waits as the program's event loop does, asleep until the window system or a posted event
+// wakes it: spinning instead would take the processor from the X server and the window manager
+// the program waits for. Gives up after five seconds.
+void waitUntil(const std::function<bool()>& done) {
+    bool late = false;
+    QTimer deadline;
+    deadline.setSingleShot(true);
+    QObject::connect(&deadline, &QTimer::timeout, [&late] { late = true; });
+    deadline.start(5000);
+    while (!done() && !late)
+        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+}
+
+// The main window builds the next reading window once it has painted again.
+void waitForPreparedReadingWindow(const frmMain& mainWindow) {
+    waitUntil([&mainWindow] { return mainWindow.readingWindowPrepared(); });
+}
+
 double generateMilliseconds(frmMain& mainWindow, QPushButton& generate) {
     PaintWatch watch;
     QElapsedTimer timer;
@@ -43,13 +64,14 @@ double generateMilliseconds(frmMain& mainWindow, QPushButton& generate) {
     if (!reading)
         return -1;
     reading->centralWidget()->installEventFilter(&watch);
-    while (!watch.painted)
-        QApplication::processEvents();
+    waitUntil([&watch] { return watch.painted; });
+    if (!watch.painted)
+        return -1;
     const double elapsed = static_cast<double>(timer.nsecsElapsed()) / 1e6;
     reading->centralWidget()->removeEventFilter(&watch);
     reading->cmdBack_Click();
     QApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QApplication::processEvents();
+    waitForPreparedReadingWindow(mainWindow);
     return elapsed;
 }
 
@@ -69,15 +91,16 @@ int main(int argc, char** argv) {
         ->setCurrentText(QStringLiteral("March"));
     mainWindow->findChild<QComboBox*>(QStringLiteral("cmbYear"))
         ->setCurrentText(QStringLiteral("1980"));
+    mainWindow->prepareReadingWindows();
     mainWindow->show();
-    QApplication::processEvents();
+    waitForPreparedReadingWindow(*mainWindow);
     auto* generate = mainWindow->findChild<QPushButton*>(QStringLiteral("cmdRunicAstrology"));
 
     std::vector<double> times;
     for (int run = 0; run < WarmUps + Runs; ++run) {
         const double milliseconds = generateMilliseconds(*mainWindow, *generate);
         if (milliseconds < 0) {
-            std::fprintf(stderr, "The reading window did not open\n");
+            std::fprintf(stderr, "The reading window did not open or did not paint\n");
             return 1;
         }
         if (run >= WarmUps)
@@ -85,7 +108,7 @@ int main(int argc, char** argv) {
     }
     std::sort(times.begin(), times.end());
     std::printf("Generate to reading window shown: median %.2f ms (min %.2f, max %.2f; %d runs; "
-                "budget 16 ms)\n",
+                "budget 4 ms)\n",
                 times[times.size() / 2], times.front(), times.back(), Runs);
     delete mainWindow;
     return 0;
