@@ -112,7 +112,11 @@ row "decode one picture (the slowest of the 30)" "≤ 2 ms" \
     "$(scaled "$picture_us" 0.001)" 2
 row "save then open a reading file" "≤ 5 ms" "${file_ms:+$file_ms ms}" \
     "$(spread_of "$file_line")${file_ms:+ ms}" "$file_ms" 5
+floor_line=$(grep '^Floor on X:' <<<"$windows")
+floor_ms=$(number_after "$floor_line" "median")
 echo
+echo "Under Generate's figure, the window system's share: a bare window shown in place of another" \
+    "takes ${floor_ms:-—} ms (median) on the same X server."
 echo "Load average when done: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Every benchmark's own output: $raw"
 [ "$failures" -eq 0 ]

@@ -6,7 +6,8 @@
 #     launched in turn, one at a time, RUNS times each (the one to go first alternates)
 #   - peak memory (max RSS) of a full Velmora session against the bare window shown and closed,
 #     SESSIONS times each, in turn
-#   - Generate pressed to reading window painted, in one process
+#   - Generate pressed to reading window painted, in one process, and under it the window
+#     system's share: a bare window, already built, shown in place of another until it paints
 # Each line gives minimum, median and maximum, so a cold cache or a busy moment shows as a wide
 # spread instead of flipping a verdict. The session is set up as a desktop session has it: the
 # user's runtime folder in memory and a session bus. Needs the GUI harness, /usr/bin/time and
@@ -36,7 +37,8 @@ harness=$(find_harness) || { echo "GUI harness not found" >&2; exit 2; }
 velmora=$build/app/Velmora
 bare=$build/bench/windows/bench_bare_window
 generate=$build/bench/windows/bench_generate
-for program in "$velmora" "$bare" "$generate"; do
+bare_new_window=$build/bench/windows/bench_bare_new_window
+for program in "$velmora" "$bare" "$generate" "$bare_new_window"; do
     [ -x "$program" ] || { echo "missing $program: build the Velmora and bench targets" >&2; exit 2; }
 done
 [ -x /usr/bin/time ] || { echo "missing /usr/bin/time (Debian package time)" >&2; exit 2; }
@@ -141,6 +143,8 @@ velmora_rss=$(stats <"$scratch/velmora.kb")
 
 echo "== Generate on this X server"
 generate_line=$("$generate" 2>/dev/null)
+# The window system's own share of it: a bare window shown in place of another.
+floor_line=$("$bare_new_window" 2>/dev/null)
 
 echo
 echo "Start-up to window shown, ms: bare Qt window $bare_start; Velmora $velmora_start;" \
@@ -148,3 +152,4 @@ echo "Start-up to window shown, ms: bare Qt window $bare_start; Velmora $velmora
 echo "Peak memory, kB: bare Qt window $bare_rss; Velmora session $velmora_rss;" \
     "median $(ratio "$(field median "$velmora_rss")" "$(field median "$bare_rss")") ×"
 echo "On X: $generate_line"
+echo "Floor on X: $floor_line"
