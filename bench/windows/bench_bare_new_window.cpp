@@ -3,10 +3,11 @@
 // What is left is the window system's and the window manager's part, which no program can
 // shorten. Runs offscreen unless a display is chosen.
 
+#include "bench/windows/paintwait.h"
+
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
@@ -18,24 +19,9 @@ namespace {
 constexpr int Runs = 201;
 constexpr int WarmUps = 5;
 
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Asleep until the window system wakes the program, as bench_generate waits; five seconds at most.
+// The first paint, or false after five seconds.
 bool waitForPaint(const PaintWatch& watch) {
-    bool late = false;
-    QTimer::singleShot(5000, [&late] { late = true; });
-    while (!watch.painted && !late)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    waitUntil([&watch] { return watch.painted; });
     return watch.painted;
 }
 

@@ -3,6 +3,7 @@
 // the main window's building of the next reading window in advance, which the program does
 // while the user looks at the main window. Runs offscreen unless a display is chosen.
 
+#include "bench/windows/paintwait.h"
 #include "shell/fakeservices.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
@@ -12,43 +13,15 @@
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTimer>
 
 #include <algorithm>
 #include <cstdio>
-#include <functional>
 #include <vector>
 
 namespace {
 
 constexpr int Runs = 201;
 constexpr int WarmUps = 5;
-
-// Notes the first paint of the reading window's client area.
-class PaintWatch : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint)
-            painted = true;
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-// Waits as the program's event loop does, asleep until the window system or a posted event
-// wakes it: spinning instead would take the processor from the X server and the window manager
-// the program waits for. Gives up after five seconds.
-void waitUntil(const std::function<bool()>& done) {
-    bool late = false;
-    QTimer deadline;
-    deadline.setSingleShot(true);
-    QObject::connect(&deadline, &QTimer::timeout, [&late] { late = true; });
-    deadline.start(5000);
-    while (!done() && !late)
-        QApplication::processEvents(QEventLoop::WaitForMoreEvents);
-}
 
 // The main window builds the next reading window once it has painted again.
 void waitForPreparedReadingWindow(const frmMain& mainWindow) {
