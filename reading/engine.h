@@ -60,7 +60,7 @@ const std::array<std::string_view, 31>& dayEntries();   // "1" … "31"
 const std::array<std::string_view, 151>& yearEntries(); // "1900" … "2050"
 
 // The twelve signs in the engine's order, "Aries" … "Pisces".
-const std::array<std::string_view, 12>& SunSigns();
+const std::array<std::string_view, 12>& sunSigns();
 
 // The four inputs of the main window as the generate command reads them.
 struct GenerateRequest {

@@ -40,7 +40,7 @@ std::optional<std::string> FindSunSign(int monthPosition, int dayPosition) {
     return std::string(sign);
 }
 
-const std::array<std::string_view, 12>& SunSigns() {
+const std::array<std::string_view, 12>& sunSigns() {
     static constexpr std::array<std::string_view, 12> signs{
         "Aries", "Taurus",  "Gemini",      "Cancer",    "Leo",      "Virgo",
         "Libra", "Scorpio", "Sagittarius", "Capricorn", "Aquarius", "Pisces"};

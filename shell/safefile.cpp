@@ -39,6 +39,27 @@ WriteResult notWritten(const QString& reason) {
     return {false, reason};
 }
 
+// Reads until the end of the file or one byte past the limit, whichever comes first: one byte
+// past it tells a file that grew after its size was checked. readChunk(buffer, wanted, failure)
+// gives the number of bytes it read, 0 at the end of the file, or -1 with the failure's reason.
+template <typename ReadChunk> ReadResult readUpTo(qint64 limit, ReadChunk readChunk) {
+    QByteArray bytes(limit + 1, Qt::Uninitialized);
+    qint64 total = 0;
+    while (total < bytes.size()) {
+        QString failure;
+        const qint64 chunk = readChunk(bytes.data() + total, bytes.size() - total, failure);
+        if (chunk < 0)
+            return refusedRead(failure);
+        if (chunk == 0)
+            break;
+        total += chunk;
+    }
+    if (total > limit)
+        return refusedRead(TooLarge);
+    bytes.truncate(total);
+    return {ReadStatus::Read, bytes, {}};
+}
+
 #ifndef Q_OS_UNIX
 // Unbuffered, so a write cut short shows at once; the old file stays unless commit succeeds.
 WriteResult saveWhole(const QString& path, const QByteArray& bytes) {
@@ -107,24 +128,18 @@ NativePath absoluteNativePath(const QString& path) {
     return QFile::encodeName(QFileInfo(path).absoluteFilePath());
 }
 
-// Reads until the end of the file or one byte past the limit, whichever comes first.
 ReadResult readWhole(int fd, qint64 limit) {
-    QByteArray bytes(limit + 1, Qt::Uninitialized);
-    qint64 total = 0;
-    while (total < bytes.size()) {
-        const ssize_t chunk = ::read(fd, bytes.data() + total, size_t(bytes.size() - total));
-        if (chunk < 0 && errno == EINTR)
-            continue;
-        if (chunk < 0)
-            return refusedRead(systemReason(errno));
-        if (chunk == 0)
-            break;
-        total += chunk;
-    }
-    if (total > limit)
-        return refusedRead(TooLarge);
-    bytes.truncate(total);
-    return {ReadStatus::Read, bytes, {}};
+    return readUpTo(limit, [fd](char* buffer, qint64 wanted, QString& failure) -> qint64 {
+        for (;;) {
+            const ssize_t chunk = ::read(fd, buffer, size_t(wanted));
+            if (chunk >= 0)
+                return chunk;
+            if (errno != EINTR) {
+                failure = systemReason(errno);
+                return -1;
+            }
+        }
+    });
 }
 
 // The kernel's rule for links in sticky, world-writable folders, applied whether or not the
@@ -396,22 +411,14 @@ ReadResult readRegularFile(const QString& path, qint64 limit) {
         return refusedRead(systemReason(GetLastError()));
     if (size.QuadPart > limit)
         return refusedRead(TooLarge);
-    // One byte past the limit tells a file that grew after the check.
-    QByteArray bytes(limit + 1, Qt::Uninitialized);
-    qint64 total = 0;
-    while (total < bytes.size()) {
+    return readUpTo(limit, [&file](char* buffer, qint64 wanted, QString& failure) -> qint64 {
         DWORD chunk = 0;
-        const DWORD wanted = DWORD(qMin<qint64>(bytes.size() - total, 1 << 20));
-        if (!ReadFile(file.get(), bytes.data() + total, wanted, &chunk, nullptr))
-            return refusedRead(systemReason(GetLastError()));
-        if (chunk == 0)
-            break;
-        total += chunk;
-    }
-    if (total > limit)
-        return refusedRead(TooLarge);
-    bytes.truncate(total);
-    return {ReadStatus::Read, bytes, {}};
+        if (!ReadFile(file.get(), buffer, DWORD(qMin<qint64>(wanted, 1 << 20)), &chunk, nullptr)) {
+            failure = systemReason(GetLastError());
+            return -1;
+        }
+        return chunk;
+    });
 }
 
 WriteResult replaceFile(const QString& path, const QByteArray& bytes) {

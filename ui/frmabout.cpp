@@ -28,15 +28,10 @@ QString homePageInvitation() {
 
 frmAbout::frmAbout(QWidget* opener)
     : QDialog(opener) {
-    setObjectName(QStringLiteral("frmAbout"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(look::WindowCaption);
+    look::dressWindow(this, "frmAbout", Qt::Dialog);
     setWindowIcon(look::windowIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setModal(true);
-    setFont(look::font());
-    look::setBackground(this, look::Green);
+    look::setGround(this);
 
     createHeading();
     createLinks();
@@ -82,7 +77,7 @@ void frmAbout::createLinks() {
 }
 
 void frmAbout::createButton() {
-    QPushButton* cmdOK = look::FlatButton(this, "cmdOK", look::twips(4920, 3360, 1260, 345),
+    QPushButton* cmdOK = look::flatButton(this, "cmdOK", look::twips(4920, 3360, 1260, 345),
                                           QStringLiteral("&OK"), look::font(look::Bold));
     cmdOK->setAutoDefault(true);
     cmdOK->setDefault(true);

@@ -152,19 +152,9 @@ void openPage(const char* pageKey) {
 frmDisplay::frmDisplay(QObject* origin)
     : QMainWindow(nullptr)
     , m_origin(origin) {
-    setObjectName(QStringLiteral("frmDisplay"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(look::WindowCaption);
+    look::dressWindow(this, "frmDisplay", Qt::Window);
     setWindowIcon(look::windowIcon());
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(653, 520);
-    client->setFont(look::font());
-    look::setBackground(client, look::Green);
-    setCentralWidget(client);
+    QWidget* client = look::clientArea(this, {653, 520});
 
     createTopBand(client);
     createTabs(client);
@@ -201,10 +191,10 @@ void frmDisplay::createTabs(QWidget* client) {
 
 void frmDisplay::createBottomBand(QWidget* client) {
     QFrame* Frame5 = look::panel(client, "Frame5", look::twips(0, 7005, 9800, 780), look::Green);
-    cmdPrint = look::FlatButton(Frame5, "cmdPrint", look::twips(7080, 240, 1260, 465),
+    cmdPrint = look::flatButton(Frame5, "cmdPrint", look::twips(7080, 240, 1260, 465),
                                 QStringLiteral("&Print"), look::font(look::Bold));
     connect(cmdPrint, &QPushButton::clicked, this, &frmDisplay::cmdPrint_Click);
-    cmdBack = look::FlatButton(Frame5, "cmdBack", look::twips(8400, 240, 1260, 465),
+    cmdBack = look::flatButton(Frame5, "cmdBack", look::twips(8400, 240, 1260, 465),
                                QStringLiteral("&Back"), look::font(look::Bold));
     connect(cmdBack, &QPushButton::clicked, this, &frmDisplay::cmdBack_Click);
     LinkLabel* lblFullBrand =

@@ -64,8 +64,7 @@ bool movesFocusWithinWindow(const QEvent* event) {
 
 frmFarewell::frmFarewell(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
-                          Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint) {
+                          look::TitleBarWithCloseBox) {
     setObjectName(QStringLiteral("frmFarewell"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     look::setBackground(this, look::White);
@@ -112,7 +111,7 @@ void frmFarewell::createControls() {
     Check1->setCursor(Qt::PointingHandCursor);
     look::setTextColour(Check1, CheckBlue);
 
-    cmdClose = look::FlatButton(this, "cmdClose", look::twips(6000, 2760, 1245, 375),
+    cmdClose = look::flatButton(this, "cmdClose", look::twips(6000, 2760, 1245, 375),
                                 QStringLiteral("E&xit"), look::font(look::Bold));
 
     createReferralForm();
@@ -133,7 +132,7 @@ void frmFarewell::createReferralForm() {
                                 modTellAFriend::PlaceholderFriendName);
     txtFriendEmail = referralBox(Frame2, "txtFriendEmail", look::twips(3600, 720, 3375, 285),
                                  modTellAFriend::PlaceholderFriendEmail);
-    cmdSubmit = look::FlatButton(Frame2, "cmdSubmit", look::twips(1920, 1080, 3375, 285),
+    cmdSubmit = look::flatButton(Frame2, "cmdSubmit", look::twips(1920, 1080, 3375, 285),
                                  QStringLiteral("Refer A Friend &Now"), look::font(look::Bold));
 
     // Placed below the bottom of its group, so it is never seen; Tab still reaches it.

@@ -129,22 +129,12 @@ frmMain::frmMain(QWidget* parent)
     , m_sunSignPictures(PictureCollection::sunSigns())
     , m_stonePictures(PictureCollection::stones())
     , m_stoneWithPlanetPictures(PictureCollection::stonesWithPlanet()) {
-    setObjectName(QStringLiteral("frmMain"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(look::WindowCaption);
+    look::dressWindow(this, "frmMain", Qt::Window);
     // Decoding the icon is a costly step of start-up: the window shows first and
     // takes its icon on the first turn of the event loop.
     QTimer::singleShot(0, this, [this] { setWindowIcon(look::windowIcon()); });
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-
-    auto* client = new QWidget(this);
+    QWidget* client = look::clientArea(this, {490, 329});
     m_client = client;
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(490, 329);
-    client->setFont(look::font());
-    look::setBackground(client, look::Green);
-    setCentralWidget(client);
 
     createTopBand(client);
     createDetailsPanel(client);
@@ -207,7 +197,7 @@ void frmMain::createDetailsPanel(QWidget* client) {
     look::wrappingLabel(Frame1, "Label7", look::twips(120, 360, 7095, 735), Introduction,
                         look::font(look::Bold), look::Pink, Qt::AlignHCenter);
 
-    cmdOpen = look::FlatButton(Frame1, "cmdOpen", look::twips(120, 1320, 1575, 1335), OpenCaption,
+    cmdOpen = look::flatButton(Frame1, "cmdOpen", look::twips(120, 1320, 1575, 1335), OpenCaption,
                                look::verdana(9, look::Bold));
     cmdOpen->setAutoDefault(true);
     connect(cmdOpen, &QPushButton::clicked, this, &frmMain::cmdOpen_Click);
@@ -250,13 +240,13 @@ void frmMain::createDetailsPanel(QWidget* client) {
 
 void frmMain::createButtons(QWidget* client) {
     cmdRunicAstrology =
-        look::FlatButton(client, "cmdRunicAstrology", look::twips(0, 3480, 6135, 465),
+        look::flatButton(client, "cmdRunicAstrology", look::twips(0, 3480, 6135, 465),
                          GenerateCaption, look::font(look::Bold));
     cmdRunicAstrology->setAutoDefault(true);
     cmdRunicAstrology->setDefault(true);
     connect(cmdRunicAstrology, &QPushButton::clicked, this, &frmMain::cmdRunicAstrology_Click);
 
-    cmdExit = look::FlatButton(client, "cmdExit", look::twips(6195, 3480, 1140, 465),
+    cmdExit = look::flatButton(client, "cmdExit", look::twips(6195, 3480, 1140, 465),
                                QStringLiteral("&Exit"), look::font(look::Bold));
     cmdExit->setAutoDefault(true);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);

@@ -37,17 +37,12 @@ QFont msSansSerif(int style) {
 
 frmSave::frmSave(QWidget* readingWindow, const ReportValues& values)
     : QDialog(readingWindow) {
-    setObjectName(QStringLiteral("frmSave"));
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(look::WindowCaption);
+    look::dressWindow(this, "frmSave", Qt::Dialog);
+    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(look::windowIcon());
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint |
-                   Qt::MSWindowsFixedSizeDialogHint);
     setWindowModality(Qt::WindowModal);
     setFixedSize(512, 512);
-    setFont(look::font());
-    look::setBackground(this, look::Green);
+    look::setGround(this);
 
     createControls();
     setKeyboardOrder();
@@ -91,9 +86,9 @@ void frmSave::createControls() {
     RTB->viewport()->setMouseTracking(true);
     RTB->viewport()->installEventFilter(this);
 
-    cmdSave = look::FlatButton(this, "cmdSave", look::twips(5400, 6570, 1125, 345),
+    cmdSave = look::flatButton(this, "cmdSave", look::twips(5400, 6570, 1125, 345),
                                QStringLiteral("&Save"), msSansSerif(look::Bold));
-    cmdPrint = look::FlatButton(this, "cmdPrint", look::twips(6540, 6570, 1125, 345),
+    cmdPrint = look::flatButton(this, "cmdPrint", look::twips(6540, 6570, 1125, 345),
                                 QStringLiteral("&Print"), look::font(look::Bold));
     for (QPushButton* button : {cmdSave, cmdPrint})
         button->setAutoDefault(false); // no default button: Enter presses nothing

@@ -9,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLayout>
+#include <QMainWindow>
 #include <QPainter>
 #include <QPushButton>
 #include <QScreen>
@@ -154,7 +155,7 @@ LinkLabel* opaqueLink(QWidget* parent, const char* name, const QRect& twips, con
     return label;
 }
 
-QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
+QPushButton* flatButton(QWidget* parent, const char* name, const QRect& twips,
                         const QString& caption, const QFont& font) {
     auto* button = new ::FlatButton(caption, parent);
     button->setObjectName(QLatin1String(name));
@@ -172,6 +173,27 @@ QIcon windowIcon() {
         QGuiApplication::setWindowIcon(assets::applicationIcon(largest));
     }
     return QGuiApplication::windowIcon();
+}
+
+void dressWindow(QWidget* window, const char* name, Qt::WindowType kind) {
+    window->setObjectName(QLatin1String(name));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowTitle(WindowCaption);
+    window->setWindowFlags(kind | TitleBarWithCloseBox);
+}
+
+void setGround(QWidget* widget) {
+    widget->setFont(font());
+    setBackground(widget, Green);
+}
+
+QWidget* clientArea(QMainWindow* window, QSize size) {
+    auto* client = new QWidget(window);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(size);
+    setGround(client);
+    window->setCentralWidget(client);
+    return client;
 }
 
 void fixAndCentre(QWidget* window) {

@@ -13,6 +13,7 @@
 class QFrame;
 class QGroupBox;
 class QLabel;
+class QMainWindow;
 class QPushButton;
 class QWidget;
 class LinkLabel;
@@ -31,6 +32,11 @@ inline constexpr QRgb Cream = 0xFFFFC0;
 inline constexpr QRgb Pink = 0xFF80FF;
 inline constexpr QRgb Blue = 0x0000FF;
 inline constexpr QRgb ButtonFace = 0x808080;
+
+// The title bar of every window: the caption and a close box, no minimise or maximise box.
+inline constexpr Qt::WindowFlags TitleBarWithCloseBox =
+    Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+    Qt::WindowCloseButtonHint;
 
 // 15 twips to the pixel at 96 dpi; Qt scales the pixels on denser screens.
 int px(int twips);
@@ -66,12 +72,21 @@ LinkLabel* opaqueLink(QWidget* parent, const char* name, const QRect& twips, con
                       const QFont& font, QRgb colour);
 
 // A button with a flat grey face; a caption too long for one line wraps.
-QPushButton* FlatButton(QWidget* parent, const char* name, const QRect& twips,
+QPushButton* flatButton(QWidget* parent, const char* name, const QRect& twips,
                         const QString& caption, const QFont& font);
 
 // The application icon in the sizes a title bar and a task switcher use at the screen's pixel
 // ratio; the larger sizes are left undecoded.
 QIcon windowIcon();
+
+// Names a window of the given kind that is destroyed when closed, with the program's caption
+// and the title bar of every window. The window sets its icon itself: the main window takes
+// it late.
+void dressWindow(QWidget* window, const char* name, Qt::WindowType kind);
+// What the controls of a window stand on: the default font on the green background.
+void setGround(QWidget* widget);
+// A main window's client area of a fixed size in pixels, as its central widget.
+QWidget* clientArea(QMainWindow* window, QSize size);
 
 // Fixes a window with a layout (a main window) at its size hint, then puts it in the middle
 // of its screen; every window is centred here.

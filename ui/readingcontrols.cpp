@@ -4,6 +4,7 @@
 #include "ui/look.h"
 #include "ui/picturelabel.h"
 
+#include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
 
@@ -21,7 +22,13 @@ QLabel* fitted(QLabel* label, const QString& text) {
 
 } // namespace
 
-QLabel* Heading(QWidget* parent, const char* name, int left, int top, const QString& text) {
+void setUpPage(QFrame* page, const char* name) {
+    page->setObjectName(QLatin1String(name));
+    page->setFrameShape(QFrame::NoFrame);
+    look::setBackground(page, look::PanelGrey);
+}
+
+QLabel* heading(QWidget* parent, const char* name, int left, int top, const QString& text) {
     return fitted(
         look::autoSizeLabel(parent, name, left, top, look::font(HeadingStyle), look::White), text);
 }
@@ -43,7 +50,7 @@ QLabel* wrappingHeading(QWidget* parent, const char* name, const QRect& twips,
     return look::wrappingLabel(parent, name, twips, text, look::font(HeadingStyle), look::White);
 }
 
-QLabel* Value(QWidget* parent, const char* name, int left, int top) {
+QLabel* value(QWidget* parent, const char* name, int left, int top) {
     return look::autoSizeLabel(parent, name, left, top, look::font(look::Bold), look::Yellow);
 }
 

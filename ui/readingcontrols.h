@@ -7,6 +7,7 @@
 #include <QRgb>
 #include <QString>
 
+class QFrame;
 class QLabel;
 class QPlainTextEdit;
 class QWidget;
@@ -50,13 +51,16 @@ struct ReadingControls {
 
 namespace readingcontrols {
 
-QLabel* Heading(QWidget* parent, const char* name, int left, int top, const QString& text);
+// Names a tab page and gives it the look of both: no frame, the grey inner panel.
+void setUpPage(QFrame* page, const char* name);
+
+QLabel* heading(QWidget* parent, const char* name, int left, int top, const QString& text);
 // A heading that reads as plain text but opens a page when clicked.
 LinkLabel* clickableHeading(QWidget* parent, const char* name, int left, int top,
                             const QString& text);
 QLabel* wrappingHeading(QWidget* parent, const char* name, const QRect& twips, const QString& text);
 
-QLabel* Value(QWidget* parent, const char* name, int left, int top);
+QLabel* value(QWidget* parent, const char* name, int left, int top);
 QLabel* titleValue(QWidget* parent, const char* name, int left, int top);
 QLabel* wrappingValue(QWidget* parent, const char* name, const QRect& twips);
 

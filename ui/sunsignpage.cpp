@@ -11,33 +11,31 @@ using namespace readingcontrols;
 
 SunSignPage::SunSignPage(ReadingControls& shown, QWidget* parent)
     : QFrame(parent) {
-    setObjectName(QStringLiteral("Frame3"));
-    setFrameShape(QFrame::NoFrame);
-    look::setBackground(this, look::PanelGrey);
+    setUpPage(this, "Frame3");
     createCharacteristics(shown);
     createTraits(shown);
 }
 
 void SunSignPage::createCharacteristics(ReadingControls& shown) {
-    Heading(this, "Label15", 240, 360, QStringLiteral("Your Sun Sign"))
+    heading(this, "Label15", 240, 360, QStringLiteral("Your Sun Sign"))
         ->setBuddy(shown.lblSunSign = titleValue(this, "lblSunSign", 2640, 360));
-    Heading(this, "Label11", 240, 792, QStringLiteral("Element"))
-        ->setBuddy(shown.lblSunSignElement = Value(this, "lblSunSignElement", 2640, 792));
-    Heading(this, "Label23", 240, 1224, QStringLiteral("Lucky Number"))
-        ->setBuddy(shown.lblSunSignNumber = Value(this, "lblSunSignNumber", 2640, 1224));
+    heading(this, "Label11", 240, 792, QStringLiteral("Element"))
+        ->setBuddy(shown.lblSunSignElement = value(this, "lblSunSignElement", 2640, 792));
+    heading(this, "Label23", 240, 1224, QStringLiteral("Lucky Number"))
+        ->setBuddy(shown.lblSunSignNumber = value(this, "lblSunSignNumber", 2640, 1224));
     m_luckyColourHeading =
         clickableHeading(this, "Label19", 240, 1656, QStringLiteral("Lucky Color"));
     m_luckyColourHeading->setBuddy(shown.lblSunSignColor =
-                                       Value(this, "lblSunSignColor", 2640, 1656));
-    Heading(this, "Label21", 240, 2088, QStringLiteral("Lucky Day"))
-        ->setBuddy(shown.lblSunSignDay = Value(this, "lblSunSignDay", 2640, 2088));
-    Heading(this, "Label17", 240, 2520, QStringLiteral("Compatibility"))
+                                       value(this, "lblSunSignColor", 2640, 1656));
+    heading(this, "Label21", 240, 2088, QStringLiteral("Lucky Day"))
+        ->setBuddy(shown.lblSunSignDay = value(this, "lblSunSignDay", 2640, 2088));
+    heading(this, "Label17", 240, 2520, QStringLiteral("Compatibility"))
         ->setBuddy(shown.lblSunSignCompatibility =
-                       Value(this, "lblSunSignCompatibility", 2640, 2520));
-    Heading(this, "Label27", 240, 2952, QStringLiteral("Birthstone"))
-        ->setBuddy(shown.lblSunSignBirthStone = Value(this, "lblSunSignBirthStone", 2640, 2952));
-    Heading(this, "Label29", 240, 3390, QStringLiteral("Quality"))
-        ->setBuddy(shown.lblSunSignQuality = Value(this, "lblSunSignQuality", 2640, 3390));
+                       value(this, "lblSunSignCompatibility", 2640, 2520));
+    heading(this, "Label27", 240, 2952, QStringLiteral("Birthstone"))
+        ->setBuddy(shown.lblSunSignBirthStone = value(this, "lblSunSignBirthStone", 2640, 2952));
+    heading(this, "Label29", 240, 3390, QStringLiteral("Quality"))
+        ->setBuddy(shown.lblSunSignQuality = value(this, "lblSunSignQuality", 2640, 3390));
     wrappingHeading(this, "Label31", look::twips(240, 3960, 2175, 435),
                     QStringLiteral("Famous Personalities born under this sign"))
         ->setBuddy(shown.lblSunSignFamousPersonBorn = wrappingValue(
@@ -46,11 +44,11 @@ void SunSignPage::createCharacteristics(ReadingControls& shown) {
 }
 
 void SunSignPage::createTraits(ReadingControls& shown) {
-    Heading(this, "Label13", 240, 4440, QStringLiteral("Positive Traits"))
+    heading(this, "Label13", 240, 4440, QStringLiteral("Positive Traits"))
         ->setBuddy(shown.txtSunSignPositiveTraits = longText(
                        this, "txtSunSignPositiveTraits", look::twips(240, 4680, 4575, 1335),
                        look::Green, QStringLiteral("Positive Traits")));
-    Heading(this, "Label2", 5055, 4440, QStringLiteral("Negative Traits"))
+    heading(this, "Label2", 5055, 4440, QStringLiteral("Negative Traits"))
         ->setBuddy(shown.txtSunSignNegativeTraits = longText(
                        this, "txtSunSignNegativeTraits", look::twips(5055, 4680, 4560, 1335),
                        look::Green, QStringLiteral("Negative Traits")));

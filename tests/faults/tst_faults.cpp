@@ -7,6 +7,7 @@
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
+#include "support/reportsupport.h"
 #include "support/windowtesting.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
@@ -47,6 +48,7 @@
 #include <sys/sysmacros.h>
 #endif
 
+using reportsupport::encoded;
 using windowtesting::flushDeletes;
 
 namespace {
@@ -56,10 +58,6 @@ const char* const BrowserChildVariable = "VELMORA_FAULTS_BROWSER_CHILD";
 const QDate Today(2026, 12, 7);
 const QString DownloadPage =
     QStringLiteral("http://www.quorvanesoftwares.com/velmora/ssd.php?page=download-web-page");
-
-QByteArray encoded(const QString& text) {
-    return modHelp::EncodeText(text).toLatin1();
-}
 
 // A store file as the program writes it, holding a date old enough for the reminder to ask.
 QByteArray storeHoldingAnOldDate() {

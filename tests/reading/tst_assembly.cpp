@@ -90,7 +90,7 @@ void TestReading::buildReadingRejectsOtherNames() {
 
 void TestReading::everyReadingIsComplete_data() {
     QTest::addColumn<QString>("sign");
-    for (const std::string_view sign : SunSigns())
+    for (const std::string_view sign : sunSigns())
         QTest::newRow(std::string(sign).c_str()) << q(sign);
 }
 

@@ -88,7 +88,7 @@ void TestReading::everyPositionHasOneSign() {
         for (int day = 0; day < 31; ++day) {
             const auto sign = FindSunSign(month, day);
             QVERIFY(sign);
-            QVERIFY2(std::find(SunSigns().begin(), SunSigns().end(), *sign) != SunSigns().end(),
+            QVERIFY2(std::find(sunSigns().begin(), sunSigns().end(), *sign) != sunSigns().end(),
                      sign->c_str());
         }
     }

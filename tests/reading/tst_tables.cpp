@@ -404,7 +404,7 @@ void TestReading::rowsReferToExistingRowsAndPictures() {
         const SignRow& row = SignTable[i];
         const QString sign = q(row.Sign);
         QCOMPARE(sign, signs[static_cast<qsizetype>(i)]);
-        QCOMPARE(q(SunSigns()[i]), sign);
+        QCOMPARE(q(sunSigns()[i]), sign);
         QCOMPARE(findSignRow(row.Sign), &row);
         QVERIFY2(findPlanetRuneRow(row.StoneWithPlanet), qPrintable(sign));
         QVERIFY2(!findPlanetRuneRow(row.CorrespondingRuneStone), qPrintable(sign));
@@ -449,12 +449,12 @@ void TestReading::sharedPlanetTextStoredOnce() {
 void TestReading::longTextsArePresent() {
     for (std::size_t i = 0; i < LongTexts::Signs.size(); ++i) {
         const LongTexts::SignTexts& texts = LongTexts::Signs[i];
-        const char* sign = SunSigns()[i].data();
+        const char* sign = sunSigns()[i].data();
         QVERIFY2(!texts.aboutRuneStone.empty(), sign);
         QVERIFY2(!texts.positiveTraits.empty(), sign);
         QVERIFY2(!texts.negativeTraits.empty(), sign);
-        QCOMPARE(texts.aboutRuneStoneSecondPart.empty(), SunSigns()[i] != "Aries");
-        QCOMPARE(texts.positiveTraitsSecondPart.empty(), SunSigns()[i] != "Leo");
+        QCOMPARE(texts.aboutRuneStoneSecondPart.empty(), sunSigns()[i] != "Aries");
+        QCOMPARE(texts.positiveTraitsSecondPart.empty(), sunSigns()[i] != "Leo");
     }
     QSet<QString> planetTexts;
     for (const std::string_view text : LongTexts::PlanetRunes) {

@@ -44,10 +44,6 @@ BirthDetails Details(const QString& name, int day, const QString& month, int yea
             static_cast<std::int16_t>(year)};
 }
 
-QByteArray encoded(const QString& text) {
-    return modHelp::EncodeText(text).toLatin1();
-}
-
 QStringList toList(const Lines& lines) {
     return {lines.begin(), lines.end()};
 }
@@ -204,8 +200,7 @@ void TestReport::saveReplacesWholeFile() {
              SaveStatus::Saved);
     QCOMPARE(report::WriteReadingFile(path, Details("BO", 4, "May", 2001)).status,
              SaveStatus::Saved);
-    QCOMPARE(readAll(path), encoded("BO") + "\r\n" + encoded("4") + "\r\n" + encoded("May") +
-                                "\r\n" + encoded("2001") + "\r\n");
+    QCOMPARE(readAll(path), readingFileOf("BO", "4", "May", "2001"));
     QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
              QStringList{"twice.run"});
 }
@@ -323,8 +318,7 @@ void TestReport::saveToHostileTargets() {
     QMap<QString, QString> expected = before;
     if (!savedTo.isEmpty())
         expected[QDir(root).relativeFilePath(savedTo)] =
-            fileEntry(savedMode, encoded("ANNA") + "\r\n" + encoded("12") + "\r\n" +
-                                     encoded("March") + "\r\n" + encoded("1980") + "\r\n");
+            fileEntry(savedMode, readingFileOf("ANNA", "12", "March", "1980"));
     QCOMPARE(tree(root), expected);
 #endif
 }

@@ -99,7 +99,7 @@ QString built(const ReportValues& values) {
 
 void TestReport::plainText_data() {
     QTest::addColumn<QString>("sign");
-    for (const std::string_view sign : modRunicAstrology::SunSigns())
+    for (const std::string_view sign : modRunicAstrology::sunSigns())
         QTest::newRow(std::string(sign).c_str())
             << QString::fromLatin1(sign.data(), qsizetype(sign.size()));
 }

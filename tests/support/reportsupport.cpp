@@ -124,6 +124,16 @@ QString pdfText(const QString& pdfPath) {
     return QString::fromUtf8(tool.readAllStandardOutput());
 }
 
+QByteArray encoded(const QString& text) {
+    return modHelp::EncodeText(text).toLatin1();
+}
+
+QByteArray readingFileOf(const QString& name, const QString& day, const QString& month,
+                         const QString& year) {
+    return encoded(name) + "\r\n" + encoded(day) + "\r\n" + encoded(month) + "\r\n" +
+           encoded(year) + "\r\n";
+}
+
 QByteArray readAll(const QString& path) {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();

@@ -39,6 +39,11 @@ QString expectedReportText(const report::ReportValues& values);
 QString pdfText(const QString& pdfPath);
 bool havePdfTools();
 
+// A text as the reading file stores it, and a whole reading file of four such lines.
+QByteArray encoded(const QString& text);
+QByteArray readingFileOf(const QString& name, const QString& day, const QString& month,
+                         const QString& year);
+
 QByteArray readAll(const QString& path);
 bool writeAll(const QString& path, const QByteArray& bytes);
 bool makeFifo(const QString& path);

@@ -16,6 +16,8 @@
 #include <QRect>
 #include <QStackedWidget>
 #include <QTabWidget>
+#include <QTextCursor>
+#include <QTextEdit>
 #include <QWidget>
 
 #include <cmath>
@@ -84,6 +86,20 @@ inline bool pressAsScreenReader(QWidget* link) {
         return false;
     actions->doAction(press);
     return true;
+}
+
+// The middle of a character of a text box, scrolled into view, in viewport coordinates.
+inline QPoint pointOf(QTextEdit& box, int position) {
+    QTextCursor cursor(box.document());
+    cursor.setPosition(position);
+    box.setTextCursor(cursor);
+    box.ensureCursorVisible();
+    const QRect left = box.cursorRect(cursor);
+    cursor.setPosition(position + 1);
+    const QRect right = box.cursorRect(cursor);
+    if (right.top() != left.top()) // the character ends its line
+        return {left.left() + 2, left.center().y()};
+    return {(left.left() + right.left()) / 2, left.center().y()};
 }
 
 // Lets queued deletions (WA_DeleteOnClose) happen.

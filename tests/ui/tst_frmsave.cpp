@@ -47,16 +47,6 @@ struct Inputs {
     bool operator==(const Inputs&) const = default;
 };
 
-QByteArray encoded(const QString& text) {
-    return modHelp::EncodeText(text).toLatin1();
-}
-
-QByteArray fileOf(const QString& name, const QString& day, const QString& month,
-                  const QString& year) {
-    return encoded(name) + "\r\n" + encoded(day) + "\r\n" + encoded(month) + "\r\n" +
-           encoded(year) + "\r\n";
-}
-
 const QString CheckTheFile = QStringLiteral("Please Check The File.");
 
 } // namespace
@@ -128,16 +118,6 @@ private:
                               Qt::LeftButton);
         flushDeletes();
         return modal && seen.isNull();
-    }
-
-    static QPoint pointOf(QTextEdit& box, int position) {
-        QTextCursor cursor(box.document());
-        cursor.setPosition(position);
-        box.setTextCursor(cursor);
-        box.ensureCursorVisible();
-        const QRect left = box.cursorRect(cursor);
-        cursor.setPosition(position + 1);
-        return {(left.left() + box.cursorRect(cursor).left()) / 2, left.center().y()};
     }
 
 private slots:
@@ -589,9 +569,9 @@ private slots:
                          qPrintable(services().messages[0].text));
         }
         QCOMPARE(readAll(path(QStringLiteral("old.run"))),
-                 target == "old.run" && saved ? fileOf("ANNA", "12", "March", "1980") : old);
+                 target == "old.run" && saved ? readingFileOf("ANNA", "12", "March", "1980") : old);
         if (saved)
-            QCOMPARE(readAll(path(target)), fileOf("ANNA", "12", "March", "1980"));
+            QCOMPARE(readAll(path(target)), readingFileOf("ANNA", "12", "March", "1980"));
         QStringList expectedEntries{"folder.run", "old.run"};
         if (saved && !expectedEntries.contains(target))
             expectedEntries.append(target);
@@ -658,7 +638,7 @@ private slots:
         if (kind == "dangling")
             QSKIP("QFile::link makes a shortcut file on Windows, not a link");
 #endif
-        const QByteArray content = fileOf("ANNA", "12", "March", "1980");
+        const QByteArray content = readingFileOf("ANNA", "12", "March", "1980");
         QString file = path(QStringLiteral("x.run"));
         if (kind == "capitals" || kind == "ru") {
             file = path(kind == "capitals" ? QStringLiteral("x.RUN") : QStringLiteral("x.ru"));
@@ -674,7 +654,7 @@ private slots:
                 kind == "line break" ? QStringLiteral("ANNA\nDate Of Birth :- January/1/1900")
                 : kind == "nul"      ? QStringLiteral("AN") + QChar(0) + QStringLiteral("NA")
                                      : QStringLiteral("ANNA\x1b[2J");
-            QVERIFY(writeAll(file, fileOf(name, "12", "March", "1980")));
+            QVERIFY(writeAll(file, readingFileOf(name, "12", "March", "1980")));
         } else if (kind == "binary") {
             QByteArray bytes;
             for (int i = 0; i < 4096; ++i)
@@ -716,10 +696,10 @@ private slots:
         QTest::newRow("two lines: month and year stay")
             << encoded("ANNA") + "\r\n" + encoded("12") + "\r\n"
             << Inputs{"ANNA", "12", "June", "2001"} << "";
-        QTest::newRow("entries that no list has")
-            << fileOf("ANNA", "32", "Smarch", "1899") << Inputs{"ANNA", "3", "June", "2001"} << "";
+        QTest::newRow("entries that no list has") << readingFileOf("ANNA", "32", "Smarch", "1899")
+                                                  << Inputs{"ANNA", "3", "June", "2001"} << "";
         QTest::newRow("name taken as stored, small letters too")
-            << fileOf("Anna-Lise 2", "3", "June", "2001")
+            << readingFileOf("Anna-Lise 2", "3", "June", "2001")
             << Inputs{"Anna-Lise 2", "3", "June", "2001"} << "";
         QTest::newRow("empty file: the name is asked for")
             << QByteArray() << Inputs{"", "3", "June", "2001"} << "Please Enter Your Name !";

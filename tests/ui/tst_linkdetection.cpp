@@ -2,6 +2,7 @@
 // site, which open nothing, and the underlining that comes and goes with detection.
 
 #include "support/reportsupport.h"
+#include "support/windowtesting.h"
 
 #include "report/report.h"
 #include "shell/fakeservices.h"
@@ -35,19 +36,7 @@ public:
 
     QTextEdit& box() { return m_box; }
 
-    // The middle of a character, scrolled into view, in viewport coordinates.
-    QPoint pointOf(int position) {
-        QTextCursor cursor(m_box.document());
-        cursor.setPosition(position);
-        m_box.setTextCursor(cursor);
-        m_box.ensureCursorVisible();
-        const QRect left = m_box.cursorRect(cursor);
-        cursor.setPosition(position + 1);
-        const QRect right = m_box.cursorRect(cursor);
-        if (right.top() != left.top()) // the character ends its line
-            return {left.left() + 2, left.center().y()};
-        return {(left.left() + right.left()) / 2, left.center().y()};
-    }
+    QPoint pointOf(int position) { return windowtesting::pointOf(m_box, position); }
 
     int positionOf(const QString& text, bool last = false) {
         const QString all = m_box.document()->toPlainText();
