@@ -134,7 +134,6 @@ frmMain::frmMain(QWidget* parent)
     // takes its icon on the first turn of the event loop.
     QTimer::singleShot(0, this, [this] { setWindowIcon(look::windowIcon()); });
     QWidget* client = look::clientArea(this, {490, 329});
-    m_client = client;
 
     createTopBand(client);
     createDetailsPanel(client);
@@ -163,10 +162,8 @@ void frmMain::showAgain() {
 }
 
 void frmMain::prepareReadingWindows() {
-    if (m_prepareDisplays)
-        return;
-    m_prepareDisplays = true;
-    m_client->installEventFilter(this);
+    // Installing the filter again only moves it to the front.
+    centralWidget()->installEventFilter(this);
 }
 
 bool frmMain::readingWindowPrepared() const {
@@ -396,7 +393,8 @@ void frmMain::keyPressEvent(QKeyEvent* event) {
 }
 
 bool frmMain::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == m_client && event->type() == QEvent::Paint && !m_preparedDisplay && !m_display) {
+    if (watched == centralWidget() && event->type() == QEvent::Paint && !m_preparedDisplay &&
+        !m_display) {
         QMetaObject::invokeMethod(this, &frmMain::buildNextReadingWindow, Qt::QueuedConnection);
         return QMainWindow::eventFilter(watched, event);
     }

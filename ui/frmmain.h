@@ -100,7 +100,5 @@ private:
     std::int16_t m_coBrandRandomNumber = 0;
     QPointer<frmDisplay> m_display;
     QPointer<frmDisplay> m_preparedDisplay;
-    QWidget* m_client = nullptr;
-    bool m_prepareDisplays = false;
     bool m_forwardingInput = false;
 };
