@@ -34,6 +34,16 @@ QFileDialog::Options dialogOptions() {
     return QFileDialog::DontUseNativeDialog;
 }
 
+// Qt's dialog finds the pattern in brackets in the description: "Velmora | *.run" shows as
+// "Velmora (*.run)".
+QString qtFilter(const QString& filter) {
+    const QString description = filter.section(u'|', 0, 0).trimmed();
+    const QString pattern = filter.section(u'|', 1).trimmed();
+    if (pattern.isEmpty() || description.contains(u'(' + pattern + u')'))
+        return description;
+    return description + QStringLiteral(" (") + pattern + u')';
+}
+
 // Read-only: no write permission for anyone, a mark that root respects too although it could
 // write the file, or a file this user may not write.
 bool isReadOnly(const QFileInfo& file) {
@@ -48,7 +58,7 @@ bool isReadOnly(const QFileInfo& file) {
 class ReadingFileDialog final : public QFileDialog {
 public:
     ReadingFileDialog(QWidget* parent, const FileDialogRequest& request, AcceptMode acceptMode)
-        : QFileDialog(parent, request.title, QString(), request.filter)
+        : QFileDialog(parent, request.title, QString(), qtFilter(request.filter))
         , m_defaultSuffix(request.defaultSuffix) {
         setOptions(dialogOptions());
         setAcceptMode(acceptMode);

@@ -16,7 +16,7 @@ enum class Icon { None, Information, Critical };
 
 struct FileDialogRequest {
     QString title;
-    QString filter;        // Qt filter text, e.g. "Velmora (*.run)"
+    QString filter;        // one description and one pattern: "Velmora (*.run)|*.run"
     QString defaultSuffix; // the files' extension, for a name typed without one
 };
 

@@ -21,7 +21,7 @@ void selectEntry(QComboBox* list, const QString& text) {
 
 void frmMain::cmdOpen_Click() {
     const QString path = platform::services().chooseFileToOpen(
-        this, {QStringLiteral("Select the source file"), QStringLiteral("Velmora (*.run)"),
+        this, {QStringLiteral("Select the source file"), QStringLiteral("Velmora (*.run)|*.run"),
                QStringLiteral("run")});
     if (path.isEmpty())
         return;

@@ -159,7 +159,7 @@ bool frmSave::eventFilter(QObject* watched, QEvent* event) {
 void frmSave::cmdSave_Click() {
     const QString path = platform::services().chooseFileToSave(
         this,
-        {QStringLiteral("Velmora"), QStringLiteral("Velmora (*.run)"), QStringLiteral("run")});
+        {QStringLiteral("Velmora"), QStringLiteral("Velmora | *.run"), QStringLiteral("run")});
     if (path.isEmpty())
         return;
     const report::SaveResult result =

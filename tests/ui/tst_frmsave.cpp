@@ -553,7 +553,7 @@ private slots:
         QCOMPARE(services().saveRequests.size(), 1);
         const platform::FileDialogRequest request = services().saveRequests[0];
         QCOMPARE(request.title, QStringLiteral("Velmora"));
-        QCOMPARE(request.filter, QStringLiteral("Velmora (*.run)"));
+        QCOMPARE(request.filter, QStringLiteral("Velmora | *.run"));
         QCOMPARE(request.defaultSuffix, QStringLiteral("run"));
 
         if (message.isEmpty()) {
@@ -596,7 +596,7 @@ private slots:
 
         QCOMPARE(services().openRequests.size(), 1);
         QCOMPARE(services().openRequests[0].title, QStringLiteral("Select the source file"));
-        QCOMPARE(services().openRequests[0].filter, QStringLiteral("Velmora (*.run)"));
+        QCOMPARE(services().openRequests[0].filter, QStringLiteral("Velmora (*.run)|*.run"));
         QCOMPARE(services().openRequests[0].defaultSuffix, QStringLiteral("run"));
         QCOMPARE(services().messages.size(), 0);
         QCOMPARE(inputs(), (Inputs{"ANNA", "12", "March", "1980"}));
