@@ -13,22 +13,25 @@ namespace modHelp {
 
 // --- Web pages -----------------------------------------------------------------------------
 extern const QString SiteBaseAddress; // scheme and host of the maker's site
+extern const QString ProductAddress;  // the program's folder on the site, with its closing slash
 
-// The page keys, the whole closed set.
-inline constexpr const char* PageHelp = "help-web-page";
-inline constexpr const char* PageHome = "home-page";
-inline constexpr const char* PageDownload = "download-web-page";
-inline constexpr const char* PageDonate = "donate";
-inline constexpr const char* PageFullyBranded = "fully-branded";
-inline constexpr const char* PageCoBrand = "co-brand";
-inline constexpr const char* PageOtherPrograms = "quorvanesoftwares";
-inline constexpr const char* PageReferAFriend = "qvqs-refer-a-friend";
+// The maker's pages, the whole closed set; each has one address (shell/pageaddresses.cpp).
+enum class WebPage {
+    Help,
+    Home,
+    Download,
+    Donate,
+    FullyBranded,
+    CoBrand,
+    OtherPrograms,
+    ReferAFriend
+};
 
-bool isPageKey(const QString& pageKey);
-// SiteBaseAddress + "/velmora/ssd.php?page=" + key; empty for a key outside the set.
-QString pageAddress(const QString& pageKey);
-// One request to the browser per call; never waits, never reports. Unknown keys open nothing.
-void OpenWebPage(const QString& pageKey);
+// The site's page script asked for the page by its key; empty for a value outside the set.
+QString pageAddress(WebPage page);
+// One request to the browser per call; never waits, never reports. The referral page needs the
+// parameters only the refer-a-friend form adds (modTellAFriend), so it opens nothing here.
+void OpenWebPage(WebPage page);
 
 // --- Text encoding -------------------------------------------------------------------------
 // Each character is taken by its code in the 8-bit code page (Latin-1; a character outside it

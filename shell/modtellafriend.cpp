@@ -56,11 +56,10 @@ QString checkReferral(const ReferralDetailsType& details) {
 
 QString referralAddress(const ReferralDetailsType& details) {
     // Encoded values keep "&", "=", "#", spaces and line breaks from breaking the address.
-    return modHelp::SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") +
-           QLatin1String(modHelp::PageReferAFriend) + parameter("taf1", details.Name) +
+    return modHelp::pageAddress(modHelp::WebPage::ReferAFriend) + parameter("taf1", details.Name) +
            parameter("taf2", details.Email) + parameter("taf3", details.Message) +
            parameter("taf4", details.FriendName) + parameter("taf5", details.FriendEmail) +
-           parameter("taf6", modHelp::SiteBaseAddress + QStringLiteral("/velmora/"));
+           parameter("taf6", modHelp::ProductAddress);
 }
 
 void SubmitReferral(QWidget* owner) {

@@ -1,29 +1,38 @@
+#include "shell/identity.h"
 #include "shell/modhelp.h"
-
-#include <array>
 
 namespace modHelp {
 
-const QString SiteBaseAddress = QStringLiteral("http://www.quorvanesoftwares.com");
+const QString SiteBaseAddress = QStringLiteral("http://") + QLatin1String(identity::SiteHost);
+const QString ProductAddress =
+    SiteBaseAddress + QLatin1Char('/') + QLatin1String(identity::SiteFolder) + QLatin1Char('/');
 
 namespace {
-const std::array<const char*, 8> PageKeys = {PageHelp,          PageHome,         PageDownload,
-                                             PageDonate,        PageFullyBranded, PageCoBrand,
-                                             PageOtherPrograms, PageReferAFriend};
+
+struct PageKey {
+    WebPage page;
+    const char* key; // sent exactly as written
+};
+
+constexpr PageKey PageKeys[] = {
+    {WebPage::Help, "help-web-page"},
+    {WebPage::Home, "home-page"},
+    {WebPage::Download, "download-web-page"},
+    {WebPage::Donate, "donate"},
+    {WebPage::FullyBranded, "fully-branded"},
+    {WebPage::CoBrand, "co-brand"},
+    {WebPage::OtherPrograms, "quorvanesoftwares"},
+    {WebPage::ReferAFriend, "qvqs-refer-a-friend"},
+};
+
 } // namespace
 
-bool isPageKey(const QString& pageKey) {
-    for (const char* key : PageKeys) {
-        if (pageKey == QLatin1String(key))
-            return true;
+QString pageAddress(WebPage page) {
+    for (const PageKey& row : PageKeys) {
+        if (row.page == page)
+            return ProductAddress + QStringLiteral("ssd.php?page=") + QLatin1String(row.key);
     }
-    return false;
-}
-
-QString pageAddress(const QString& pageKey) {
-    if (!isPageKey(pageKey))
-        return {};
-    return SiteBaseAddress + QStringLiteral("/velmora/ssd.php?page=") + pageKey;
+    return {};
 }
 
 } // namespace modHelp

@@ -79,7 +79,7 @@ void ShowUpdateReminder() {
     SaveAppSetting(DurationKey, reminderDateText(today));
     // The page opens even when the date could not be stored: the user asked for it.
     if (check)
-        OpenWebPage(QString::fromLatin1(PageDownload));
+        OpenWebPage(WebPage::Download);
 }
 
 } // namespace modHelp

@@ -3,11 +3,10 @@
 
 namespace modHelp {
 
-void OpenWebPage(const QString& pageKey) {
-    // The referral page needs its parameters, which only the refer-a-friend form adds.
-    if (pageKey == QLatin1String(PageReferAFriend))
+void OpenWebPage(WebPage page) {
+    if (page == WebPage::ReferAFriend)
         return;
-    const QString address = pageAddress(pageKey);
+    const QString address = pageAddress(page);
     if (!address.isEmpty())
         platform::services().openAddress(address);
 }

@@ -1,14 +1,14 @@
 #include "ui/frmabout.h"
 
-#include "shell/modhelp.h"
+#include "shell/identity.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/pagelinks.h"
 #include "ui/picturelabel.h"
 
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QUrl>
 
 namespace {
 
@@ -21,7 +21,7 @@ const QString BusinessOpportunity = QStringLiteral(
     "this software fully branded for your website.");
 
 QString homePageInvitation() {
-    return QStringLiteral("Visit us at ") + QUrl(modHelp::SiteBaseAddress).host();
+    return QStringLiteral("Visit us at ") + QLatin1String(identity::SiteHost);
 }
 
 } // namespace
@@ -58,16 +58,14 @@ void frmAbout::createLinks() {
     LinkLabel* lblHomePage =
         look::link(this, "lblHomePage", look::twips(2160, 1920, 4050, 195), homePageInvitation(),
                    look::font(look::Underline), look::Yellow);
-    connect(lblHomePage, &LinkLabel::clicked, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
+    pageLinks::opensPage(lblHomePage, modHelp::WebPage::Home);
 
     look::wrappingLabel(this, "Label6", look::twips(120, 2280, 6135, 615), BusinessOpportunity,
                         look::font(look::Bold), look::PaleYellow);
     LinkLabel* Label5 = look::link(this, "Label5", look::twips(3960, 2880, 2295, 195),
                                    QStringLiteral("Click here for more details"),
                                    look::font(look::Underline), look::Yellow);
-    connect(Label5, &LinkLabel::clicked, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
+    pageLinks::opensPage(Label5, modHelp::WebPage::FullyBranded);
 
     // The rule runs past both edges of the window, from -60 to 6360 twips.
     auto* Line2 = new QFrame(this);

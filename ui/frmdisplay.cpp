@@ -9,6 +9,7 @@
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/menus.h"
+#include "ui/pagelinks.h"
 #include "ui/picturelabel.h"
 #include "ui/readingorigin.h"
 #include "ui/runestonepage.h"
@@ -143,10 +144,6 @@ void showText(QPlainTextEdit* box, const QString& text) {
     box->setPlainText(text);
 }
 
-void openPage(const char* pageKey) {
-    modHelp::OpenWebPage(QLatin1String(pageKey));
-}
-
 } // namespace
 
 frmDisplay::frmDisplay(QObject* origin)
@@ -174,7 +171,7 @@ void frmDisplay::createTopBand(QWidget* client) {
     LinkLabel* Label61 = look::link(
         Frame2, "Label61", look::twips(120, 120, 9480, 585), adverts::DiscussionBoard,
         look::verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
-    connect(Label61, &LinkLabel::clicked, this, [] { openPage(modHelp::PageHome); });
+    pageLinks::opensPage(Label61, modHelp::WebPage::Home);
 }
 
 void frmDisplay::createTabs(QWidget* client) {
@@ -183,7 +180,7 @@ void frmDisplay::createTabs(QWidget* client) {
     SSTab1->addTab(new RuneStonePage(m_shown), QStringLiteral("Corresponding Rune Stone"));
     auto* sunSign = new SunSignPage(m_shown);
     SSTab1->addTab(sunSign, QStringLiteral("Sun Sign Characteristics"));
-    connect(sunSign->Label19(), &LinkLabel::clicked, this, [] { openPage(modHelp::PageCoBrand); });
+    pageLinks::opensPage(sunSign->Label19(), modHelp::WebPage::CoBrand);
 
     guardClipboard(m_shown.txtAboutYourRuneStone);
     guardClipboard(m_shown.txtAboutYourRuneStoneWithPlanet);
@@ -200,7 +197,7 @@ void frmDisplay::createBottomBand(QWidget* client) {
     LinkLabel* lblFullBrand =
         look::opaqueLink(Frame5, "lblFullBrand", look::twips(120, 120, 6345, 615),
                          adverts::FullBrand, look::font(look::Bold | look::Underline), look::Blue);
-    connect(lblFullBrand, &LinkLabel::clicked, this, [] { openPage(modHelp::PageFullyBranded); });
+    pageLinks::opensPage(lblFullBrand, modHelp::WebPage::FullyBranded);
 }
 
 void frmDisplay::createMenus() {

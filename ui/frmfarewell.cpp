@@ -1,10 +1,12 @@
 #include "ui/frmfarewell.h"
 
+#include "shell/identity.h"
 #include "shell/modhelp.h"
 #include "shell/modtellafriend.h"
 #include "shell/platform.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/pagelinks.h"
 #include "ui/picturelabel.h"
 
 #include <QCheckBox>
@@ -103,8 +105,9 @@ void frmFarewell::createControls() {
     Label2 = look::wrappingLabel(this, "Label2", look::twips(120, 840, 6975, 1095), QString(),
                                  look::verdana(9.75, look::Bold), 0x000000);
 
-    Check1 =
-        new QCheckBox(QStringLiteral("Yes, take me to www.quorvanesoftwares.com right now"), this);
+    Check1 = new QCheckBox(
+        QStringLiteral("Yes, take me to %1 right now").arg(QLatin1String(identity::SiteHost)),
+        this);
     Check1->setObjectName(QStringLiteral("Check1"));
     Check1->setGeometry(look::twips(30, 2040, 7185, 555));
     Check1->setFont(look::font(look::Bold));
@@ -166,7 +169,7 @@ void frmFarewell::connectHandlers() {
     connect(Check1, &QCheckBox::toggled, this, &frmFarewell::Check1_Click);
     connect(cmdClose, &QPushButton::clicked, this, &frmFarewell::cmdClose_Click);
     connect(cmdSubmit, &QPushButton::clicked, this, &frmFarewell::cmdSubmit_Click);
-    connect(lblGoToHome, &LinkLabel::clicked, this, &frmFarewell::lblGoToHome_Click);
+    pageLinks::opensPage(lblGoToHome, modHelp::WebPage::OtherPrograms);
 }
 
 void frmFarewell::Form_Load() {
@@ -213,7 +216,7 @@ void frmFarewell::Check1_Click() {
     if (!Check1->isChecked())
         return;
     Check1->setChecked(false);
-    modHelp::OpenWebPage(QString::fromLatin1(modHelp::PageHome));
+    modHelp::OpenWebPage(modHelp::WebPage::Home);
 }
 
 void frmFarewell::cmdClose_Click() {
@@ -235,10 +238,6 @@ void frmFarewell::cmdSubmit_Click() {
         return;
     }
     modTellAFriend::SubmitReferral(this);
-}
-
-void frmFarewell::lblGoToHome_Click() {
-    modHelp::OpenWebPage(QString::fromLatin1(modHelp::PageOtherPrograms));
 }
 
 void frmFarewell::Referral_GotFocus(QObject* box) {

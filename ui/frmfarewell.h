@@ -37,7 +37,6 @@ private:
     void Check1_Click();
     void cmdClose_Click();
     void cmdSubmit_Click();
-    void lblGoToHome_Click();
     void Referral_GotFocus(QObject* box);
     void Referral_LostFocus(QObject* box);
     bool EmailAddress_KeyPress(const QString& typed);

@@ -10,6 +10,7 @@
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/menus.h"
+#include "ui/pagelinks.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -184,8 +185,7 @@ void frmMain::createTopBand(QWidget* client) {
     LinkLabel* Label61 = look::link(
         Frame2, "Label61", look::twips(75, 120, 7140, 585), adverts::DiscussionBoard,
         look::verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
-    connect(Label61, &LinkLabel::clicked, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
+    pageLinks::opensPage(Label61, modHelp::WebPage::Home);
 }
 
 void frmMain::createDetailsPanel(QWidget* client) {
@@ -254,12 +254,10 @@ void frmMain::createBottomBand(QWidget* client) {
     const QRect advert = look::twips(120, 240, 7065, 615);
     const QFont font = look::font(look::Bold | look::Underline);
     lblCobrand = look::opaqueLink(Frame5, "lblCobrand", advert, adverts::CoBrand, font, look::Blue);
-    connect(lblCobrand, &LinkLabel::clicked, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageCoBrand)); });
+    pageLinks::opensPage(lblCobrand, modHelp::WebPage::CoBrand);
     lblFullBrand =
         look::opaqueLink(Frame5, "lblFullBrand", advert, adverts::FullBrand, font, look::Blue);
-    connect(lblFullBrand, &LinkLabel::clicked, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
+    pageLinks::opensPage(lblFullBrand, modHelp::WebPage::FullyBranded);
     // Created second, the full-branding advert starts in front.
     putAdvertInFront(lblFullBrand, lblCobrand);
 }

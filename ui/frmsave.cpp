@@ -8,6 +8,7 @@
 #include "ui/linkdetection.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
+#include "ui/pagelinks.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -63,12 +64,10 @@ void frmSave::createControls() {
                          linkFont, look::PaleYellow, Qt::AlignHCenter);
     Label1 = look::link(this, "Label1", look::twips(1867, 180, 3990, 195), SiteInvitation, linkFont,
                         look::PaleYellow, Qt::AlignHCenter);
-    for (LinkLabel* line : {Label14, Label1})
+    for (LinkLabel* line : {Label14, Label1}) {
         line->setWordWrap(false);
-    connect(Label14, &LinkLabel::clicked, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
-    connect(Label1, &LinkLabel::clicked, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageHome)); });
+        pageLinks::opensPage(line, modHelp::WebPage::Home);
+    }
 
     RTB = new QTextEdit(this);
     RTB->setObjectName(QStringLiteral("RTB"));
@@ -98,8 +97,7 @@ void frmSave::createControls() {
     Label8 =
         look::link(this, "Label8", look::twips(0, 6960, 7665, 615), adverts::FullBrand,
                    look::font(look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
-    connect(Label8, &LinkLabel::clicked, this,
-            [] { modHelp::OpenWebPage(QLatin1String(modHelp::PageFullyBranded)); });
+    pageLinks::opensPage(Label8, modHelp::WebPage::FullyBranded);
 }
 
 void frmSave::setKeyboardOrder() {

@@ -1,6 +1,6 @@
 #include "ui/menus.h"
 
-#include "shell/modhelp.h"
+#include "ui/pagelinks.h"
 
 #include <QAction>
 #include <QMainWindow>
@@ -8,14 +8,6 @@
 #include <QMenuBar>
 
 namespace menus {
-namespace {
-
-void opensPage(QAction* action, const char* pageKey) {
-    QObject::connect(action, &QAction::triggered, action,
-                     [pageKey] { modHelp::OpenWebPage(QLatin1String(pageKey)); });
-}
-
-} // namespace
 
 QAction* entry(QWidget* menu, const char* name, const QString& text) {
     auto* action = new QAction(text, menu);
@@ -29,21 +21,23 @@ void separator(QMenu* menu, const char* name) {
 }
 
 QAction* addHelpAndDonate(QMainWindow& window, const HelpMenuNames& names) {
+    using modHelp::WebPage;
+    using pageLinks::opensPage;
     QMenuBar* bar = window.menuBar();
     QMenu* mnuHelp = bar->addMenu(QStringLiteral("&Help"));
     mnuHelp->setObjectName(QStringLiteral("mnuHelp"));
-    opensPage(entry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), modHelp::PageHelp);
-    opensPage(entry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), modHelp::PageHome);
+    opensPage(entry(mnuHelp, "mnuOnline", QStringLiteral("&Online Help")), WebPage::Help);
+    opensPage(entry(mnuHelp, "mnuVisit", QStringLiteral("&Visit Us Online")), WebPage::Home);
     separator(mnuHelp, names.separators[0]);
-    opensPage(entry(mnuHelp, "mnuUpdate", names.updateCaption), modHelp::PageDownload);
+    opensPage(entry(mnuHelp, "mnuUpdate", names.updateCaption), WebPage::Download);
     separator(mnuHelp, names.separators[1]);
     QAction* mnuAbout = entry(mnuHelp, "mnuAbout", QStringLiteral("&About Software"));
 
-    opensPage(entry(bar, "mnuDonate", QStringLiteral("&Donate")), modHelp::PageDonate);
+    opensPage(entry(bar, "mnuDonate", QStringLiteral("&Donate")), WebPage::Donate);
     QAction* mnuMakeMoneyOnline =
         entry(bar, "mnuMakeMoneyOnline", QStringLiteral("Make Money &Online"));
     mnuMakeMoneyOnline->setEnabled(false);
-    opensPage(mnuMakeMoneyOnline, modHelp::PageFullyBranded);
+    opensPage(mnuMakeMoneyOnline, WebPage::FullyBranded);
     return mnuAbout;
 }
 

@@ -451,7 +451,7 @@ void TestFaults::missingBrowserIsSilent() {
     QVERIFY(link);
 
     platform::services().openAddress(DownloadPage);
-    modHelp::OpenWebPage(QLatin1String(modHelp::PageHelp));
+    modHelp::OpenWebPage(modHelp::WebPage::Help);
     QTest::mouseClick(link, Qt::LeftButton);
     QCoreApplication::processEvents();
 
@@ -503,8 +503,8 @@ void TestFaults::openPagesInChild(bool browser) {
 
     if (browser) {
         // The stand-in runs on its own: it may write after the child has ended.
-        QStringList expected{DownloadPage, modHelp::pageAddress(QLatin1String(modHelp::PageHelp)),
-                             modHelp::pageAddress(QLatin1String(modHelp::PageHome))};
+        QStringList expected{DownloadPage, modHelp::pageAddress(modHelp::WebPage::Help),
+                             modHelp::pageAddress(modHelp::WebPage::Home)};
         expected.sort();
         const auto recorded = [&opened] {
             QStringList lines =

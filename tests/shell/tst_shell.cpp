@@ -61,30 +61,36 @@ private slots:
 };
 
 void TestShell::pageAddress_data() {
-    QTest::addColumn<QString>("key");
+    using modHelp::WebPage;
+    QTest::addColumn<WebPage>("page");
     QTest::addColumn<QString>("address");
-    const char* keys[] = {"help-web-page", "home-page", "download-web-page", "donate",
-                          "fully-branded", "co-brand",  "quorvanesoftwares", "qvqs-refer-a-friend"};
-    for (const char* key : keys)
-        QTest::newRow(key) << QString::fromLatin1(key) << PagePrefix + QString::fromLatin1(key);
-    QTest::newRow("upper case is another key") << "Home-Page" << QString();
-    QTest::newRow("empty key") << "" << QString();
-    QTest::newRow("trailing space") << "donate " << QString();
-    QTest::newRow("query smuggled in") << "donate&x=1" << QString();
+    // The keys as the maker's site knows them, each sent exactly as written.
+    const auto page = [](WebPage value, const char* key) {
+        QTest::newRow(key) << value << PagePrefix + QLatin1String(key);
+    };
+    page(WebPage::Help, "help-web-page");
+    page(WebPage::Home, "home-page");
+    page(WebPage::Download, "download-web-page");
+    page(WebPage::Donate, "donate");
+    page(WebPage::FullyBranded, "fully-branded");
+    page(WebPage::CoBrand, "co-brand");
+    page(WebPage::OtherPrograms, "quorvanesoftwares");
+    page(WebPage::ReferAFriend, "qvqs-refer-a-friend");
+    QTest::newRow("below the set") << WebPage(-1) << QString();
+    QTest::newRow("past the set") << WebPage(8) << QString();
 }
 
 void TestShell::pageAddress() {
-    QFETCH(QString, key);
+    QFETCH(modHelp::WebPage, page);
     QFETCH(QString, address);
-    QCOMPARE(modHelp::pageAddress(key), address);
-    QCOMPARE(modHelp::isPageKey(key), !address.isEmpty());
+    QCOMPARE(modHelp::pageAddress(page), address);
 }
 
 void TestShell::openWebPageSendsOneRequestPerCall() {
     ScopedFakeServices fake;
-    modHelp::OpenWebPage(QStringLiteral("donate"));
-    modHelp::OpenWebPage(QStringLiteral("donate"));
-    modHelp::OpenWebPage(QStringLiteral("co-brand"));
+    modHelp::OpenWebPage(modHelp::WebPage::Donate);
+    modHelp::OpenWebPage(modHelp::WebPage::Donate);
+    modHelp::OpenWebPage(modHelp::WebPage::CoBrand);
     const QStringList expected = {PagePrefix + "donate", PagePrefix + "donate",
                                   PagePrefix + "co-brand"};
     QCOMPARE(fake.openedAddresses, expected);
@@ -92,17 +98,17 @@ void TestShell::openWebPageSendsOneRequestPerCall() {
 }
 
 void TestShell::openWebPageIgnoresKeysOutsideTheSet_data() {
-    QTest::addColumn<QString>("key");
-    QTest::newRow("unknown") << "about-us";
-    QTest::newRow("empty") << "";
-    QTest::newRow("referral without its parameters") << "qvqs-refer-a-friend";
-    QTest::newRow("another scheme") << "javascript:alert(1)";
+    using modHelp::WebPage;
+    QTest::addColumn<WebPage>("page");
+    QTest::newRow("below the set") << WebPage(-1);
+    QTest::newRow("past the set") << WebPage(8);
+    QTest::newRow("referral without its parameters") << WebPage::ReferAFriend;
 }
 
 void TestShell::openWebPageIgnoresKeysOutsideTheSet() {
-    QFETCH(QString, key);
+    QFETCH(modHelp::WebPage, page);
     ScopedFakeServices fake;
-    modHelp::OpenWebPage(key);
+    modHelp::OpenWebPage(page);
     QVERIFY(fake.openedAddresses.isEmpty());
     QVERIFY(fake.messages.isEmpty());
 }

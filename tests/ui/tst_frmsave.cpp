@@ -394,15 +394,15 @@ private slots:
 
     void linkLabels_data() {
         QTest::addColumn<QString>("label");
-        QTest::addColumn<QString>("page");
-        QTest::newRow("Label14, the forum line") << "Label14" << modHelp::PageHome;
-        QTest::newRow("Label1, the site line") << "Label1" << modHelp::PageHome;
-        QTest::newRow("Label8, full branding") << "Label8" << modHelp::PageFullyBranded;
+        QTest::addColumn<modHelp::WebPage>("page");
+        QTest::newRow("Label14, the forum line") << "Label14" << modHelp::WebPage::Home;
+        QTest::newRow("Label1, the site line") << "Label1" << modHelp::WebPage::Home;
+        QTest::newRow("Label8, full branding") << "Label8" << modHelp::WebPage::FullyBranded;
     }
 
     void linkLabels() {
         QFETCH(QString, label);
-        QFETCH(QString, page);
+        QFETCH(modHelp::WebPage, page);
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         QVERIFY(withReportWindow([&](frmSave& form) {
             auto* widget = form.findChild<QLabel*>(label);
