@@ -5,7 +5,9 @@
 #include "shell/modhelp.h"
 #include "shell/platform.h"
 #include "ui/adverts.h"
+#include "ui/clipboardguard.h"
 #include "ui/frmabout.h"
+#include "ui/frmsave.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/menus.h"
@@ -182,8 +184,8 @@ void frmDisplay::createTabs(QWidget* client) {
     SSTab1->addTab(sunSign, QStringLiteral("Sun Sign Characteristics"));
     pageLinks::opensPage(sunSign->Label19(), modHelp::WebPage::CoBrand);
 
-    guardClipboard(m_shown.txtAboutYourRuneStone);
-    guardClipboard(m_shown.txtAboutYourRuneStoneWithPlanet);
+    ClipboardGuard::guard(m_shown.txtAboutYourRuneStone);
+    ClipboardGuard::guard(m_shown.txtAboutYourRuneStoneWithPlanet);
 }
 
 void frmDisplay::createBottomBand(QWidget* client) {
@@ -265,6 +267,10 @@ report::ReportValues frmDisplay::shownValues() const {
     return values;
 }
 
+void frmDisplay::cmdPrint_Click() {
+    frmSave::showModal(this, shownValues());
+}
+
 void frmDisplay::cmdBack_Click() {
     m_goingBack = true;
     // Shown before this window goes, so the program never has no window on screen.
@@ -281,29 +287,4 @@ void frmDisplay::closeEvent(QCloseEvent* event) {
     event->accept();
     if (!m_goingBack && !modHelp::isEnding())
         modHelp::leaveApplication();
-}
-
-void frmDisplay::guardClipboard(QPlainTextEdit* box) {
-    if (!box)
-        return;
-    box->setMouseTracking(true);
-    box->viewport()->setMouseTracking(true);
-    box->installEventFilter(this);
-    box->viewport()->installEventFilter(this);
-    connect(box, &QPlainTextEdit::textChanged, this, [] { platform::services().clearClipboard(); });
-}
-
-// The rune texts are not to be copied: any mouse activity over them empties the clipboard.
-bool frmDisplay::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonRelease:
-    case QEvent::MouseButtonDblClick:
-    case QEvent::MouseMove:
-        platform::services().clearClipboard();
-        break;
-    default:
-        break;
-    }
-    return QMainWindow::eventFilter(watched, event);
 }

@@ -6,7 +6,6 @@
 #include <QMainWindow>
 #include <QPointer>
 
-class QPlainTextEdit;
 class QPushButton;
 class QTabWidget;
 class ReadingOrigin;
@@ -41,7 +40,6 @@ public slots:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createTopBand(QWidget* client);
@@ -49,7 +47,6 @@ private:
     void createBottomBand(QWidget* client);
     void createMenus();
     void setKeyboardOrder();
-    void guardClipboard(QPlainTextEdit* box);
     void Form_Load();
 
     QPointer<QObject> m_origin;

@@ -5,6 +5,7 @@
 #include "shell/modhelp.h"
 #include "shell/platform.h"
 #include "ui/adverts.h"
+#include "ui/clipboardguard.h"
 #include "ui/linkdetection.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
@@ -82,8 +83,6 @@ void frmSave::createControls() {
     QPalette palette = RTB->palette();
     palette.setColor(QPalette::Base, QColor(look::Green));
     RTB->setPalette(palette);
-    RTB->viewport()->setMouseTracking(true);
-    RTB->viewport()->installEventFilter(this);
 
     cmdSave = look::flatButton(this, "cmdSave", look::twips(5400, 6570, 1125, 345),
                                QStringLiteral("&Save"), msSansSerif(look::Bold));
@@ -111,8 +110,8 @@ void frmSave::Form_Load(const ReportValues& values) {
     report::BuildReport(*RTB->document(), values);
     RTB->moveCursor(QTextCursor::Start);
     // Building was the first change; one emptying stands for all of its insertions.
-    RTB_Change();
-    connect(RTB, &QTextEdit::textChanged, this, &frmSave::RTB_Change);
+    platform::services().clearClipboard();
+    ClipboardGuard::guard(RTB);
 }
 
 void frmSave::Form_Unload() {
@@ -132,26 +131,6 @@ void frmSave::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool frmSave::eventFilter(QObject* watched, QEvent* event) {
-    if (RTB && watched == RTB->viewport()) {
-        switch (event->type()) {
-        case QEvent::MouseButtonPress:
-            RTB_MouseDown();
-            break;
-        case QEvent::MouseMove:
-            RTB_MouseMove();
-            break;
-        case QEvent::MouseButtonRelease:
-            RTB_MouseUp();
-            RTB_Click();
-            break;
-        default:
-            break;
-        }
-    }
-    return QDialog::eventFilter(watched, event);
 }
 
 void frmSave::cmdSave_Click() {
@@ -184,24 +163,4 @@ void frmSave::cmdPrint_Click() {
     if (!platform::services().choosePrinter(this, printer, {selection.hasSelection()}))
         return;
     report::printReport(*RTB->document(), selection, printer);
-}
-
-void frmSave::RTB_Change() {
-    platform::services().clearClipboard();
-}
-
-void frmSave::RTB_Click() {
-    platform::services().clearClipboard();
-}
-
-void frmSave::RTB_MouseDown() {
-    platform::services().clearClipboard();
-}
-
-void frmSave::RTB_MouseMove() {
-    platform::services().clearClipboard();
-}
-
-void frmSave::RTB_MouseUp() {
-    platform::services().clearClipboard();
 }

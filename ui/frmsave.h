@@ -29,20 +29,12 @@ public slots:
 protected:
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createControls();
     void setKeyboardOrder();
     void Form_Load(const report::ReportValues& values);
     void Form_Unload();
-
-    // The report may hold nothing of the user's on the clipboard once touched.
-    void RTB_Change();
-    void RTB_Click();
-    void RTB_MouseDown();
-    void RTB_MouseMove();
-    void RTB_MouseUp();
 
     LinkLabel* Label14 = nullptr;
     LinkLabel* Label1 = nullptr;
