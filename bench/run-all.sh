@@ -3,10 +3,10 @@
 # Runs every performance budget of the design in one go and prints one table: what, budget,
 # median, minimum to maximum, pass or fail. A budget is judged on the median; the spread shows
 # whether the machine was quiet enough to trust it. Start-up time and peak memory are measured
-# side by side with a bare Qt window on one private X server (bench/windows/run.sh, which needs
-# the GUI harness: the one in tests/desktop/harness, or ../shared/tools/gui-harness beside the
-# repository, or GUI_HARNESS). The raw output of every benchmark is kept in
-# BUILD_DIR/bench-results.txt. Exits 1 when a budget is missed or could not be measured.
+# side by side with a bare Qt window on one private X server (bench/windows/run.sh, which drives
+# them with the desktop tier's harness, tests/desktop/harness, or the one GUI_HARNESS names).
+# The raw output of every benchmark is kept in BUILD_DIR/bench-results.txt. Exits 1 when a
+# budget is missed or could not be measured.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/.." && pwd)

@@ -1,5 +1,5 @@
-// Prose for the reading window. Plain ASCII on purpose: the same texts go through the
-// report and the printer, which only take 8-bit text.
+// Prose for the reading window and the report. Plain ASCII, so that a text's size in bytes is
+// its length in characters, the measure the texts are written to.
 #include "reading/longtexts.h"
 
 namespace modRunicAstrology::LongTexts {

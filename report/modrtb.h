@@ -14,7 +14,7 @@ class QTextDocument;
 
 namespace modRTB {
 
-// The buffer the box copies a link into; an address this long or longer is never opened.
+// An address this long or longer, counted as the browser would be given it, is never opened.
 inline constexpr int LinkTextLimit = 1024;
 
 struct WebAddressSpan {
