@@ -10,6 +10,7 @@ import pathlib
 import re
 import subprocess
 import sys
+import textwrap
 
 QT_FILES = ["Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll", "Qt6PrintSupport.dll",
             r"platforms\qwindows.dll", r"styles\qwindowsvistastyle.dll", r"imageformats\qjpeg.dll"]
@@ -170,16 +171,17 @@ def main():
         RULE,
         f"1. Qt {upstream}",
         "",
-        "Files: " + ", ".join(QT_FILES),
+        *textwrap.wrap("Files: " + ", ".join(QT_FILES), 88),
         "Copyright (C) The Qt Company Ltd. and other contributors.",
         "Licence: GNU Lesser General Public License version 3 (LGPL-3.0-only), the full text at",
         "the end of this file, with the GNU General Public License version 3 it refers to.",
         "",
         f"Source: built unchanged from Debian's source package qt6-base, version {debian_version},",
         "with Debian's patches applied (on Debian: apt-get source qt6-base=" + debian_version + "),",
-        "as shared libraries with the MinGW-w64 cross compiler named in section 3. You may put in",
-        "their place a version you changed or built yourself; Velmora's licence does not limit",
-        "the rights the LGPL gives you (see copyright.txt).",
+        "as shared libraries with Debian's MinGW-w64 GCC cross compiler for x86-64 with POSIX",
+        "threads (the versions in sections 3 and 4). You may put in their place a version you",
+        "changed or built yourself; Velmora's licence does not limit the rights the LGPL gives",
+        "you (see copyright.txt).",
         "",
         "Qt contains the code and data of others listed in section 2.",
         "",
