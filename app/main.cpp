@@ -9,7 +9,16 @@
 #include <QApplication>
 #include <QScopeGuard>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 int main(int argc, char** argv) {
+#ifdef Q_OS_WIN
+    // Every DLL loaded from here on by name (the plug-ins' system DLLs among them) comes from
+    // the system folder, never from the current folder or one a planted file could sit in.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+#endif
     // Before anything can write: a file-size limit must fail a save, not end the program.
     safefile::surviveFileSizeLimits();
     // The program reads no command line: Qt is given the program's name and nothing else.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs a cross-built Windows program under Wine: the CMake emulator for the Windows tests.
 #   cmake/wine-run.sh WINEPREFIX program.exe [arguments...]
+#   VELMORA_DLL_DIRS=/a:/b     Linux folders where Windows finds DLLs (Qt's, the MinGW runtime)
 # The Wine prefix is the build's own, made on first use; Wine's debug chatter is off.
 set -euo pipefail
 export WINEPREFIX=$1
@@ -35,6 +36,11 @@ fi
 flock -u 9
 exec 9>&-
 
+if [ -n "${VELMORA_DLL_DIRS:-}" ]; then
+    IFS=: read -ra dll_dirs <<<"$VELMORA_DLL_DIRS"
+    WINEPATH=$(printf 'Z:%s;' "${dll_dirs[@]}")
+    export WINEPATH=${WINEPATH%;}
+fi
 export QT_QPA_FONTDIR=${QT_QPA_FONTDIR:-$fonts}
 # Without a console Qt logs, and Qt Test reports, to the debugger only; this sends both to the
 # terminal.

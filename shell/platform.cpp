@@ -1,10 +1,10 @@
 #include "shell/platform.h"
 
+#include "shell/filedialog.h"
+
 #include <QClipboard>
 #include <QCoreApplication>
 #include <QDesktopServices>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -28,96 +28,6 @@ QMessageBox::Icon toMessageBoxIcon(Icon icon) {
     }
     return QMessageBox::NoIcon;
 }
-
-// Qt's own dialogs behave the same on every desktop and can be driven by tests under Xvfb.
-QFileDialog::Options dialogOptions() {
-    return QFileDialog::DontUseNativeDialog;
-}
-
-// Qt's dialog finds the pattern in brackets in the description: "Velmora | *.run" shows as
-// "Velmora (*.run)".
-QString qtFilter(const QString& filter) {
-    const QString description = filter.section(u'|', 0, 0).trimmed();
-    const QString pattern = filter.section(u'|', 1).trimmed();
-    if (pattern.isEmpty() || description.contains(u'(' + pattern + u')'))
-        return description;
-    return description + QStringLiteral(" (") + pattern + u')';
-}
-
-// Read-only: no write permission for anyone, a mark that root respects too although it could
-// write the file, or a file this user may not write.
-bool isReadOnly(const QFileInfo& file) {
-    const QFile::Permissions anyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-    return !file.isWritable() || !(file.permissions() & anyWrite);
-}
-
-// Qt's file dialog, minding what Qt does not: the open dialog takes a typed name without an
-// extension as it stands when that file exists (Qt adds the default one first); both refuse
-// a read-only file, the save dialog a missing folder, with a message while they stay open,
-// the way Qt refuses a missing file.
-class ReadingFileDialog final : public QFileDialog {
-public:
-    ReadingFileDialog(QWidget* parent, const FileDialogRequest& request, AcceptMode acceptMode)
-        : QFileDialog(parent, request.title, QString(), qtFilter(request.filter))
-        , m_defaultSuffix(request.defaultSuffix) {
-        setOptions(dialogOptions());
-        setAcceptMode(acceptMode);
-        setFileMode(acceptMode == AcceptOpen ? ExistingFile : AnyFile);
-        if (acceptMode == AcceptSave)
-            setDefaultSuffix(request.defaultSuffix);
-    }
-
-    QString chosenFile() const { return m_chosen.isEmpty() ? selectedFiles().value(0) : m_chosen; }
-
-protected:
-    void accept() override {
-        m_chosen.clear();
-        const QStringList files = selectedFiles();
-        if (files.size() != 1) {
-            QFileDialog::accept();
-            return;
-        }
-        const QString typed = files.constFirst();
-        const QString path = acceptMode() == AcceptOpen ? existingReadingFile(typed) : typed;
-        const QFileInfo file(path);
-        if (file.isDir() || (acceptMode() == AcceptOpen && !file.exists())) {
-            QFileDialog::accept(); // Qt opens the folder or reports the missing file
-            return;
-        }
-        if (!file.dir().exists()) {
-            refuse(QStringLiteral(
-                       "%1\nFolder not found.\nPlease verify the correct folder name was given.")
-                       .arg(QDir::toNativeSeparators(file.path())));
-            return;
-        }
-        if (file.exists() && isReadOnly(file)) {
-            refuse(QStringLiteral("%1\nThis file is read-only.\nPlease choose another file.")
-                       .arg(file.fileName()));
-            return;
-        }
-        if (path == typed) {
-            QFileDialog::accept(); // asks before replacing a file
-            return;
-        }
-        m_chosen = path;
-        QDialog::accept();
-    }
-
-private:
-    // "anna" finds "anna.run" when there is no file named "anna".
-    QString existingReadingFile(const QString& typed) const {
-        const QFileInfo file(typed);
-        if (file.exists() || m_defaultSuffix.isEmpty() || file.fileName().contains(u'.'))
-            return typed;
-        const QString withSuffix = typed + u'.' + m_defaultSuffix;
-        return QFileInfo(withSuffix).isFile() ? withSuffix : typed;
-    }
-
-    void refuse(const QString& message) { QMessageBox::warning(this, windowTitle(), message); }
-
-    QString m_defaultSuffix;
-    QString m_chosen;
-};
 
 // Qt's Unix print dialog switches its page-range choices back on when it refreshes, whatever
 // its options say; this keeps them off for as long as the dialog lives.
@@ -163,11 +73,11 @@ public:
     }
 
     QString chooseFileToOpen(QWidget* parent, const FileDialogRequest& request) override {
-        return runFileDialog(parent, request, QFileDialog::AcceptOpen);
+        return runReadingFileDialog(parent, request, FileDialogKind::Open);
     }
 
     QString chooseFileToSave(QWidget* parent, const FileDialogRequest& request) override {
-        return runFileDialog(parent, request, QFileDialog::AcceptSave);
+        return runReadingFileDialog(parent, request, FileDialogKind::Save);
     }
 
     bool choosePrinter(QWidget* parent, QPrinter& printer, const PrintRequest& request) override {
@@ -187,15 +97,6 @@ public:
     QDate today() override { return QDate::currentDate(); }
 
     void endProcess(int exitCode) override { QCoreApplication::exit(exitCode); }
-
-private:
-    static QString runFileDialog(QWidget* parent, const FileDialogRequest& request,
-                                 QFileDialog::AcceptMode acceptMode) {
-        ReadingFileDialog dialog(parent, request, acceptMode);
-        if (dialog.exec() != QDialog::Accepted)
-            return {};
-        return dialog.chosenFile();
-    }
 };
 
 QtServices realServices;

@@ -65,8 +65,7 @@ bool movesFocusWithinWindow(const QEvent* event) {
 } // namespace
 
 frmFarewell::frmFarewell(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | Qt::MSWindowsFixedSizeDialogHint |
-                          look::TitleBarWithCloseBox) {
+    : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | look::TitleBarWithCloseBox) {
     setObjectName(QStringLiteral("frmFarewell"));
     setAttribute(Qt::WA_ShowWithoutActivating);
     look::setBackground(this, look::White);

@@ -40,7 +40,6 @@ QFont msSansSerif(int style) {
 frmSave::frmSave(QWidget* readingWindow, const ReportValues& values)
     : QDialog(readingWindow) {
     look::dressWindow(this, "frmSave", Qt::Dialog);
-    setWindowFlag(Qt::MSWindowsFixedSizeDialogHint);
     setWindowIcon(look::windowIcon());
     setWindowModality(Qt::WindowModal);
     setFixedSize(512, 512);

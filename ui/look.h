@@ -33,10 +33,11 @@ inline constexpr QRgb Pink = 0xFF80FF;
 inline constexpr QRgb Blue = 0x0000FF;
 inline constexpr QRgb ButtonFace = 0x808080;
 
-// The title bar of every window: the caption and a close box, no minimise or maximise box.
+// The title bar of every window: the caption and a close box, no minimise or maximise box; a
+// fixed border, with no sizing frame on Windows.
 inline constexpr Qt::WindowFlags TitleBarWithCloseBox =
     Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-    Qt::WindowCloseButtonHint;
+    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint;
 
 // 15 twips to the pixel at 96 dpi; Qt scales the pixels on denser screens.
 int px(int twips);
