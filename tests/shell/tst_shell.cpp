@@ -1,12 +1,15 @@
 #include "shell/fakeservices.h"
+#include "shell/filedialog.h"
 #include "shell/modhelp.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QRadioButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QWidget>
@@ -51,6 +54,8 @@ private slots:
     void survivesEncoding();
     void noEncodedCharacterIsALineEnd();
 
+    void fileDialogRefuses_data();
+    void fileDialogRefuses();
     void printerDialogKeepsPageRangesOff_data();
     void printerDialogKeepsPageRangesOff();
     void scopedServicesRestoreThePrevious();
@@ -183,6 +188,43 @@ void TestShell::noEncodedCharacterIsALineEnd() {
         for (QChar character : encoded)
             QVERIFY2(character != '\r' && character != '\n', qPrintable(QString::number(code)));
     }
+}
+
+void TestShell::fileDialogRefuses_data() {
+    using platform::DialogRefusal;
+    using platform::FileDialogKind;
+    QTest::addColumn<QString>("chosen"); // in a folder holding writable.run and readonly.run
+    QTest::addColumn<FileDialogKind>("kind");
+    QTest::addColumn<DialogRefusal>("refusal");
+    QTest::newRow("save, new file") << "new.run" << FileDialogKind::Save << DialogRefusal::None;
+    QTest::newRow("save, writable file")
+        << "writable.run" << FileDialogKind::Save << DialogRefusal::None;
+    QTest::newRow("save, read-only file")
+        << "readonly.run" << FileDialogKind::Save << DialogRefusal::ReadOnly;
+    QTest::newRow("save, missing folder")
+        << "missing/new.run" << FileDialogKind::Save << DialogRefusal::MissingFolder;
+    QTest::newRow("open, writable file")
+        << "writable.run" << FileDialogKind::Open << DialogRefusal::None;
+    QTest::newRow("open, read-only file")
+        << "readonly.run" << FileDialogKind::Open << DialogRefusal::ReadOnly;
+}
+
+// What both platforms' dialogs refuse, whoever runs the test (root may write a read-only file).
+void TestShell::fileDialogRefuses() {
+    QFETCH(QString, chosen);
+    QFETCH(platform::FileDialogKind, kind);
+    QFETCH(platform::DialogRefusal, refusal);
+    QTemporaryDir folder;
+    for (const char* name : {"writable.run", "readonly.run"}) {
+        QFile file(folder.filePath(QLatin1String(name)));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+    QVERIFY(QFile::setPermissions(folder.filePath(QStringLiteral("readonly.run")),
+                                  QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    const QFileInfo file(folder.filePath(chosen));
+    QCOMPARE(platform::refusalOf(file, kind), refusal);
+    QCOMPARE(platform::refusalMessage(refusal, file).isEmpty(),
+             refusal == platform::DialogRefusal::None);
 }
 
 void TestShell::printerDialogKeepsPageRangesOff_data() {
