@@ -4,8 +4,10 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QScopeGuard>
 #include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
@@ -58,7 +60,8 @@ private slots:
     void longRunningCopyIsStillDetected();
     void secondProcessIsTurnedAway();
     void lockOfAKilledCopyDoesNotBlock();
-    void lockThatCannotBeMadeDoesNotBlock();
+    void brokenLockDoesNotBlock_data();
+    void brokenLockDoesNotBlock();
     void leftOverLockNamingThisProcessDoesNotBlock();
 
 private:
@@ -70,6 +73,7 @@ void TestSingleInstance::init() {
     QVERIFY(m_folder.isValid());
     m_lockPath = m_folder.filePath(QStringLiteral("Velmora.lock"));
     QFile::remove(m_lockPath);
+    QDir(m_lockPath).removeRecursively();
 }
 
 void TestSingleInstance::firstCopyRuns() {
@@ -130,13 +134,52 @@ void TestSingleInstance::lockOfAKilledCopyDoesNotBlock() {
     QCOMPARE(next.answer(), QStringLiteral("busy"));
 }
 
-void TestSingleInstance::lockThatCannotBeMadeDoesNotBlock() {
-    const QString blocker = m_folder.filePath(QStringLiteral("blocker"));
-    QFile file(blocker);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.close();
-    SingleInstance instance(blocker + QStringLiteral("/Velmora.lock"));
-    QVERIFY(!instance.isAnotherInstanceRunning());
+void TestSingleInstance::brokenLockDoesNotBlock_data() {
+    QTest::addColumn<QString>("broken");
+    QTest::newRow("a file where the lock's folder should be") << "file for folder";
+    QTest::newRow("a folder at the lock path") << "folder";
+    QTest::newRow("a read-only lock left by a killed copy") << "read-only leftover";
+    QTest::newRow("an empty lock left by a copy killed as it made it") << "empty leftover";
+    // Root writes there all the same: the lock is then taken where it always is.
+    QTest::newRow("a folder that cannot be written") << "unwritable folder";
+}
+
+// Nothing runs: the program starts, and its lock, wherever it went, still turns a second copy
+// away and does not outlive it.
+void TestSingleInstance::brokenLockDoesNotBlock() {
+    QFETCH(QString, broken);
+    QString lockPath = m_lockPath;
+    const auto restore = qScopeGuard([this] {
+        QFile::setPermissions(m_folder.path(),
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    });
+    if (broken == QLatin1String("file for folder")) {
+        QFile file(m_folder.filePath(QStringLiteral("blocker")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        lockPath = file.fileName() + QStringLiteral("/Velmora.lock");
+    } else if (broken == QLatin1String("folder")) {
+        QVERIFY(QDir(m_folder.path()).mkpath(QStringLiteral("Velmora.lock/inside")));
+    } else if (broken == QLatin1String("read-only leftover")) {
+        LockHolder killed(m_lockPath);
+        QCOMPARE(killed.answer(), QStringLiteral("held"));
+        QVERIFY(killed.kill());
+        QVERIFY(QFile::setPermissions(m_lockPath, QFile::ReadOwner | QFile::ReadOther));
+    } else if (broken == QLatin1String("empty leftover")) {
+        QFile empty(m_lockPath);
+        QVERIFY(empty.open(QIODevice::WriteOnly));
+    } else {
+        QVERIFY(QFile::setPermissions(m_folder.path(), QFile::ReadOwner | QFile::ExeOwner));
+    }
+    {
+        SingleInstance instance(lockPath);
+        QVERIFY(!instance.isAnotherInstanceRunning());
+        LockHolder second(lockPath);
+        QCOMPARE(second.answer(), QStringLiteral("busy"));
+        QVERIFY(second.finish());
+    }
+    LockHolder next(lockPath);
+    QCOMPARE(next.answer(), QStringLiteral("held"));
+    QVERIFY(next.finish());
 }
 
 // A copy that was killed left its lock, and its process number now belongs to this copy: on
