@@ -52,7 +52,8 @@ removed() {
 fingerprint() { (cd "$folder" && find . -type f -exec sha256sum {} + -exec stat -c '%n %z' {} + | sort -k2); }
 unchanged() { test "$(fingerprint)" = "$before"; }
 start_velmora() {
-    app_start "$WINE_RUN" "$WINEPREFIX" "$folder/Velmora.exe"
+    # The harness's QT_QPA_PLATFORM is for Linux programs.
+    app_start env -u QT_QPA_PLATFORM "$WINE_RUN" "$WINEPREFIX" "$folder/Velmora.exe"
     wait_until 120 velmora_runs
 }
 stop_velmora() { app_stop && wait_until 20 eval '! velmora_runs'; }
