@@ -4,6 +4,7 @@
 #include "shell/safefile.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 
 #include <algorithm>
 
@@ -49,6 +50,20 @@ std::array<QByteArray, 4> splitLines(const QByteArray& bytes) {
     return lines;
 }
 
+// The name a save writes. A typed extension "run" in any case is written as ".run", the one
+// the open side takes. A file already at the typed name is replaced under its own name (the
+// dialog asked first), and a file at the amended name is never replaced unasked.
+QString savedFileName(const QString& path) {
+    const QFileInfo typed(path);
+    const QString extension = QStringLiteral(".run");
+    if (typed.exists() || typed.isSymLink() ||
+        !typed.fileName().endsWith(extension, Qt::CaseInsensitive) || path.endsWith(extension))
+        return path;
+    const QString amended = path.left(path.size() - 3) + QStringLiteral("run");
+    const QFileInfo taken(amended);
+    return taken.exists() || taken.isSymLink() ? path : amended;
+}
+
 } // namespace
 
 bool hasReadingFileName(const QString& path) {
@@ -60,7 +75,8 @@ SaveResult WriteReadingFile(const QString& path, const modRunicAstrology::BirthD
     if (!std::all_of(lines.begin(), lines.end(), modHelp::survivesEncoding))
         return {SaveStatus::NameCannotBeSaved, {}};
 
-    const safefile::WriteResult written = safefile::replaceFile(path, encodedFile(lines));
+    const safefile::WriteResult written =
+        safefile::replaceFile(savedFileName(path), encodedFile(lines));
     if (!written.written)
         return {SaveStatus::Failed, written.reason};
     return {SaveStatus::Saved, {}};

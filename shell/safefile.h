@@ -44,6 +44,11 @@ struct WriteResult {
 // in place and its target takes the new content. A file this user may not write is not
 // replaced even where its folder would allow it. A replaced file keeps its permissions; a new
 // one gets this user's usual ones.
+// On Windows both functions use the name as Windows normalises it (trailing spaces and dots of
+// the last name dropped), in that one form for every check and the write, at any length; a
+// shortcut (.lnk) or a name with a stream is refused, as a device is. A replaced file keeps
+// its access list and the name it has on disk; a file another program holds open is tried
+// again for about two seconds.
 WriteResult replaceFile(const QString& path, const QByteArray& bytes);
 
 // Makes a write past a file-size limit fail ("File too large") instead of ending the process.

@@ -18,6 +18,8 @@
 
 #include <functional>
 #include <string_view>
+#include <thread>
+#include <utility>
 #include <vector>
 
 #ifdef Q_OS_UNIX
@@ -28,7 +30,11 @@
 #include <sys/mount.h>
 #endif
 #ifdef Q_OS_WIN
+#include <QFileInfo>
+
 #include <windows.h>
+
+#include <sddl.h>
 #endif
 
 using namespace reportsupport;
@@ -323,80 +329,171 @@ void TestReport::saveToHostileTargets() {
 #endif
 }
 
-// The Windows faults: device names (in any folder, with any extension), a pipe with a server
-// waiting, a folder, and a read-only file. Nothing blocks, nothing is read from or written to
-// any of them, and the read-only file keeps its bytes.
-void TestReport::windowsDevicesAndReadOnlyFiles_data() {
+// Windows' targets: device names (in any folder, with any extension), pipes, folders, streams,
+// shortcuts, files held open or not ours to write, names Windows trims, paths past 260
+// characters. Nothing blocks; what the name refuses is neither read nor written; an old file
+// keeps its bytes unless saved over, and no temporary file is left.
+void TestReport::windowsTargets_data() {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("CON") << "CON";
-    QTest::newRow("NUL") << "NUL";
-    QTest::newRow("COM1") << "COM1";
-    QTest::newRow("CON.run in a folder of ours") << "folder/CON.run";
-    QTest::newRow("a pipe with its server waiting") << "pipe";
-    QTest::newRow("a folder") << "folder";
-    QTest::newRow("a read-only file") << "read-only";
+    QTest::addColumn<QString>("outcome"); // "saved", or "refused: " and why ("error N": Windows')
+    const auto row = [](const char* tag, const char* kind, const char* outcome) {
+        QTest::newRow(tag) << QString::fromLatin1(kind) << QString::fromLatin1(outcome);
+    };
+    const char* device = "refused: Not a regular file";
+    row("CON", "CON", device);
+    row("NUL", "NUL", device);
+    row("COM1", "COM1", device);
+    row("CON.run in a folder of ours", "folder/CON.run", device);
+    row("a pipe with its server waiting", "pipe", device);
+    row("a folder", "folder", device);
+    row("a read-only file", "read-only", "refused: error 5");
+    row("a stream", "stream", "refused: Not a file name: a colon may only follow the drive");
+    row("a shortcut to a file", "shortcut",
+        "refused: A shortcut, which is not followed: choose the file it leads to");
+    row("trailing spaces and dots", "trailing", "saved");
+    row("a path past 260 characters", "long", "saved");
+    row("a file held open for a moment", "held briefly", "saved");
+    row("a file held open throughout", "held", "refused: error 32");
+    row("an access list that denies writing", "denied", "refused: error 5");
 }
 
-void TestReport::windowsDevicesAndReadOnlyFiles() {
+void TestReport::windowsTargets() {
 #ifndef Q_OS_WIN
-    QSKIP("device names, named pipes and the read-only attribute are Windows faults");
+    QSKIP("device names, streams, shortcuts, share modes and access lists are Windows faults");
 #else
     QFETCH(QString, kind);
+    QFETCH(QString, outcome);
     QTemporaryDir folder;
     QVERIFY(folder.isValid());
+    const auto wide = [](const QString& p) {
+        return QDir::toNativeSeparators(p).toStdWString();
+    };
     const QString pipeName =
         QStringLiteral("\\\\.\\pipe\\velmora-test-%1").arg(QCoreApplication::applicationPid());
-    HANDLE server = INVALID_HANDLE_VALUE;
     QString target = kind;
+    QString file = folder.filePath(QStringLiteral("old.run")); // old or new content afterwards
+    QStringList names{QStringLiteral("old.run")};              // what its folder holds then
+    QVERIFY(writeAll(file, OldContent));
+    HANDLE server = INVALID_HANDLE_VALUE;
+    HANDLE holder = INVALID_HANDLE_VALUE;
+    std::thread releaser;
     if (kind == "folder/CON.run") {
         target = folder.filePath(QStringLiteral("CON.run"));
         wchar_t full[MAX_PATH];
-        const DWORD length = GetFullPathNameW(
-            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()), MAX_PATH,
-            full, nullptr);
+        const DWORD length = GetFullPathNameW(wide(target).c_str(), MAX_PATH, full, nullptr);
         if (length == 0 || length >= MAX_PATH ||
             std::wstring_view(full, length).rfind(L"\\\\.\\", 0) != 0)
             QSKIP("this Windows takes CON.run in a folder for a file name, not the console");
     } else if (kind == "pipe") {
-        server =
-            CreateNamedPipeW(reinterpret_cast<const wchar_t*>(pipeName.utf16()), PIPE_ACCESS_DUPLEX,
-                             PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 0, 0, nullptr);
+        server = CreateNamedPipeW(wide(pipeName).c_str(), PIPE_ACCESS_DUPLEX,
+                                  PIPE_TYPE_BYTE | PIPE_WAIT, 1, 0, 0, 0, nullptr);
         QVERIFY(server != INVALID_HANDLE_VALUE);
         target = pipeName;
     } else if (kind == "folder") {
         target = folder.path();
-    } else if (kind == "read-only") {
-        target = folder.filePath(QStringLiteral("old.run"));
-        QVERIFY(writeAll(target, OldContent));
-        QVERIFY(SetFileAttributesW(
-            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
-            FILE_ATTRIBUTE_READONLY));
+    } else if (kind == "read-only" || kind == "held" || kind == "held briefly") {
+        target = file;
+        if (kind == "read-only")
+            QVERIFY(SetFileAttributesW(wide(file).c_str(), FILE_ATTRIBUTE_READONLY));
+        else // as an editor does: others may read it, not write or delete it
+            holder = CreateFileW(wide(file).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                 OPEN_EXISTING, 0, nullptr);
+        QVERIFY(kind == "read-only" || holder != INVALID_HANDLE_VALUE);
+        if (kind == "held briefly")
+            releaser = std::thread([&holder] {
+                Sleep(300);
+                CloseHandle(std::exchange(holder, INVALID_HANDLE_VALUE));
+            });
+    } else if (kind == "stream") {
+        target = file + QStringLiteral(":x");
+    } else if (kind == "shortcut") {
+        target = folder.filePath(QStringLiteral("victim.lnk"));
+        QVERIFY(QFile::link(file, target));
+        names << QStringLiteral("victim.lnk");
+    } else if (kind == "trailing") {
+        target = file + QStringLiteral(" . ");
+    } else if (kind == "long") {
+        const QString deep = folder.filePath(QString(100, u'd') + u'/' + QString(100, u'e') + u'/' +
+                                             QString(100, u'f'));
+        QVERIFY(QDir().mkpath(deep));
+        target = file = deep + QStringLiteral("/old.run");
+    } else if (kind == "denied") {
+        target = file;
+        PSECURITY_DESCRIPTOR denyWriting = nullptr; // writing the data denied to everyone
+        QVERIFY(ConvertStringSecurityDescriptorToSecurityDescriptorW(
+            L"D:P(D;;0x6;;;WD)(A;;FA;;;WD)", SDDL_REVISION_1, &denyWriting, nullptr));
+        const BOOL set =
+            SetFileSecurityW(wide(file).c_str(), DACL_SECURITY_INFORMATION, denyWriting);
+        LocalFree(denyWriting);
+        QVERIFY(set);
     }
 
-    const safefile::ReadResult read = safefile::readRegularFile(target, 64 * 1024);
     const safefile::WriteResult written = safefile::replaceFile(target, "NEW\r\n");
-    if (server != INVALID_HANDLE_VALUE)
-        CloseHandle(server);
+    const safefile::ReadResult read = safefile::readRegularFile(target, 64 * 1024);
+    if (releaser.joinable())
+        releaser.join();
+    for (HANDLE handle : {server, holder})
+        if (handle != INVALID_HANDLE_VALUE)
+            CloseHandle(handle);
+    SetFileAttributesW(wide(file).c_str(), FILE_ATTRIBUTE_NORMAL);
 
-    QVERIFY(!written.written);
-    QVERIFY(!written.reason.isEmpty());
-    if (kind == "read-only") {
-        QCOMPARE(read.status, safefile::ReadStatus::Read);
-        QCOMPARE(read.bytes, OldContent);
-        SetFileAttributesW(
-            reinterpret_cast<const wchar_t*>(QDir::toNativeSeparators(target).utf16()),
-            FILE_ATTRIBUTE_NORMAL);
-        QCOMPARE(readAll(target), OldContent);
-        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden),
-                 QStringList{QStringLiteral("old.run")});
-    } else {
+    QString expected = outcome;
+    if (expected.startsWith(QLatin1String("refused: error ")))
+        expected = QStringLiteral("refused: ") + qt_error_string(expected.mid(15).toInt());
+    QCOMPARE(written.written ? QStringLiteral("saved") : "refused: " + written.reason, expected);
+    const QByteArray content = written.written ? QByteArray("NEW\r\n") : OldContent;
+    if (!written.written && !outcome.contains(QLatin1String("error"))) {
         QCOMPARE(read.status, safefile::ReadStatus::Refused);
-        QCOMPARE(read.reason, QStringLiteral("Not a regular file"));
-        QCOMPARE(written.reason, QStringLiteral("Not a regular file"));
-        QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
-                 QStringList());
+        QCOMPARE(read.reason, written.reason);
+    } else {
+        QCOMPARE(read.bytes, content);
     }
+    QCOMPARE(readAll(file), content);
+    QCOMPARE(QFileInfo(file).dir().entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
+                                             QDir::NoDotAndDotDot),
+             names);
 #endif
+}
+
+// A typed extension "run" in any case is saved as ".run", which the open side takes; a file
+// already there keeps its name, and one at the amended name is not replaced unasked.
+void TestReport::savedFileName_data() {
+    QTest::addColumn<QString>("existing"); // a file there before, or empty
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("savedAs");
+    QTest::addColumn<QStringList>("names"); // the folder afterwards
+    const auto row = [](const char* existing, const char* typed, const char* savedAs,
+                        const QStringList& names) {
+        QTest::newRow(qPrintable(
+            QStringLiteral("%1 typed, %2 there").arg(typed, *existing ? existing : "nothing")))
+            << QString::fromLatin1(existing) << QString::fromLatin1(typed)
+            << QString::fromLatin1(savedAs) << names;
+    };
+    row("", "ANNA.RUN", "ANNA.run", {"ANNA.run"});
+    row("", "anna.Run", "anna.run", {"anna.run"});
+    row("anna.RUN", "anna.RUN", "anna.RUN", {"anna.RUN"});
+#ifdef Q_OS_WIN // one file whatever the case: the typed name finds it
+    row("anna.run", "ANNA.RUN", "anna.run", {"anna.run"});
+    row("ANNA.run", "ANNA.RUN", "ANNA.run", {"ANNA.run"});
+#else
+    row("anna.run", "ANNA.RUN", "ANNA.run", {"ANNA.run", "anna.run"});
+    row("ANNA.run", "ANNA.RUN", "ANNA.RUN", {"ANNA.RUN", "ANNA.run"});
+#endif
+}
+
+void TestReport::savedFileName() {
+    QFETCH(QString, existing);
+    QFETCH(QString, typed);
+    QFETCH(QString, savedAs);
+    QFETCH(QStringList, names);
+    QTemporaryDir folder;
+    QVERIFY(existing.isEmpty() || writeAll(folder.filePath(existing), OldContent));
+    QCOMPARE(
+        report::WriteReadingFile(folder.filePath(typed), Details("ANNA", 12, "March", 1980)).status,
+        SaveStatus::Saved);
+    QCOMPARE(readAll(folder.filePath(savedAs)), readingFileOf("ANNA", "12", "March", "1980"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+             names);
 }
 
 void TestReport::readLines_data() {

@@ -37,8 +37,10 @@ private slots:
     void saveReplacesWholeFile();
     void saveToHostileTargets_data();
     void saveToHostileTargets();
-    void windowsDevicesAndReadOnlyFiles_data();
-    void windowsDevicesAndReadOnlyFiles();
+    void windowsTargets_data();
+    void windowsTargets();
+    void savedFileName_data();
+    void savedFileName();
     void readLines_data();
     void readLines();
     void readSizeLimit_data();
