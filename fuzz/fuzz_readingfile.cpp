@@ -102,10 +102,11 @@ void checkReadingShown(frmMain& main, frmDisplay* display, int dayPosition, int 
         modRunicAstrology::BuildReading(*sign);
     FUZZ_CHECK(reading.has_value());
     FUZZ_CHECK(control<QLabel>(display, "lblSunSign")->text() == QString::fromStdString(*sign));
-    FUZZ_CHECK(control<QLabel>(display, "lblCorrespondingRuneStone")->text() ==
-               QString::fromStdString(reading->CorrespondingRuneStone));
+    FUZZ_CHECK(
+        control<QLabel>(display, "lblCorrespondingRuneStone")->text() ==
+        QString::fromStdString((*reading)[modRunicAstrology::Field::CorrespondingRuneStone]));
     FUZZ_CHECK(control<QPlainTextEdit>(display, "txtSunSignNegativeTraits")->toPlainText() ==
-               QString::fromStdString(reading->SunSignNegativeTraits));
+               QString::fromStdString((*reading)[modRunicAstrology::Field::SunSignNegativeTraits]));
     FUZZ_CHECK(!control<QLabel>(display, "picSunSign")->pixmap().isNull());
 }
 

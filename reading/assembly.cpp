@@ -1,6 +1,8 @@
 #include "reading/engine.h"
 #include "reading/tables.h"
 
+#include <algorithm>
+
 namespace modRunicAstrology {
 
 BirthDetails CurrentBirthDetails;
@@ -25,43 +27,21 @@ std::string positiveTraitsOf(const LongTexts::SignTexts& texts) {
     return traits;
 }
 
-void fillSignRune(Reading& reading, const SignRow& row) {
-    reading.CorrespondingRuneStone = row.CorrespondingRuneStone;
-    reading.Keywords = row.Keywords;
-    reading.AlternativeName = row.AlternativeName;
-    reading.AboutYourRuneStone = aboutYourRuneStoneOf(signTextsOf(row));
-    reading.FavorableColor = row.FavorableColor;
-    reading.NordicGod = row.NordicGod;
-    reading.StonePicture = pictureKeyAt(IMGStoneListKeys, row.StonePicturePosition);
-}
-
-void fillPlanet(Reading& reading, const SignRow& row) {
-    reading.FavorablePlanet = row.FavorablePlanet;
-    reading.StoneWithPlanet = row.StoneWithPlanet;
-    if (const PlanetRuneRow* rune = findPlanetRuneRow(row.StoneWithPlanet)) {
-        reading.StoneWithPlanetPicture =
-            pictureKeyAt(IMGStoneListWithPlanetKeys, rune->StoneWithPlanetPicturePosition);
-        reading.AlternativeNameWithPlanet = rune->AlternativeNameWithPlanet;
-        reading.KeywordsWithPlanet = rune->KeywordsWithPlanet;
-        reading.AboutYourRuneStoneWithPlanet = planetRuneTextOf(*rune);
-        reading.GodWithPlanet = rune->GodWithPlanet;
-    }
-    reading.ColorWithPlanet = row.ColorWithPlanet;
-}
-
-void fillCharacteristics(Reading& reading, const SignRow& row) {
+void fillFromSign(Reading& reading, const SignRow& row) {
+    std::copy(row.columns.begin(), row.columns.end(), reading.values.begin());
     const LongTexts::SignTexts& texts = signTextsOf(row);
-    reading.SunSignElement = row.SunSignElement;
-    reading.SunSignNumber = row.SunSignNumber;
-    reading.SunSignColor = row.SunSignColor;
-    reading.SunSignDay = row.SunSignDay;
-    reading.SunSignCompatibility = row.SunSignCompatibility;
-    reading.SunSignBirthStone = row.SunSignBirthStone;
-    reading.SunSignQuality = row.SunSignQuality;
-    reading.SunSignFamousPersonBorn = row.SunSignFamousPersonBorn;
-    reading.SunSignPositiveTraits = positiveTraitsOf(texts);
-    reading.SunSignNegativeTraits = texts.negativeTraits;
-    reading.SunSignPicture = pictureKeyAt(IMGSunsignListKeys, row.SunSignPicturePosition);
+    reading[Field::AboutYourRuneStone] = aboutYourRuneStoneOf(texts);
+    reading[Field::SunSignPositiveTraits] = positiveTraitsOf(texts);
+    reading[Field::SunSignNegativeTraits] = texts.negativeTraits;
+    reading[Field::StonePicture] = pictureKeyAt(IMGStoneListKeys, row.picturePositions.stone);
+    reading[Field::SunSignPicture] = pictureKeyAt(IMGSunsignListKeys, row.picturePositions.sign);
+}
+
+void fillFromPlanetRune(Reading& reading, const PlanetRuneRow& rune) {
+    std::copy(rune.columns.begin(), rune.columns.end(), reading.values.begin() + SignColumns);
+    reading[Field::AboutYourRuneStoneWithPlanet] = planetRuneTextOf(rune);
+    reading[Field::StoneWithPlanetPicture] =
+        pictureKeyAt(IMGStoneListWithPlanetKeys, rune.picturePosition);
 }
 
 } // namespace
@@ -71,10 +51,9 @@ std::optional<Reading> BuildReading(const std::string& sign) {
     if (!row)
         return std::nullopt;
     Reading reading;
-    reading.Sign = row->Sign;
-    fillSignRune(reading, *row);
-    fillPlanet(reading, *row);
-    fillCharacteristics(reading, *row);
+    fillFromSign(reading, *row);
+    if (const PlanetRuneRow* rune = findPlanetRuneRow((*row)[Field::StoneWithPlanet]))
+        fillFromPlanetRune(reading, *rune);
     return reading;
 }
 

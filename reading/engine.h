@@ -3,6 +3,8 @@
 // Plain C++20 with no Qt, no I/O and no windows; the windows hand plain values in and
 // show the results (messages, readings) that come back.
 
+#include "reading/fields.h"
+
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -40,13 +42,12 @@ BirthDetails CaptureBirthDetails(const std::string& nameText, const std::string&
 
 std::optional<std::string> FindSunSign(int monthPosition, int dayPosition);
 
+// One value per field (fields.h): the texts as shown, the pictures by their keys.
 struct Reading {
-    std::string Sign, CorrespondingRuneStone, Keywords, AlternativeName, AboutYourRuneStone,
-        FavorableColor, NordicGod, StonePicture, FavorablePlanet, StoneWithPlanet,
-        StoneWithPlanetPicture, AlternativeNameWithPlanet, KeywordsWithPlanet,
-        AboutYourRuneStoneWithPlanet, GodWithPlanet, ColorWithPlanet, SunSignElement, SunSignNumber,
-        SunSignColor, SunSignDay, SunSignCompatibility, SunSignBirthStone, SunSignQuality,
-        SunSignFamousPersonBorn, SunSignPositiveTraits, SunSignNegativeTraits, SunSignPicture;
+    std::array<std::string, FieldCount> values;
+
+    std::string& operator[](Field field) { return values[fieldIndex(field)]; }
+    const std::string& operator[](Field field) const { return values[fieldIndex(field)]; }
 };
 // no value for a name that is not one of the twelve signs
 std::optional<Reading> BuildReading(const std::string& sign);

@@ -1,8 +1,9 @@
 #pragma once
 // The fixed content of every reading: one row per sign and one row per planet rune, whose
-// pictures are positions in the picture sets of picturekeys.h. The long prose lives in
-// longtexts.h.
+// columns are fields of the reading (fields.h) and whose pictures are positions in the picture
+// sets of picturekeys.h. The long prose lives in longtexts.h.
 
+#include "reading/fields.h"
 #include "reading/longtexts.h"
 #include "reading/picturekeys.h"
 
@@ -12,20 +13,36 @@
 
 namespace modRunicAstrology {
 
+// A sign's row holds the fields from Sign up to the planet rune's, in field order; the planet
+// rune's row the fields from AlternativeNameWithPlanet up to the prose.
+inline constexpr std::size_t SignColumns = fieldIndex(Field::AlternativeNameWithPlanet);
+inline constexpr std::size_t PlanetRuneColumns =
+    fieldIndex(Field::AboutYourRuneStone) - SignColumns;
+
 struct SignRow {
-    std::string_view Sign;
-    std::string_view CorrespondingRuneStone, AlternativeName, Keywords, NordicGod, FavorableColor;
-    int StonePicturePosition; // 1-based, IMGStoneList
-    std::string_view FavorablePlanet, StoneWithPlanet, ColorWithPlanet;
-    std::string_view SunSignElement, SunSignNumber, SunSignColor, SunSignDay, SunSignCompatibility,
-        SunSignBirthStone, SunSignQuality, SunSignFamousPersonBorn;
-    int SunSignPicturePosition; // 1-based, IMGSunsignList
+    struct {
+        int stone; // 1-based, IMGStoneList
+        int sign;  // 1-based, IMGSunsignList
+    } picturePositions;
+    std::array<std::string_view, SignColumns> columns;
+
+    // Empty for a field that is not a column of the row.
+    constexpr std::string_view operator[](Field field) const {
+        const std::size_t column = fieldIndex(field);
+        return column < SignColumns ? columns[column] : std::string_view();
+    }
 };
 
 struct PlanetRuneRow {
     std::string_view StoneWithPlanet;
-    std::string_view AlternativeNameWithPlanet, KeywordsWithPlanet, GodWithPlanet;
-    int StoneWithPlanetPicturePosition; // 1-based, IMGStoneListWithPlanet
+    std::array<std::string_view, PlanetRuneColumns> columns;
+    int picturePosition; // 1-based, IMGStoneListWithPlanet
+
+    // Empty for a field that is not a column of the row.
+    constexpr std::string_view operator[](Field field) const {
+        const std::size_t column = fieldIndex(field) - SignColumns; // wraps below the first
+        return column < PlanetRuneColumns ? columns[column] : std::string_view();
+    }
 };
 
 // In sign order, "Aries" … "Pisces".

@@ -4,8 +4,11 @@
 // includes a window class; it depends on the engine, the shell's window-free services
 // (velmora_shell_core) and Qt Gui only, which its CMakeLists.txt checks.
 
+#include "reading/fields.h"
+
 #include <QString>
 
+#include <array>
 #include <optional>
 
 class QTextDocument;
@@ -17,15 +20,15 @@ namespace report {
 struct ReportValues {
     std::optional<QString> Name;
     std::optional<QString> MonthText, DayText, YearText;
+    // By field; the pictures' stay absent, as the report has none.
+    std::array<std::optional<QString>, modRunicAstrology::FieldCount> shown;
 
-    std::optional<QString> Sign, CorrespondingRuneStone, AlternativeName, FavorableColor, NordicGod,
-        Keywords, AboutYourRuneStone, FavorablePlanet, GodWithPlanet, ColorWithPlanet,
-        StoneWithPlanet, AlternativeNameWithPlanet, KeywordsWithPlanet,
-        AboutYourRuneStoneWithPlanet;
-
-    std::optional<QString> SunSignElement, SunSignNumber, SunSignColor, SunSignDay,
-        SunSignCompatibility, SunSignBirthStone, SunSignQuality, SunSignFamousPersonBorn,
-        SunSignPositiveTraits, SunSignNegativeTraits;
+    std::optional<QString>& operator[](modRunicAstrology::Field field) {
+        return shown[modRunicAstrology::fieldIndex(field)];
+    }
+    const std::optional<QString>& operator[](modRunicAstrology::Field field) const {
+        return shown[modRunicAstrology::fieldIndex(field)];
+    }
 };
 
 // Appends the report to the end of the document (which is meant to be empty). Every CRLF

@@ -9,47 +9,15 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
-#include <array>
+#include <optional>
 
 namespace report {
 namespace {
 
+using modRunicAstrology::FieldDescription;
+using modRunicAstrology::ReportSection;
+
 const QString Crlf = QStringLiteral("\r\n");
-
-struct CaptionRow {
-    const char* caption;
-    std::optional<QString> ReportValues::*value;
-};
-
-const std::array<CaptionRow, 14> RuneStoneRows = {{
-    {"Your Sun Sign :-", &ReportValues::Sign},
-    {"Corresponding Rune Stone :-", &ReportValues::CorrespondingRuneStone},
-    {"Alternative Name :-", &ReportValues::AlternativeName},
-    {"Favorable Color :-", &ReportValues::FavorableColor},
-    {"Nordic God :-", &ReportValues::NordicGod},
-    {"Key Wards :-", &ReportValues::Keywords},
-    {"About Your Rune Stone :-", &ReportValues::AboutYourRuneStone},
-    {"Your Favorable Planet is :-", &ReportValues::FavorablePlanet},
-    {"God Associated With Planet :-", &ReportValues::GodWithPlanet},
-    {"Color Associated With Planet :-", &ReportValues::ColorWithPlanet},
-    {"Stone Associated With Planet :-", &ReportValues::StoneWithPlanet},
-    {"Alternative Names :-", &ReportValues::AlternativeNameWithPlanet},
-    {"Keywords :-", &ReportValues::KeywordsWithPlanet},
-    {"About Your Rune Stone Associate With Planet :-", &ReportValues::AboutYourRuneStoneWithPlanet},
-}};
-
-const std::array<CaptionRow, 10> CharacteristicsRows = {{
-    {"Element :-", &ReportValues::SunSignElement},
-    {"Lucky Number :-", &ReportValues::SunSignNumber},
-    {"Lucky Color :-", &ReportValues::SunSignColor},
-    {"Lucky Day :-", &ReportValues::SunSignDay},
-    {"Compatibility :-", &ReportValues::SunSignCompatibility},
-    {"Birth Stone :-", &ReportValues::SunSignBirthStone},
-    {"Quality :-", &ReportValues::SunSignQuality},
-    {"Famous Personalities born under this sign :-", &ReportValues::SunSignFamousPersonBorn},
-    {"Positive Traits :-", &ReportValues::SunSignPositiveTraits},
-    {"Negative Traits :-", &ReportValues::SunSignNegativeTraits},
-}};
 
 QTextCharFormat formatOf(bool emphasis, const QColor& colour) {
     QTextCharFormat format;
@@ -104,16 +72,29 @@ void insertRow(RunWriter& writer, const QString& caption, const std::optional<QS
         writer.insert(*value + Crlf + Crlf);
 }
 
-void insertHeading(RunWriter& writer, const QString& heading) {
+void insertHeading(RunWriter& writer, ReportSection section) {
     writer.setHeadingFormat();
-    writer.insert(heading + Crlf + Crlf);
+    if (section == ReportSection::RuneStone) {
+        writer.insert(QStringLiteral("Corresponding Rune Stone") + Crlf + Crlf);
+        writer.switchEmphasisOff();
+    } else {
+        writer.insert(QStringLiteral("Sun Sign Characteristics") + Crlf + Crlf);
+        writer.setValueFormat();
+    }
 }
 
-template <std::size_t N>
-void insertRows(RunWriter& writer, const std::array<CaptionRow, N>& rows,
-                const ReportValues& values) {
-    for (const CaptionRow& row : rows)
-        insertRow(writer, QString::fromLatin1(row.caption), values.*row.value);
+// The fields' rows, each part after its heading.
+void insertFieldRows(RunWriter& writer, const ReportValues& values) {
+    std::optional<ReportSection> section;
+    for (const FieldDescription& field : modRunicAstrology::Fields) {
+        if (field.reportCaption.empty())
+            continue;
+        if (field.section != section) {
+            section = field.section;
+            insertHeading(writer, *section);
+        }
+        insertRow(writer, QString::fromLatin1(field.reportCaption), values[field.field]);
+    }
 }
 
 } // namespace
@@ -126,14 +107,7 @@ void BuildReport(QTextDocument& document, const ReportValues& values) {
     insertRow(writer, QStringLiteral("Name :- "), values.Name);
     insertRow(writer, QStringLiteral("Date Of Birth :- "), dateOfBirth(values));
 
-    insertHeading(writer, QStringLiteral("Corresponding Rune Stone"));
-    writer.switchEmphasisOff();
-    insertRows(writer, RuneStoneRows, values);
-
-    insertHeading(writer, QStringLiteral("Sun Sign Characteristics"));
-    writer.setValueFormat();
-    insertRows(writer, CharacteristicsRows, values);
-
+    insertFieldRows(writer, values);
     writer.insert(siteLine + Crlf);
 }
 

@@ -59,66 +59,8 @@ public:
     }
 };
 
-// Which control shows which field of a reading, and which value of the report it gives; in the
-// reading's field order within each kind of control.
-using R = modRunicAstrology::Reading;
-using C = ReadingControls;
-using V = report::ReportValues;
-template <typename Control> struct TextField {
-    std::string R::*reading;
-    Control* C::*control;
-    std::optional<QString> V::*report;
-};
-
-const TextField<QLabel> LabelFields[] = {
-    {&R::Sign, &C::lblSunSign, &V::Sign},
-    {&R::CorrespondingRuneStone, &C::lblCorrespondingRuneStone, &V::CorrespondingRuneStone},
-    {&R::Keywords, &C::lblKeywards, &V::Keywords},
-    {&R::AlternativeName, &C::lblAlternativeName, &V::AlternativeName},
-    {&R::FavorableColor, &C::lblFavorableColor, &V::FavorableColor},
-    {&R::NordicGod, &C::lblNordicGod, &V::NordicGod},
-    {&R::FavorablePlanet, &C::lblFavorablePlanet, &V::FavorablePlanet},
-    {&R::StoneWithPlanet, &C::lblStoneWithPlanet, &V::StoneWithPlanet},
-    {&R::AlternativeNameWithPlanet, &C::lblAlternativeNameWithPlanet,
-     &V::AlternativeNameWithPlanet},
-    {&R::KeywordsWithPlanet, &C::lblKeywardsWithPlanet, &V::KeywordsWithPlanet},
-    {&R::GodWithPlanet, &C::lblGodWithPlanet, &V::GodWithPlanet},
-    {&R::ColorWithPlanet, &C::lblColorWithPlanet, &V::ColorWithPlanet},
-    {&R::SunSignElement, &C::lblSunSignElement, &V::SunSignElement},
-    {&R::SunSignNumber, &C::lblSunSignNumber, &V::SunSignNumber},
-    {&R::SunSignColor, &C::lblSunSignColor, &V::SunSignColor},
-    {&R::SunSignDay, &C::lblSunSignDay, &V::SunSignDay},
-    {&R::SunSignCompatibility, &C::lblSunSignCompatibility, &V::SunSignCompatibility},
-    {&R::SunSignBirthStone, &C::lblSunSignBirthStone, &V::SunSignBirthStone},
-    {&R::SunSignQuality, &C::lblSunSignQuality, &V::SunSignQuality},
-    {&R::SunSignFamousPersonBorn, &C::lblSunSignFamousPersonBorn, &V::SunSignFamousPersonBorn},
-};
-
-const TextField<QPlainTextEdit> LongTextFields[] = {
-    {&R::AboutYourRuneStone, &C::txtAboutYourRuneStone, &V::AboutYourRuneStone},
-    {&R::AboutYourRuneStoneWithPlanet, &C::txtAboutYourRuneStoneWithPlanet,
-     &V::AboutYourRuneStoneWithPlanet},
-    {&R::SunSignPositiveTraits, &C::txtSunSignPositiveTraits, &V::SunSignPositiveTraits},
-    {&R::SunSignNegativeTraits, &C::txtSunSignNegativeTraits, &V::SunSignNegativeTraits},
-};
-
-// Pictures name the origin's collection they come from and what they show, for screen readers.
-enum class Shows { Sign, RuneStone };
-struct PictureField {
-    std::string R::*reading;
-    PictureLabel* C::*control;
-    const PictureCollection& (ReadingOrigin::*pictures)() const;
-    std::string R::*shows; // the sign's or the rune's name
-    Shows kind;
-};
-
-const PictureField PictureFields[] = {
-    {&R::StonePicture, &C::picStone, &ReadingOrigin::IMGStoneList, &R::CorrespondingRuneStone,
-     Shows::RuneStone},
-    {&R::StoneWithPlanetPicture, &C::picStonewithplanet, &ReadingOrigin::IMGStoneListWithPlanet,
-     &R::StoneWithPlanet, Shows::RuneStone},
-    {&R::SunSignPicture, &C::picSunSign, &ReadingOrigin::IMGSunsignList, &R::Sign, Shows::Sign},
-};
+using modRunicAstrology::Field;
+using readingcontrols::Shows;
 
 // What a listener hears of a picture: "Pisces sign", "Gebo rune stone", and what it looks like.
 void describePicture(QWidget* picture, Shows kind, const QString& name) {
@@ -140,10 +82,6 @@ void showText(QLabel* label, const QString& text) {
     label->setAccessibleName(text);
     if (!label->wordWrap())
         label->adjustSize();
-}
-
-void showText(QPlainTextEdit* box, const QString& text) {
-    box->setPlainText(text);
 }
 
 } // namespace
@@ -180,12 +118,10 @@ void frmDisplay::createTabs(QWidget* client) {
     SSTab1 = new TabControl(client, look::twips(0, 585, 9795, 6470), look::px(360));
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->addTab(new RuneStonePage(m_shown), QStringLiteral("Corresponding Rune Stone"));
-    auto* sunSign = new SunSignPage(m_shown);
-    SSTab1->addTab(sunSign, QStringLiteral("Sun Sign Characteristics"));
-    pageLinks::opensPage(sunSign->Label19(), modHelp::WebPage::CoBrand);
+    SSTab1->addTab(new SunSignPage(m_shown), QStringLiteral("Sun Sign Characteristics"));
 
-    ClipboardGuard::guard(m_shown.txtAboutYourRuneStone);
-    ClipboardGuard::guard(m_shown.txtAboutYourRuneStoneWithPlanet);
+    ClipboardGuard::guard(m_shown.longText(Field::AboutYourRuneStone));
+    ClipboardGuard::guard(m_shown.longText(Field::AboutYourRuneStoneWithPlanet));
 }
 
 void frmDisplay::createBottomBand(QWidget* client) {
@@ -217,12 +153,12 @@ void frmDisplay::createMenus() {
 void frmDisplay::setKeyboardOrder() {
     // The tab bar stands for the tab control: ordering the control itself loses widgets.
     const QList<QWidget*> order = {SSTab1->tabBar(),
-                                   m_shown.txtSunSignNegativeTraits,
-                                   m_shown.txtSunSignPositiveTraits,
+                                   m_shown[Field::SunSignNegativeTraits],
+                                   m_shown[Field::SunSignPositiveTraits],
                                    cmdBack,
                                    cmdPrint,
-                                   m_shown.txtAboutYourRuneStone,
-                                   m_shown.txtAboutYourRuneStoneWithPlanet};
+                                   m_shown[Field::AboutYourRuneStone],
+                                   m_shown[Field::AboutYourRuneStoneWithPlanet]};
     for (qsizetype i = 1; i < order.size(); ++i)
         setTabOrder(order[i - 1], order[i]);
     SSTab1->setFocus();
@@ -233,21 +169,25 @@ void frmDisplay::Form_Load() {
 }
 
 void frmDisplay::ShowReading(const modRunicAstrology::Reading& reading) {
-    const auto text = [&reading](std::string R::*field) {
-        return QString::fromStdString(reading.*field);
+    const auto text = [&reading](Field field) {
+        return QString::fromStdString(reading[field]);
     };
-    for (const auto& field : LabelFields)
-        showText(m_shown.*field.control, text(field.reading));
-    for (const auto& field : LongTextFields)
-        showText(m_shown.*field.control, text(field.reading));
+    for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
+        if (QLabel* label = m_shown.label(field.field))
+            showText(label, text(field.field));
+        else if (QPlainTextEdit* box = m_shown.longText(field.field))
+            box->setPlainText(text(field.field));
+    }
     const ReadingOrigin* pictures = origin();
     if (!pictures)
         return;
-    for (const PictureField& field : PictureFields) {
-        PictureLabel* box = m_shown.*field.control;
-        box->setSource([collection = (pictures->*field.pictures)(), key = text(field.reading)](
+    for (const readingcontrols::Place& place : readingcontrols::places()) {
+        if (!place.pictures)
+            continue;
+        PictureLabel* box = m_shown.picture(place.field);
+        box->setSource([collection = (pictures->*place.pictures)(), key = text(place.field)](
                            qreal ratio) { return collection.picture(key, ratio); });
-        describePicture(box, field.kind, text(field.shows));
+        describePicture(box, place.shows, text(place.namedBy));
     }
 }
 
@@ -260,10 +200,12 @@ report::ReportValues frmDisplay::shownValues() const {
         values.DayText = date.DayText;
         values.YearText = date.YearText;
     }
-    for (const auto& field : LabelFields)
-        values.*field.report = (m_shown.*field.control)->text();
-    for (const auto& field : LongTextFields)
-        values.*field.report = (m_shown.*field.control)->toPlainText();
+    for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
+        if (const QLabel* label = m_shown.label(field.field))
+            values[field.field] = label->text();
+        else if (const QPlainTextEdit* box = m_shown.longText(field.field))
+            values[field.field] = box->toPlainText();
+    }
     return values;
 }
 

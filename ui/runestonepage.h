@@ -2,7 +2,7 @@
 
 #include <QFrame>
 
-struct ReadingControls;
+class ReadingControls;
 
 // Tab 0 of the reading window, "Corresponding Rune Stone": the sign's rune stone and, in the
 // green inner panel, the rune stone of the sign's favourable planet.
@@ -11,8 +11,4 @@ class RuneStonePage : public QFrame {
 public:
     // Creates the page's value controls into `shown`.
     explicit RuneStonePage(ReadingControls& shown, QWidget* parent = nullptr);
-
-private:
-    void createSignRune(ReadingControls& shown);
-    void createPlanetRune(ReadingControls& shown);
 };

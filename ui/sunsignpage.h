@@ -2,8 +2,7 @@
 
 #include <QFrame>
 
-class LinkLabel;
-struct ReadingControls;
+class ReadingControls;
 
 // Tab 1 of the reading window, "Sun Sign Characteristics": the sign, its lucky things, its
 // famous people and its traits, beside the sign's picture.
@@ -12,13 +11,4 @@ class SunSignPage : public QFrame {
 public:
     // Creates the page's value controls into `shown`.
     explicit SunSignPage(ReadingControls& shown, QWidget* parent = nullptr);
-
-    // The "Lucky Color" heading, which opens the co-branding page when clicked.
-    LinkLabel* Label19() const { return m_luckyColourHeading; }
-
-private:
-    void createCharacteristics(ReadingControls& shown);
-    void createTraits(ReadingControls& shown);
-
-    LinkLabel* m_luckyColourHeading = nullptr;
 };

@@ -35,7 +35,9 @@ double batchNanosecondsPerRequest(const std::vector<GenerateRequest>& requests, 
     for (int i = 0; i < RequestsPerBatch; ++i) {
         const GenerateResult result =
             generateReading(requests[static_cast<std::size_t>(i) % requests.size()]);
-        sink += result.reading ? result.reading->SunSignPositiveTraits.size() : 1;
+        sink += result.reading
+                    ? (*result.reading)[modRunicAstrology::Field::SunSignPositiveTraits].size()
+                    : 1;
     }
     const std::chrono::duration<double, std::nano> elapsed =
         std::chrono::steady_clock::now() - start;

@@ -26,16 +26,10 @@ private slots:
     void findSunSignOutOfRange();
     void everyPositionHasOneSign();
 
-    void signRune_data();
-    void signRune();
-    void favourablePlanet_data();
-    void favourablePlanet();
-    void signCharacteristics_data();
-    void signCharacteristics();
-    void famousPeople_data();
-    void famousPeople();
-    void planetRune_data();
-    void planetRune();
+    void signColumns_data();
+    void signColumns();
+    void planetRuneColumns_data();
+    void planetRuneColumns();
     void pictureKeys();
     void rowsReferToExistingRowsAndPictures();
     void sharedPlanetTextStoredOnce_data();

@@ -9,6 +9,7 @@
 #include <QTextDocument>
 
 using namespace reportsupport;
+using modRunicAstrology::Field;
 using report::ReportValues;
 
 namespace {
@@ -72,12 +73,11 @@ QString paragraphs(QString text) {
 
 QList<Run> expectedRuns(const ReportValues& values) {
     QList<Run> runs{{RunKind::Default, siteLine()}};
-    const QList<ExpectedRow> rows = expectedRows(values);
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (const QString heading = headingBeforeRow(i); !heading.isEmpty())
-            runs.append({RunKind::Heading, heading});
-        runs.append({RunKind::Caption, rows[i].caption});
-        runs.append({RunKind::Value, paragraphs(*rows[i].value)});
+    for (const ExpectedRow& row : expectedRows(values)) {
+        if (!row.heading.isEmpty())
+            runs.append({RunKind::Heading, row.heading});
+        runs.append({RunKind::Caption, row.caption});
+        runs.append({RunKind::Value, paragraphs(*row.value)});
     }
     runs.last().text +=
         QStringLiteral("\n\n") + siteLine(); // the closing line keeps the value format
@@ -107,13 +107,13 @@ void TestReport::plainText_data() {
 void TestReport::plainText() {
     QFETCH(QString, sign);
     const ReportValues values = anna(sign);
-    QVERIFY(values.Sign.has_value());
+    QVERIFY(values[Field::Sign].has_value());
     QCOMPARE(built(values), expectedReportText(values));
 }
 
 void TestReport::ariesKeepsItsTwoParagraphs() {
     const ReportValues values = anna(QStringLiteral("Aries"));
-    const QStringList paragraphs = values.AboutYourRuneStone->split(QStringLiteral("\r\n"));
+    const QStringList paragraphs = values[Field::AboutYourRuneStone]->split(QStringLiteral("\r\n"));
     QCOMPARE(paragraphs.size(), 2);
     const QString text = built(values);
     QVERIFY(text.contains(QStringLiteral("About Your Rune Stone :-") + paragraphs[0] +
@@ -127,8 +127,14 @@ void TestReport::countsOfCaptionsHeadingsAndSiteLines() {
                                                         "Date Of Birth :- March/12/1980\r\n\r\n"
                                                         "Corresponding Rune Stone\r\n\r\n"
                                                         "Your Sun Sign :-Pisces\r\n\r\n")));
-    QCOMPARE(text.count(QStringLiteral(":-")), 26);
+    QCOMPARE(text.count(QStringLiteral(":-")), expectedRows(anna(QStringLiteral("Pisces"))).size());
     QCOMPARE(text.count(siteLine()), 2);
+    // Captions as written, where the reading window words them otherwise.
+    QVERIFY(
+        text.contains(QStringLiteral("\r\nKey Wards :-Gift, Exchange, Interaction, Balance\r\n")));
+    QVERIFY(
+        text.contains(QStringLiteral("\r\nAlternative Name :-Geuua, Gipt, Giof, Geofu, Gjof\r\n")));
+    QVERIFY(text.contains(QStringLiteral("\r\nBirth Stone :-Aquamarine\r\n")));
     QCOMPARE(text.count(QStringLiteral("\r\nSun Sign Characteristics\r\n")), 1);
     QVERIFY(text.endsWith(QStringLiteral("\r\n\r\n") + siteLine() + QStringLiteral("\r\n")));
     QVERIFY(!text.endsWith(QStringLiteral("\r\n\r\n")));
@@ -178,16 +184,16 @@ void TestReport::absentValueLeavesOutValueAndLineEnds() {
     else if (missing == QLatin1String("YearText"))
         values.YearText.reset();
     else if (missing == QLatin1String("Sign"))
-        values.Sign.reset();
+        values[Field::Sign].reset();
     else if (missing == QLatin1String("AboutYourRuneStoneWithPlanet"))
-        values.AboutYourRuneStoneWithPlanet.reset();
+        values[Field::AboutYourRuneStoneWithPlanet].reset();
     else
-        values.SunSignNegativeTraits.reset();
+        values[Field::SunSignNegativeTraits].reset();
 
     const QString text = built(values);
     QVERIFY2(text.contains(expectedJoin), qPrintable(text.left(400)));
     QCOMPARE(text, expectedReportText(values));
-    QCOMPARE(text.count(QStringLiteral(":-")), 26);
+    QCOMPARE(text.count(QStringLiteral(":-")), expectedRows(values).size());
 }
 
 void TestReport::lineBreaksInsideValuesBecomeParagraphs_data() {
@@ -200,7 +206,7 @@ void TestReport::lineBreaksInsideValuesBecomeParagraphs_data() {
 void TestReport::lineBreaksInsideValuesBecomeParagraphs() {
     QFETCH(QString, value);
     ReportValues values = anna(QStringLiteral("Gemini"));
-    values.SunSignPositiveTraits = value;
+    values[Field::SunSignPositiveTraits] = value;
     QTextDocument document;
     report::BuildReport(document, values);
     QVERIFY(report::reportPlainText(document).contains(

@@ -194,12 +194,15 @@ const QImage& TestSoak::expectedPicture(const PictureCollection& pictures, const
 QString TestSoak::findDifference(const frmDisplay& display, const Reading& reading) {
     if (QString difference = shownreading::textDifference(display, reading); !difference.isEmpty())
         return difference;
-    for (const shownreading::PictureControl& control : shownreading::PictureControls) {
-        const auto* box = display.findChild<const QLabel*>(QLatin1String(control.name));
-        const QString key = QString::fromStdString(reading.*control.key);
-        const QImage& expected = expectedPicture((m_main->*control.pictures)(), key);
+    for (const readingcontrols::Place& place : readingcontrols::places()) {
+        if (!place.pictures)
+            continue;
+        const auto name = QString::fromLatin1(modRunicAstrology::describe(place.field).control);
+        const auto* box = display.findChild<const QLabel*>(name);
+        const QString key = QString::fromStdString(reading[place.field]);
+        const QImage& expected = expectedPicture((m_main->*place.pictures)(), key);
         if (!box || expected.isNull() || box->pixmap().toImage() != expected)
-            return QLatin1String(control.name) + QStringLiteral(" is not ") + key;
+            return name + QStringLiteral(" is not ") + key;
     }
     return {};
 }
@@ -283,10 +286,10 @@ QString TestSoak::openAndCloseReport(const Details& details, const Reading& read
         problem.clear();
         if (!report.contains(QStringLiteral("Name :- ") + details.name + QLatin1Char('\n')))
             problem = QStringLiteral("the report names someone else");
-        for (const shownreading::TextControl& control : shownreading::TextControls) {
-            if (problem.isEmpty() &&
-                !report.contains(shownreading::asShown(reading.*control.field)))
-                problem = QStringLiteral("the report lacks ") + QLatin1String(control.name);
+        for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
+            if (problem.isEmpty() && !field.reportCaption.empty() &&
+                !report.contains(shownreading::asShown(reading[field.field])))
+                problem = QStringLiteral("the report lacks ") + QLatin1String(field.control);
         }
         form->close();
     });

@@ -20,35 +20,14 @@ report::ReportValues valuesFor(const QString& sign, const QString& name, const Q
     report::ReportValues values;
     if (!reading)
         return values;
-    const modRunicAstrology::Reading& r = *reading;
     values.Name = name;
     values.MonthText = month;
     values.DayText = day;
     values.YearText = year;
-    values.Sign = q(r.Sign);
-    values.CorrespondingRuneStone = q(r.CorrespondingRuneStone);
-    values.AlternativeName = q(r.AlternativeName);
-    values.FavorableColor = q(r.FavorableColor);
-    values.NordicGod = q(r.NordicGod);
-    values.Keywords = q(r.Keywords);
-    values.AboutYourRuneStone = q(r.AboutYourRuneStone);
-    values.FavorablePlanet = q(r.FavorablePlanet);
-    values.GodWithPlanet = q(r.GodWithPlanet);
-    values.ColorWithPlanet = q(r.ColorWithPlanet);
-    values.StoneWithPlanet = q(r.StoneWithPlanet);
-    values.AlternativeNameWithPlanet = q(r.AlternativeNameWithPlanet);
-    values.KeywordsWithPlanet = q(r.KeywordsWithPlanet);
-    values.AboutYourRuneStoneWithPlanet = q(r.AboutYourRuneStoneWithPlanet);
-    values.SunSignElement = q(r.SunSignElement);
-    values.SunSignNumber = q(r.SunSignNumber);
-    values.SunSignColor = q(r.SunSignColor);
-    values.SunSignDay = q(r.SunSignDay);
-    values.SunSignCompatibility = q(r.SunSignCompatibility);
-    values.SunSignBirthStone = q(r.SunSignBirthStone);
-    values.SunSignQuality = q(r.SunSignQuality);
-    values.SunSignFamousPersonBorn = q(r.SunSignFamousPersonBorn);
-    values.SunSignPositiveTraits = q(r.SunSignPositiveTraits);
-    values.SunSignNegativeTraits = q(r.SunSignNegativeTraits);
+    for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
+        if (field.kind != modRunicAstrology::FieldKind::PictureKey)
+            values[field.field] = q((*reading)[field.field]);
+    }
     return values;
 }
 
@@ -56,42 +35,21 @@ QList<ExpectedRow> expectedRows(const report::ReportValues& v) {
     std::optional<QString> date;
     if (v.MonthText && v.DayText && v.YearText)
         date = *v.MonthText + "/" + *v.DayText + "/" + *v.YearText;
-    return {
-        {"Name :- ", v.Name},
-        {"Date Of Birth :- ", date},
-        {"Your Sun Sign :-", v.Sign},
-        {"Corresponding Rune Stone :-", v.CorrespondingRuneStone},
-        {"Alternative Name :-", v.AlternativeName},
-        {"Favorable Color :-", v.FavorableColor},
-        {"Nordic God :-", v.NordicGod},
-        {"Key Wards :-", v.Keywords},
-        {"About Your Rune Stone :-", v.AboutYourRuneStone},
-        {"Your Favorable Planet is :-", v.FavorablePlanet},
-        {"God Associated With Planet :-", v.GodWithPlanet},
-        {"Color Associated With Planet :-", v.ColorWithPlanet},
-        {"Stone Associated With Planet :-", v.StoneWithPlanet},
-        {"Alternative Names :-", v.AlternativeNameWithPlanet},
-        {"Keywords :-", v.KeywordsWithPlanet},
-        {"About Your Rune Stone Associate With Planet :-", v.AboutYourRuneStoneWithPlanet},
-        {"Element :-", v.SunSignElement},
-        {"Lucky Number :-", v.SunSignNumber},
-        {"Lucky Color :-", v.SunSignColor},
-        {"Lucky Day :-", v.SunSignDay},
-        {"Compatibility :-", v.SunSignCompatibility},
-        {"Birth Stone :-", v.SunSignBirthStone},
-        {"Quality :-", v.SunSignQuality},
-        {"Famous Personalities born under this sign :-", v.SunSignFamousPersonBorn},
-        {"Positive Traits :-", v.SunSignPositiveTraits},
-        {"Negative Traits :-", v.SunSignNegativeTraits},
-    };
-}
-
-QString headingBeforeRow(qsizetype row) {
-    if (row == 2)
-        return QStringLiteral("Corresponding Rune Stone");
-    if (row == 16)
-        return QStringLiteral("Sun Sign Characteristics");
-    return {};
+    QList<ExpectedRow> rows{{{}, "Name :- ", v.Name}, {{}, "Date Of Birth :- ", date}};
+    std::optional<modRunicAstrology::ReportSection> section;
+    for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
+        if (field.reportCaption.empty())
+            continue;
+        QString heading;
+        if (field.section != section) {
+            section = field.section;
+            heading = *section == modRunicAstrology::ReportSection::RuneStone
+                          ? QStringLiteral("Corresponding Rune Stone")
+                          : QStringLiteral("Sun Sign Characteristics");
+        }
+        rows.append({heading, QString::fromLatin1(field.reportCaption), v[field.field]});
+    }
+    return rows;
 }
 
 QString siteLine() {
@@ -101,13 +59,12 @@ QString siteLine() {
 QString expectedReportText(const report::ReportValues& values) {
     const QString crlf = QStringLiteral("\r\n");
     QString text = siteLine() + crlf + crlf;
-    const QList<ExpectedRow> rows = expectedRows(values);
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        if (const QString heading = headingBeforeRow(i); !heading.isEmpty())
-            text += heading + crlf + crlf;
-        text += rows[i].caption;
-        if (rows[i].value)
-            text += *rows[i].value + crlf + crlf;
+    for (const ExpectedRow& row : expectedRows(values)) {
+        if (!row.heading.isEmpty())
+            text += row.heading + crlf + crlf;
+        text += row.caption;
+        if (row.value)
+            text += *row.value + crlf + crlf;
     }
     return text + siteLine() + crlf;
 }

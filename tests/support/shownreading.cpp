@@ -1,46 +1,9 @@
 #include "support/shownreading.h"
 
-#include "ui/frmmain.h"
-
 #include <QLabel>
 #include <QPlainTextEdit>
 
 namespace shownreading {
-
-using R = Reading;
-
-const std::array<TextControl, 24> TextControls = {{
-    {"lblSunSign", &R::Sign},
-    {"lblCorrespondingRuneStone", &R::CorrespondingRuneStone},
-    {"lblKeywards", &R::Keywords},
-    {"lblAlternativeName", &R::AlternativeName},
-    {"txtAboutYourRuneStone", &R::AboutYourRuneStone},
-    {"lblFavorableColor", &R::FavorableColor},
-    {"lblNordicGod", &R::NordicGod},
-    {"lblFavorablePlanet", &R::FavorablePlanet},
-    {"lblStoneWithPlanet", &R::StoneWithPlanet},
-    {"lblAlternativeNameWithPlanet", &R::AlternativeNameWithPlanet},
-    {"lblKeywardsWithPlanet", &R::KeywordsWithPlanet},
-    {"txtAboutYourRuneStoneWithPlanet", &R::AboutYourRuneStoneWithPlanet},
-    {"lblGodWithPlanet", &R::GodWithPlanet},
-    {"lblColorWithPlanet", &R::ColorWithPlanet},
-    {"lblSunSignElement", &R::SunSignElement},
-    {"lblSunSignNumber", &R::SunSignNumber},
-    {"lblSunSignColor", &R::SunSignColor},
-    {"lblSunSignDay", &R::SunSignDay},
-    {"lblSunSignCompatibility", &R::SunSignCompatibility},
-    {"lblSunSignBirthStone", &R::SunSignBirthStone},
-    {"lblSunSignQuality", &R::SunSignQuality},
-    {"lblSunSignFamousPersonBorn", &R::SunSignFamousPersonBorn},
-    {"txtSunSignPositiveTraits", &R::SunSignPositiveTraits},
-    {"txtSunSignNegativeTraits", &R::SunSignNegativeTraits},
-}};
-
-const std::array<PictureControl, 3> PictureControls = {{
-    {"picStone", &R::StonePicture, &frmMain::IMGStoneList},
-    {"picStonewithplanet", &R::StoneWithPlanetPicture, &frmMain::IMGStoneListWithPlanet},
-    {"picSunSign", &R::SunSignPicture, &frmMain::IMGSunsignList},
-}};
 
 QString textOf(const QWidget* control) {
     if (const auto* label = qobject_cast<const QLabel*>(control))
@@ -55,11 +18,13 @@ QString asShown(const std::string& text) {
 }
 
 QString textDifference(const QWidget& readingWindow, const Reading& reading) {
-    for (const TextControl& control : TextControls) {
-        const QString shown =
-            textOf(readingWindow.findChild<QWidget*>(QLatin1String(control.name)));
-        if (shown != asShown(reading.*control.field))
-            return QLatin1String(control.name) + QStringLiteral(" shows ") + shown.left(60);
+    for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
+        if (field.kind == modRunicAstrology::FieldKind::PictureKey)
+            continue;
+        const QString name = QString::fromLatin1(field.control);
+        const QString shown = textOf(readingWindow.findChild<QWidget*>(name));
+        if (shown != asShown(reading[field.field]))
+            return name + QStringLiteral(" shows ") + shown.left(60);
     }
     return {};
 }

@@ -5,7 +5,6 @@
 #include "reading/engine.h"
 #include "shell/fakeservices.h"
 #include "shell/modhelp.h"
-#include "support/shownreading.h"
 #include "support/windowtesting.h"
 #include "ui/frmabout.h"
 #include "ui/frmdisplay.h"
@@ -29,8 +28,13 @@
 #include <QTimer>
 
 #include <memory>
+#include <span>
 
 using namespace windowtesting;
+using modRunicAstrology::describe;
+using modRunicAstrology::FieldKind;
+using readingcontrols::Panel;
+using readingcontrols::Place;
 
 namespace {
 
@@ -56,6 +60,49 @@ private:
         return m_window->findChild<T*>(name);
     }
     platform::FakeServices& services() const { return *m_services; }
+
+    // At its corner and with room for its whole text, or, given a size, on that rectangle, where a
+    // label wraps its text to fit.
+    static bool standsAt(QWidget* widget, const readingcontrols::Twips& at) {
+        auto* label = qobject_cast<QLabel*>(widget);
+        const bool wraps = label && label->pixmap().isNull() && label->wordWrap();
+        if (at.width > 0)
+            return widget->geometry() == fromTwips(at.left, at.top, at.width, at.height) &&
+                   (!label || wraps || !label->pixmap().isNull()) &&
+                   (!wraps || label->heightForWidth(label->width()) <= label->height());
+        return widget->pos() == QPoint(px(at.left), px(at.top)) && label && !wraps &&
+               !label->text().isEmpty() &&
+               label->width() >= label->fontMetrics().horizontalAdvance(label->text());
+    }
+
+    static void checkFont(QLabel* label, qreal points, bool underline, const QColor& colour) {
+        QCOMPARE(label->font().family(), QStringLiteral("Verdana"));
+        QCOMPARE(label->font().pointSizeF(), points);
+        QVERIFY(label->font().bold());
+        QCOMPARE(label->font().underline(), underline);
+        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
+        QVERIFY(!label->autoFillBackground());
+    }
+
+    static void checkValueLabel(QLabel* label, const Place& where) {
+        QVERIFY(label);
+        QVERIFY(!label->text().isEmpty());
+        if (where.title)
+            checkFont(label, 9.75, false, QColor("#FF80FF"));
+        else
+            checkFont(label, 8.25, false, QColor("#FFFF00"));
+    }
+
+    // Read-only, scrolling rather than cut off.
+    static void checkLongText(QPlainTextEdit* box, const Place& where) {
+        QVERIFY(box);
+        QVERIFY(box->isReadOnly());
+        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+        QCOMPARE(box->palette().color(QPalette::Text), QColor("#FFFF00"));
+        QCOMPARE(box->palette().color(QPalette::Base), QColor(where.background));
+        QVERIFY(!box->toPlainText().isEmpty());
+        QVERIFY(box->verticalScrollBar()->maximum() > 0);
+    }
     QTabWidget* tabControl() const { return control<QTabWidget>("SSTab1"); }
 
     void generate(int day, const QString& month) {
@@ -141,17 +188,6 @@ private slots:
         row("cmdBack", "Frame5", fromTwips(8400, 240, 1260, 465));
         row("lblFullBrand", "Frame5", fromTwips(120, 120, 6345, 615));
         row("Frame4", "Frame1", fromTwips(45, 3000, 9720, 3045));
-        row("lblKeywards", "Frame1", fromTwips(3240, 1568, 4425, 420));
-        row("txtAboutYourRuneStone", "Frame1", fromTwips(240, 2160, 7455, 810));
-        row("picStone", "Frame1", fromTwips(7960, 705, 1695, 2265));
-        row("lblKeywardsWithPlanet", "Frame4", fromTwips(3240, 1705, 4635, 420));
-        row("txtAboutYourRuneStoneWithPlanet", "Frame4", fromTwips(240, 2280, 7335, 735));
-        row("picStonewithplanet", "Frame4", fromTwips(7920, 750, 1695, 2265));
-        row("Label31", "Frame3", fromTwips(240, 3960, 2175, 435));
-        row("lblSunSignFamousPersonBorn", "Frame3", fromTwips(2640, 3960, 5820, 435));
-        row("txtSunSignPositiveTraits", "Frame3", fromTwips(240, 4680, 4575, 1335));
-        row("txtSunSignNegativeTraits", "Frame3", fromTwips(5055, 4680, 4560, 1335));
-        row("picSunSign", "Frame3", fromTwips(6585, 480, 3030, 3030));
     }
 
     void controlGeometry() {
@@ -182,196 +218,46 @@ private slots:
         QCOMPARE(frame->height(), px(6470) - px(360));
     }
 
-    // Labels that size themselves: the given corner, and room for the whole text.
-    void labelPlaces_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("container");
-        QTest::addColumn<QPoint>("place");
-        const auto row = [](const char* name, const char* container, int left, int top) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(container)
-                                << QPoint(px(left), px(top));
-        };
-        row("Label3", "Frame1", 240, 160);
-        row("lblCorrespondingRuneStone", "Frame1", 3240, 137);
-        row("Label16", "Frame1", 240, 512);
-        row("lblAlternativeName", "Frame1", 3240, 512);
-        row("Label5", "Frame1", 240, 864);
-        row("lblFavorableColor", "Frame1", 3240, 864);
-        row("Label6", "Frame1", 240, 1216);
-        row("lblNordicGod", "Frame1", 3240, 1216);
-        row("Label12", "Frame1", 240, 1575);
-        row("Label20", "Frame1", 240, 1920);
-        row("Label7", "Frame4", 240, 50);
-        row("lblStoneWithPlanet", "Frame4", 3240, 27);
-        row("Label8", "Frame4", 240, 381);
-        row("lblGodWithPlanet", "Frame4", 3240, 381);
-        row("Label9", "Frame4", 240, 712);
-        row("lblColorWithPlanet", "Frame4", 3240, 712);
-        row("Label4", "Frame4", 240, 1043);
-        row("lblFavorablePlanet", "Frame4", 3240, 1043);
-        row("Label18", "Frame4", 240, 1374);
-        row("lblAlternativeNameWithPlanet", "Frame4", 3240, 1374);
-        row("Label22", "Frame4", 240, 1710);
-        row("Label24", "Frame4", 240, 2040);
-        row("Label15", "Frame3", 240, 360);
-        row("lblSunSign", "Frame3", 2640, 360);
-        row("Label11", "Frame3", 240, 792);
-        row("lblSunSignElement", "Frame3", 2640, 792);
-        row("Label23", "Frame3", 240, 1224);
-        row("lblSunSignNumber", "Frame3", 2640, 1224);
-        row("Label19", "Frame3", 240, 1656);
-        row("lblSunSignColor", "Frame3", 2640, 1656);
-        row("Label21", "Frame3", 240, 2088);
-        row("lblSunSignDay", "Frame3", 2640, 2088);
-        row("Label17", "Frame3", 240, 2520);
-        row("lblSunSignCompatibility", "Frame3", 2640, 2520);
-        row("Label27", "Frame3", 240, 2952);
-        row("lblSunSignBirthStone", "Frame3", 2640, 2952);
-        row("Label29", "Frame3", 240, 3390);
-        row("lblSunSignQuality", "Frame3", 2640, 3390);
-        row("Label13", "Frame3", 240, 4440);
-        row("Label2", "Frame3", 5055, 4440);
+    // Each field's value control and heading as the field table names, captions and places
+    // them, in the look of its kind.
+    void fieldControls_data() {
+        QTest::addColumn<int>("place");
+        const std::span<const Place> places = readingcontrols::places();
+        QCOMPARE(places.size(), modRunicAstrology::FieldCount);
+        for (std::size_t i = 0; i < places.size(); ++i)
+            QTest::newRow(describe(places[i].field).control.data()) << int(i);
     }
 
-    void labelPlaces() {
-        QFETCH(QString, name);
-        QFETCH(QString, container);
-        QFETCH(QPoint, place);
-        auto* label = control<QLabel>(name);
-        QVERIFY(label);
-        QCOMPARE(containerOf(label), container);
-        QCOMPARE(label->pos(), place);
-        QVERIFY(!label->wordWrap());
-        QVERIFY(!label->text().isEmpty());
-        QVERIFY(label->width() >= label->fontMetrics().horizontalAdvance(label->text()));
-    }
-
-    void headingsAndValues_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("caption"); // empty for values
-        QTest::addColumn<qreal>("points");
-        QTest::addColumn<bool>("underline");
-        QTest::addColumn<QColor>("colour");
-        const QColor white("#FFFFFF"), yellow("#FFFF00"), pink("#FF80FF");
-        const auto heading = [&](const char* name, const char* caption) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(caption) << 8.25
-                                << true << white;
-        };
-        const auto value = [&](const char* name) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString() << 8.25 << false
-                                << yellow;
-        };
-        const auto title = [&](const char* name) {
-            QTest::newRow(name) << QString::fromLatin1(name) << QString() << 9.75 << false << pink;
-        };
-        heading("Label3", "Corresponding Rune Stone");
-        title("lblCorrespondingRuneStone");
-        heading("Label16", "Alternative Names");
-        value("lblAlternativeName");
-        heading("Label5", "Favorable Color");
-        value("lblFavorableColor");
-        heading("Label6", "Nordic God");
-        value("lblNordicGod");
-        heading("Label12", "Keyword");
-        value("lblKeywards");
-        heading("Label20", "Characteristics");
-        heading("Label7", "Stone Associated With Planet");
-        title("lblStoneWithPlanet");
-        heading("Label8", "God Associated With Planet");
-        value("lblGodWithPlanet");
-        heading("Label9", "Color Associated With Planet");
-        value("lblColorWithPlanet");
-        heading("Label4", "Your Favorable Planet is");
-        value("lblFavorablePlanet");
-        heading("Label18", "Alternative Names");
-        value("lblAlternativeNameWithPlanet");
-        heading("Label22", "Keywords");
-        value("lblKeywardsWithPlanet");
-        heading("Label24", "Characteristics");
-        heading("Label15", "Your Sun Sign");
-        title("lblSunSign");
-        heading("Label11", "Element");
-        value("lblSunSignElement");
-        heading("Label23", "Lucky Number");
-        value("lblSunSignNumber");
-        heading("Label19", "Lucky Color");
-        value("lblSunSignColor");
-        heading("Label21", "Lucky Day");
-        value("lblSunSignDay");
-        heading("Label17", "Compatibility");
-        value("lblSunSignCompatibility");
-        heading("Label27", "Birthstone");
-        value("lblSunSignBirthStone");
-        heading("Label29", "Quality");
-        value("lblSunSignQuality");
-        heading("Label31", "Famous Personalities born under this sign");
-        value("lblSunSignFamousPersonBorn");
-        heading("Label13", "Positive Traits");
-        heading("Label2", "Negative Traits");
-    }
-
-    void headingsAndValues() {
-        QFETCH(QString, name);
-        QFETCH(QString, caption);
-        QFETCH(qreal, points);
-        QFETCH(bool, underline);
-        QFETCH(QColor, colour);
-        auto* label = control<QLabel>(name);
-        QVERIFY(label);
-        if (!caption.isEmpty())
-            QCOMPARE(label->text(), caption);
-        QCOMPARE(label->font().family(), QStringLiteral("Verdana"));
-        QCOMPARE(label->font().pointSizeF(), points);
-        QVERIFY(label->font().bold());
-        QCOMPARE(label->font().underline(), underline);
-        QCOMPARE(label->palette().color(QPalette::WindowText), colour);
-        QVERIFY(!label->autoFillBackground());
-    }
-
-    void wrapping_data() {
-        QTest::addColumn<QString>("name");
-        QTest::newRow("lblKeywards") << "lblKeywards";
-        QTest::newRow("lblKeywardsWithPlanet") << "lblKeywardsWithPlanet";
-        QTest::newRow("Label31") << "Label31";
-        QTest::newRow("lblSunSignFamousPersonBorn") << "lblSunSignFamousPersonBorn";
-    }
-
-    void wrapping() {
-        QFETCH(QString, name);
-        auto* label = control<QLabel>(name);
-        QVERIFY(label);
-        QVERIFY(label->wordWrap());
-        QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                 "the text fits its two lines");
-    }
-
-    void longTexts_data() {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("tab");
-        QTest::addColumn<QColor>("background");
-        QTest::newRow("txtAboutYourRuneStone") << "txtAboutYourRuneStone" << 0 << QColor("#404040");
-        QTest::newRow("txtAboutYourRuneStoneWithPlanet")
-            << "txtAboutYourRuneStoneWithPlanet" << 0 << QColor("#378F67");
-        QTest::newRow("txtSunSignPositiveTraits")
-            << "txtSunSignPositiveTraits" << 1 << QColor("#378F67");
-        QTest::newRow("txtSunSignNegativeTraits")
-            << "txtSunSignNegativeTraits" << 1 << QColor("#378F67");
-    }
-
-    void longTexts() {
-        QFETCH(QString, name);
-        QFETCH(int, tab);
-        QFETCH(QColor, background);
-        tabControl()->setCurrentIndex(tab);
-        auto* box = control<QPlainTextEdit>(name);
-        QVERIFY(box);
-        QVERIFY(box->isReadOnly());
-        QCOMPARE(box->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-        QCOMPARE(box->palette().color(QPalette::Text), QColor("#FFFF00"));
-        QCOMPARE(box->palette().color(QPalette::Base), background);
-        QVERIFY(!box->toPlainText().isEmpty());
-        // A long text scrolls rather than being cut off.
-        QVERIFY(box->verticalScrollBar()->maximum() > 0);
+    void fieldControls() {
+        QFETCH(int, place);
+        const Place& where = readingcontrols::places()[std::size_t(place)];
+        const modRunicAstrology::FieldDescription& field = describe(where.field);
+        tabControl()->setCurrentIndex(where.panel == Panel::Frame3 ? 1 : 0);
+        QWidget* value = control(QString::fromLatin1(field.control));
+        QVERIFY(value);
+        const char* panels[] = {"Frame1", "Frame4", "Frame3"};
+        QCOMPARE(containerOf(value), QLatin1String(panels[int(where.panel)]));
+        QVERIFY(standsAt(value, where.value));
+        switch (field.kind) {
+        case FieldKind::Text:
+            checkValueLabel(qobject_cast<QLabel*>(value), where);
+            break;
+        case FieldKind::LongText:
+            checkLongText(qobject_cast<QPlainTextEdit*>(value), where);
+            break;
+        case FieldKind::PictureKey:
+            QVERIFY(!qobject_cast<QLabel*>(value)->pixmap().isNull());
+            break;
+        }
+        if (!where.heading)
+            return;
+        auto* heading = control<QLabel>(where.heading);
+        QVERIFY(heading);
+        QCOMPARE(heading->parentWidget(), value->parentWidget());
+        QCOMPARE(heading->text(), QString::fromLatin1(field.tabCaption));
+        QCOMPARE(heading->buddy(), value);
+        QVERIFY(standsAt(heading, where.headingAt));
+        checkFont(heading, 8.25, true, QColor("#FFFFFF"));
     }
 
     void backgroundAsSeen_data() {
@@ -665,11 +551,16 @@ private slots:
         const std::optional<modRunicAstrology::Reading> pisces =
             modRunicAstrology::BuildReading("Pisces");
         QVERIFY(pisces);
-        for (const shownreading::TextControl& control : shownreading::TextControls) {
-            const QString value = QString::fromStdString((*pisces).*control.field);
+        for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
+            if (field.kind == FieldKind::PictureKey)
+                continue;
+            const QString value = QString::fromStdString((*pisces)[field.field]);
             QVERIFY2(heard.contains(value), qPrintable(value));
+            QVERIFY2(heard.contains(QLatin1String(field.tabCaption)), field.tabCaption.data());
         }
-        for (const char* heading : {"Nordic God", "Lucky Color", "Negative Traits"})
+        // Headings as written, where the report or a neighbour words them otherwise.
+        for (const char* heading : {"Nordic God", "Lucky Color", "Negative Traits", "Keyword",
+                                    "Keywords", "Alternative Names", "Birthstone"})
             QVERIFY2(heard.contains(QLatin1String(heading)), heading);
         // The pictures, by name and by what they show.
         for (const char* picture :
@@ -707,11 +598,11 @@ private slots:
             QVERIFY2(label->geometry().right() < panel->width(),
                      qPrintable(label->objectName() + QLatin1String(": ") + label->text()));
         }
-        for (const char* name :
-             {"lblKeywards", "lblKeywardsWithPlanet", "lblSunSignFamousPersonBorn"}) {
-            auto* label = control<QLabel>(name);
-            QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
-                     qPrintable(label->text()));
+        for (const Place& place : readingcontrols::places()) {
+            auto* label = control<QLabel>(describe(place.field).control.data());
+            if (label && label->wordWrap())
+                QVERIFY2(label->heightForWidth(label->width()) <= label->height(),
+                         qPrintable(label->text()));
         }
     }
 };

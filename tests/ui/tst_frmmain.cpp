@@ -741,13 +741,14 @@ private slots:
             modRunicAstrology::BuildReading("Aries");
         QVERIFY(aries);
         QCOMPARE(shownreading::textDifference(*display, *aries), QString());
-        for (const shownreading::PictureControl& control : shownreading::PictureControls) {
-            const QImage shown =
-                display->findChild<QLabel*>(QLatin1String(control.name))->pixmap().toImage();
-            const PictureCollection& pictures = (m_window->*control.pictures)();
-            QVERIFY2(shown ==
-                         pictures.picture(QString::fromStdString((*aries).*control.key)).toImage(),
-                     control.name);
+        for (const readingcontrols::Place& place : readingcontrols::places()) {
+            if (!place.pictures)
+                continue;
+            const auto name = QString::fromLatin1(modRunicAstrology::describe(place.field).control);
+            const QImage shown = display->findChild<QLabel*>(name)->pixmap().toImage();
+            const PictureCollection& pictures = (m_window->*place.pictures)();
+            const QString key = QString::fromStdString((*aries)[place.field]);
+            QVERIFY2(shown == pictures.picture(key).toImage(), qPrintable(name));
         }
         // The two paragraphs of the Aries rune text stay two paragraphs.
         QCOMPARE(display->findChild<QPlainTextEdit*>("txtAboutYourRuneStone")->blockCount(), 2);

@@ -307,6 +307,7 @@ private slots:
     // The report takes what the reading window shows, not the reading it was given, and the
     // date from the main window's lists while there is one.
     void valuesAreReadOffTheControls() {
+        using modRunicAstrology::Field;
         QVERIFY(generate({"ANNA", "12", "March", "1980"}));
         reading()->findChild<QLabel*>("lblNordicGod")->setText(QStringLiteral("Thor"));
         reading()
@@ -314,10 +315,10 @@ private slots:
             ->setPlainText(QStringLiteral("first\nsecond"));
         mainControl<QComboBox>("cmbYear")->setCurrentText(QStringLiteral("1981"));
         report::ReportValues values = reading()->shownValues();
-        QCOMPARE(values.NordicGod, std::optional<QString>(QStringLiteral("Thor")));
-        QCOMPARE(values.AboutYourRuneStone,
+        QCOMPARE(values[Field::NordicGod], std::optional<QString>(QStringLiteral("Thor")));
+        QCOMPARE(values[Field::AboutYourRuneStone],
                  std::optional<QString>(QStringLiteral("first\nsecond")));
-        QCOMPARE(values.Sign, std::optional<QString>(QStringLiteral("Pisces")));
+        QCOMPARE(values[Field::Sign], std::optional<QString>(QStringLiteral("Pisces")));
         QCOMPARE(values.YearText, std::optional<QString>(QStringLiteral("1981")));
 
         QPointer<frmDisplay> display = reading();
