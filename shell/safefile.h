@@ -1,8 +1,8 @@
 #pragma once
 // The one way the program reads and writes its files (the reading file and the settings
 // store), whatever the file system holds: another user's links, pipes, devices, huge files, a
-// full disk, a file-size limit. Each platform has its own side in safefile.cpp; every side
-// keeps the promises written here.
+// full disk, a file-size limit. Each platform has its own side (safefile_posix.cpp,
+// safefile_windows.cpp); every side keeps the promises written here.
 
 #include <QByteArray>
 #include <QString>
