@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # bench/run-all.sh [BUILD_DIR]
 # Runs every performance budget of the design in one go and prints one table: what, budget,
-# median, minimum to maximum, pass or fail. A budget is judged on the median; the spread shows
-# whether the machine was quiet enough to trust it. Start-up time and peak memory are measured
-# side by side with a bare Qt window on one private X server (bench/windows/run.sh, which drives
-# them with the desktop tier's harness, tests/desktop/harness, or the one GUI_HARNESS names).
+# median, minimum to maximum, pass or fail. A budget is judged on the median; the spread and the
+# load average show whether the machine was quiet enough to trust it. Start-up time (to the
+# first frame, with the map beside it) and peak memory are measured side by side with a bare Qt
+# window on one private X server (bench/windows/run.sh, which drives them with the desktop
+# tier's harness, tests/desktop/harness, or the one GUI_HARNESS names); Generate is set against
+# the window system's floor measured on that server.
 # The raw output of every benchmark is kept in BUILD_DIR/bench-results.txt. Exits 1 when a
 # budget is missed or could not be measured.
 set -u
@@ -39,6 +41,7 @@ if [ -z "${XDG_RUNTIME_DIR:-}" ] && [ -d /dev/shm ] && [ -w /dev/shm ]; then
     export XDG_RUNTIME_DIR
     trap 'rm -rf "$XDG_RUNTIME_DIR"' EXIT
 fi
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 export QT_QPA_PLATFORM=offscreen
 reading=$(run "reading engine" "$build/bench/reading/bench_reading")
 report=$(run "report" "$build/bench/report/bench_report")
@@ -61,14 +64,21 @@ startup_line=$(grep 'fresh processes' <<<"$startup")
 startup_ms=$(sed -n 's/^ *median \([0-9.]*\) ms in [0-9]* fresh processes.*/\1/p' <<<"$startup_line")
 generate_line=$(grep '^On X:' <<<"$windows")
 generate_ms=$(number_after "$generate_line" "median")
+floor_line=$(grep '^Floor on X:' <<<"$windows")
+floor_ms=$(number_after "$floor_line" "median")
+generate_ratio=$(ratio "$generate_ms" "$floor_ms")
 
-start_line=$(grep '^Start-up to window shown' <<<"$windows")
-read -r bare_start_min bare_start bare_start_max <<<"$(side_field "$start_line" "bare Qt window")"
-read -r velmora_start_min velmora_start velmora_start_max <<<"$(side_field "$start_line" "Velmora")"
+frame_line=$(grep '^Start-up to the first frame' <<<"$windows")
+read -r bare_frame_min bare_frame bare_frame_max <<<"$(side_field "$frame_line" "bare Qt window")"
+read -r velmora_frame_min velmora_frame velmora_frame_max <<<"$(side_field "$frame_line" "Velmora")"
+frame_ratio=$(ratio "${velmora_frame:-}" "${bare_frame:-}")
+map_line=$(grep '^Start-up to the map' <<<"$windows")
+read -r _ bare_map _ <<<"$(side_field "$map_line" "bare Qt window")"
+read -r _ velmora_map _ <<<"$(side_field "$map_line" "Velmora")"
+map_ratio=$(ratio "${velmora_map:-}" "${bare_map:-}")
 memory_line=$(grep '^Peak memory' <<<"$windows")
 read -r bare_rss_min bare_rss bare_rss_max <<<"$(side_field "$memory_line" "bare Qt window")"
 read -r velmora_rss_min velmora_rss velmora_rss_max <<<"$(side_field "$memory_line" "Velmora session")"
-start_ratio=$(ratio "${velmora_start:-}" "${bare_start:-}")
 memory_ratio=$(ratio "${velmora_rss:-}" "${bare_rss:-}")
 
 failures=0
@@ -89,21 +99,25 @@ echo "| what | budget | median | min to max | result |"
 echo "|---|---|---|---|---|"
 row "validate + capture + sign + build one reading" "≤ 2 µs" \
     "${reading_us:+$reading_us µs}" "${reading_spread:+$reading_spread ns}" "$reading_us" 2
-row "process start to main window shown" "≤ 1.10 × bare Qt window" \
-    "${start_ratio:+$start_ratio × ($velmora_start ms against $bare_start ms)}" \
-    "${start_ratio:+Velmora $velmora_start_min to $velmora_start_max ms, bare $bare_start_min to $bare_start_max ms}" \
-    "$start_ratio" 1.10
-row "Generate pressed to reading window shown (3 pictures decoded)" "≤ 4 ms" \
-    "${generate_ms:+$generate_ms ms}" "$(spread_of "$generate_line")${generate_ms:+ ms}" \
-    "$generate_ms" 4
+frame_what="process start to the first frame of the main window"
+frame_what+="${map_ratio:+ (to the map: $map_ratio ×, $velmora_map ms against $bare_map ms)}"
+row "$frame_what" "≤ 1.25 × bare Qt window" \
+    "${frame_ratio:+$frame_ratio × ($velmora_frame ms against $bare_frame ms)}" \
+    "${frame_ratio:+Velmora $velmora_frame_min to $velmora_frame_max ms, bare $bare_frame_min to $bare_frame_max ms}" \
+    "$frame_ratio" 1.25
+row "Generate pressed to reading window shown (3 pictures decoded)" \
+    "≤ 1.15 × bare window shown in place of another" \
+    "${generate_ratio:+$generate_ratio × ($generate_ms ms against $floor_ms ms)}" \
+    "${generate_ratio:+Generate $(spread_of "$generate_line") ms, bare $(spread_of "$floor_line") ms}" \
+    "$generate_ratio" 1.15
 row "build the report" "≤ 5 ms" "${build_ms:+$build_ms ms}" \
     "$(spread_of "$build_line")${build_ms:+ ms}" "$build_ms" 5
 row "print the whole report to a PDF file" "≤ 250 ms" "${print_ms:+$print_ms ms}" \
     "$(spread_of "$print_line")${print_ms:+ ms}" "$print_ms" 250
-row "peak memory of a full run of the program" "≤ 1.15 × bare Qt window" \
+row "peak memory of a full run of the program" "≤ 1.25 × bare Qt window" \
     "${memory_ratio:+$memory_ratio × ($velmora_rss kB against $bare_rss kB)}" \
     "${memory_ratio:+Velmora $velmora_rss_min to $velmora_rss_max kB, bare $bare_rss_min to $bare_rss_max kB}" \
-    "$memory_ratio" 1.15
+    "$memory_ratio" 1.25
 row "start-up work before the main window (lock, settings, reminder)" "≤ 1 ms" \
     "${startup_ms:+$startup_ms ms}" "$(spread_of "$startup_line")${startup_ms:+ ms}" "$startup_ms" 1
 # Budgets the benchmarks set themselves, beyond the design's.
@@ -112,11 +126,7 @@ row "decode one picture (the slowest of the 30)" "≤ 2 ms" \
     "$(scaled "$picture_us" 0.001)" 2
 row "save then open a reading file" "≤ 5 ms" "${file_ms:+$file_ms ms}" \
     "$(spread_of "$file_line")${file_ms:+ ms}" "$file_ms" 5
-floor_line=$(grep '^Floor on X:' <<<"$windows")
-floor_ms=$(number_after "$floor_line" "median")
 echo
-echo "Under Generate's figure, the window system's share: a bare window shown in place of another" \
-    "takes ${floor_ms:-—} ms (median) on the same X server."
-echo "Load average when done: $(cut -d' ' -f1-3 /proc/loadavg)"
+echo "Load average before: $load_before; when done: $(cut -d' ' -f1-3 /proc/loadavg)"
 echo "Every benchmark's own output: $raw"
 [ "$failures" -eq 0 ]

@@ -2,16 +2,18 @@
 # bench/windows/run.sh [BUILD_DIR]
 # Velmora beside a bare Qt window (one QLabel of a fixed size), on one private X server with a
 # window manager:
-#   - process start to window shown: warm-up launches first, then the bare window and Velmora
-#     launched in turn, one at a time, RUNS times each (the one to go first alternates)
+#   - process start to the first frame of the window (the first image on screen) and to its map:
+#     warm-up launches first, then the bare window and Velmora launched in turn, one at a time,
+#     RUNS times each (the one to go first alternates), both times taken from outside the
+#     program, in the same way for both
 #   - peak memory (max RSS) of a full Velmora session against the bare window shown and closed,
 #     SESSIONS times each, in turn
 #   - Generate pressed to reading window painted, in one process, and under it the window
 #     system's share: a bare window, already built, shown in place of another until it paints
 # Each line gives minimum, median and maximum, so a cold cache or a busy moment shows as a wide
 # spread instead of flipping a verdict. The session is set up as a desktop session has it: the
-# user's runtime folder in memory and a session bus. Needs the GUI harness, /usr/bin/time and
-# dbus-daemon.
+# user's runtime folder in memory and a session bus. Needs the GUI harness (tests/desktop/harness,
+# or the one GUI_HARNESS names), libXdamage, /usr/bin/time and dbus-daemon.
 set -u
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -22,18 +24,11 @@ runs=${RUNS:-20}
 warmups=${WARMUPS:-3}
 sessions=${SESSIONS:-3}
 
-# The harness vendored into the repository, else the shared one beside it.
-find_harness() {
-    local candidate
-    for candidate in "${GUI_HARNESS:-}" "$root/tests/desktop/harness" "$root/../shared/tools/gui-harness"; do
-        if [ -n "$candidate" ] && [ -x "$candidate/startup-time.sh" ]; then
-            (cd "$candidate" && pwd)
-            return 0
-        fi
-    done
-    return 1
-}
-harness=$(find_harness) || { echo "GUI harness not found" >&2; exit 2; }
+harness=${GUI_HARNESS:-$root/tests/desktop/harness}
+if [ ! -f "$harness/xwin.py" ] || [ ! -f "$harness/lib.sh" ]; then
+    echo "GUI harness not found in $harness" >&2
+    exit 2
+fi
 velmora=$build/app/Velmora
 bare=$build/bench/windows/bench_bare_window
 generate=$build/bench/windows/bench_generate
@@ -78,35 +73,39 @@ stats() {
 field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p" <<<"$2"; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "" && b > 0) printf "%.2f", a / b; else print "n/a" }'; }
 
-# launch_ms CMD TITLE: one launch, the milliseconds until its window is viewable
+# launch_ms CMD TITLE: one launch, "MAP FRAME": the milliseconds until its window is viewable
+# and until its first frame; nothing when either was not seen
 launch_ms() {
     STARTUP_WARMUP=0 STARTUP_PAUSE=0.2 python3 "$harness/xwin.py" startup "$2" 1 "$1" |
-        sed -n 's/^run 1: \([0-9.]*\) ms.*/\1/p'
+        sed -n 's/^run 1: \([0-9.]*\) ms.*first frame \([0-9.]*\) ms.*/\1 \2/p'
 }
 
-echo "== start-up to window shown ($warmups warm-ups, then $runs launches each, in turn)"
+echo "== start-up to the first frame and the map ($warmups warm-ups, $runs launches each, in turn)"
 bare_title='^Bare Qt window$'
 velmora_title=$title
 for ((i = 0; i < warmups; ++i)); do
     launch_ms "$bare" "$bare_title" >/dev/null
     launch_ms "$velmora" "$velmora_title" >/dev/null
 done
-: >"$scratch/bare.ms"
-: >"$scratch/velmora.ms"
+for which in bare velmora; do : >"$scratch/$which.map" && : >"$scratch/$which.frame"; done
 for ((i = 0; i < runs; ++i)); do
     if ((i % 2 == 0)); then order=(bare velmora); else order=(velmora bare); fi
     for which in "${order[@]}"; do
         if [ "$which" = bare ]; then
-            ms=$(launch_ms "$bare" "$bare_title")
+            times=$(launch_ms "$bare" "$bare_title")
         else
-            ms=$(launch_ms "$velmora" "$velmora_title")
+            times=$(launch_ms "$velmora" "$velmora_title")
         fi
-        echo "$which ${ms:-FAILED}" >&2
-        [ -n "$ms" ] && echo "$ms" >>"$scratch/$which.ms"
+        echo "$which ${times:-FAILED}" >&2
+        [ -n "$times" ] || continue
+        echo "${times% *}" >>"$scratch/$which.map"
+        echo "${times#* }" >>"$scratch/$which.frame"
     done
 done
-bare_start=$(stats <"$scratch/bare.ms")
-velmora_start=$(stats <"$scratch/velmora.ms")
+bare_frame=$(stats <"$scratch/bare.frame")
+velmora_frame=$(stats <"$scratch/velmora.frame")
+bare_map=$(stats <"$scratch/bare.map")
+velmora_map=$(stats <"$scratch/velmora.map")
 
 echo "== peak memory: $sessions sessions each, in turn"
 max_rss() { sed -n 's/.*Maximum resident set size (kbytes): \([0-9]*\).*/\1/p' "$1"; }
@@ -147,8 +146,10 @@ generate_line=$("$generate" 2>/dev/null)
 floor_line=$("$bare_new_window" 2>/dev/null)
 
 echo
-echo "Start-up to window shown, ms: bare Qt window $bare_start; Velmora $velmora_start;" \
-    "median $(ratio "$(field median "$velmora_start")" "$(field median "$bare_start")") ×"
+echo "Start-up to the first frame, ms: bare Qt window $bare_frame; Velmora $velmora_frame;" \
+    "median $(ratio "$(field median "$velmora_frame")" "$(field median "$bare_frame")") ×"
+echo "Start-up to the map, ms: bare Qt window $bare_map; Velmora $velmora_map;" \
+    "median $(ratio "$(field median "$velmora_map")" "$(field median "$bare_map")") ×"
 echo "Peak memory, kB: bare Qt window $bare_rss; Velmora session $velmora_rss;" \
     "median $(ratio "$(field median "$velmora_rss")" "$(field median "$bare_rss")") ×"
 echo "On X: $generate_line"
