@@ -61,17 +61,8 @@ if command -v dbus-daemon >/dev/null; then
         HARNESS_AUX_PIDS+=("$(sed -n 2p <<<"$bus")")
 fi
 
-# stats: numbers on stdin, one a line -> "min=… median=… max=… (N)"
-stats() {
-    sort -g | awk '{ v[NR] = $1 }
-        END {
-            if (NR == 0) exit 1
-            m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-            printf "min=%.1f median=%.1f max=%.1f (%d)\n", v[1], m, v[NR], NR
-        }'
-}
-field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p" <<<"$2"; }
-ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (a != "" && b > 0) printf "%.2f", a / b; else print "n/a" }'; }
+# shellcheck source=/dev/null
+source "$root/bench/stats.sh"
 
 # launch_ms CMD TITLE: one launch, "MAP FRAME": the milliseconds until its window is viewable
 # and until its first frame; nothing when either was not seen

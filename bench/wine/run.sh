@@ -31,15 +31,7 @@ trap 'x_stop; /usr/lib/wine/wineserver -k 2>/dev/null; rm -rf "$scratch"' EXIT
 "$wine" wineboot --init >/dev/null 2>&1
 /usr/lib/wine/wineserver -p # stays up between launches, as it does in a desktop session
 
-stats() {
-    sort -g | awk '{ v[NR] = $1 }
-        END {
-            if (NR == 0) exit 1
-            m = NR % 2 ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2
-            printf "min=%.1f median=%.1f max=%.1f (%d)\n", v[1], m, v[NR], NR
-        }'
-}
-field() { sed -n "s/.*$1=\([0-9.]*\).*/\1/p" <<<"$2"; }
+source "$root/bench/stats.sh"
 launch_ms() { # CMD TITLE: one launch, the milliseconds until its window is viewable
     STARTUP_WARMUP=0 STARTUP_PAUSE=0.5 python3 "$root/tests/desktop/harness/xwin.py" startup "$2" 1 "$1" |
         sed -n 's/^run 1: \([0-9.]*\) ms.*/\1/p'
@@ -67,8 +59,7 @@ done
 bare=$(stats <"$scratch/bare.ms")
 velmora=$(stats <"$scratch/velmora.ms")
 echo "Under Wine, start-up to window shown: bare Qt window $bare ms; Velmora $velmora ms;" \
-    "ratio $(awk -v a="$(field median "$velmora")" -v b="$(field median "$bare")" \
-        'BEGIN { printf "%.2f", a / b }') (budget 1.30)"
+    "ratio $(ratio "$(field median "$velmora")" "$(field median "$bare")") (budget 1.30)"
 rm "$folder/bench_bare_window.exe"
 echo "Installer: $(stat -c %s "$setup") bytes (budget 15 MB); installed folder:" \
     "$(du -sb "$folder" | cut -f1) bytes (budget 45 MB)"
