@@ -9,6 +9,9 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPlainTextEdit>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextLayout>
 
 using modRunicAstrology::describe;
 using modRunicAstrology::FieldKind;
@@ -166,6 +169,19 @@ QLabel* valueLabel(QWidget* parent, const char* name, const Place& place) {
     return look::autoSizeLabel(parent, name, at.left, at.top, look::font(look::Bold), look::Yellow);
 }
 
+// A new text keeps the glyphs its layout shaped. Otherwise each paragraph is shaped again to
+// place the cursor, twice per new text, and again at every paint.
+void keepShapedGlyphs(QPlainTextEdit* box) {
+    QTextDocument* document = box->document();
+    // Heard before the document is laid out, so the first layout's glyphs are the ones kept.
+    QObject::connect(
+        document, &QTextDocument::contentsChange, box, [document](int from, int, int charsAdded) {
+            for (QTextBlock block = document->findBlock(from);
+                 block.isValid() && block.position() <= from + charsAdded; block = block.next())
+                block.layout()->setCacheEnabled(true);
+        });
+}
+
 QPlainTextEdit* longTextBox(QWidget* parent, const char* name, const Place& place) {
     auto* box = new QPlainTextEdit(parent);
     box->setObjectName(QLatin1String(name));
@@ -182,6 +198,7 @@ QPlainTextEdit* longTextBox(QWidget* parent, const char* name, const Place& plac
     palette.setColor(QPalette::Base, QColor(place.background));
     palette.setColor(QPalette::Text, QColor(look::Yellow));
     box->setPalette(palette);
+    keepShapedGlyphs(box);
     return box;
 }
 
