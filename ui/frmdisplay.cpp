@@ -178,6 +178,10 @@ void frmDisplay::ShowReading(const modRunicAstrology::Reading& reading) {
         else if (QPlainTextEdit* box = m_shown.longText(field.field))
             box->setPlainText(text(field.field));
     }
+    showPictures(reading);
+}
+
+void frmDisplay::showPictures(const modRunicAstrology::Reading& reading) {
     const ReadingOrigin* pictures = origin();
     if (!pictures)
         return;
@@ -185,9 +189,15 @@ void frmDisplay::ShowReading(const modRunicAstrology::Reading& reading) {
         if (!place.pictures)
             continue;
         PictureLabel* box = m_shown.picture(place.field);
-        box->setSource([collection = (pictures->*place.pictures)(), key = text(place.field)](
-                           qreal ratio) { return collection.picture(key, ratio); });
-        describePicture(box, place.shows, text(place.namedBy));
+        const QString key = QString::fromStdString(reading[place.field]);
+        QString& shownKey = m_pictureKeys[modRunicAstrology::fieldIndex(place.field)];
+        if (key.isEmpty() || key != shownKey) {
+            box->setSource([collection = (pictures->*place.pictures)(), key](qreal ratio) {
+                return collection.picture(key, ratio);
+            });
+            shownKey = key;
+        }
+        describePicture(box, place.shows, QString::fromStdString(reading[place.namedBy]));
     }
 }
 

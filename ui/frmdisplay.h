@@ -5,6 +5,9 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QString>
+
+#include <array>
 
 class QPushButton;
 class QTabWidget;
@@ -24,6 +27,9 @@ public:
 
     // Writes the reading's 27 fields into their controls.
     void ShowReading(const modRunicAstrology::Reading& reading);
+    // Shows the reading's three pictures from the origin's collections; a picture already
+    // shown is not decoded again, so a window given them while it waits hidden shows at once.
+    void showPictures(const modRunicAstrology::Reading& reading);
 
     // What the report shows, read off this window's controls, the stored name and the origin's
     // date lists; the date is absent once the origin is gone.
@@ -55,4 +61,5 @@ private:
     QPushButton* cmdPrint = nullptr;
     QPushButton* cmdBack = nullptr;
     bool m_goingBack = false;
+    std::array<QString, modRunicAstrology::FieldCount> m_pictureKeys; // by field, once decoded
 };

@@ -178,6 +178,22 @@ void frmMain::buildNextReadingWindow() {
     m_preparedDisplay = new frmDisplay(this);
     // What showing would do first, done now: each control takes its style and colours.
     m_preparedDisplay->ensurePolished();
+    preparePictures();
+}
+
+// The pictures of the reading the date lists give now, decoded into the reading window that
+// waits hidden: Generate then only shows them. A reading shows these three pictures in any
+// case, so this costs no memory at its peak.
+void frmMain::preparePictures() {
+    if (!m_preparedDisplay)
+        return;
+    const std::optional<std::string> sign =
+        modRunicAstrology::FindSunSign(cmbMonth->currentIndex(), cmbDate->currentIndex());
+    if (!sign)
+        return;
+    if (const std::optional<modRunicAstrology::Reading> reading =
+            modRunicAstrology::BuildReading(*sign))
+        m_preparedDisplay->showPictures(*reading);
 }
 
 void frmMain::createTopBand(QWidget* client) {
@@ -294,6 +310,9 @@ void frmMain::Form_Load() {
     cmbDate->setCurrentIndex(0);
     cmbMonth->setCurrentIndex(0);
     cmbYear->setCurrentIndex(0);
+    // Only the day and the month decide the pictures.
+    connect(cmbDate, &QComboBox::currentIndexChanged, this, &frmMain::preparePictures);
+    connect(cmbMonth, &QComboBox::currentIndexChanged, this, &frmMain::preparePictures);
 }
 
 void frmMain::cmdRunicAstrology_Click() {

@@ -83,6 +83,7 @@ private:
     void putAdvertInFront(LinkLabel* front, LinkLabel* behind);
     void showReadingWindow(const modRunicAstrology::Reading* reading);
     void buildNextReadingWindow();
+    void preparePictures();
 
     QLineEdit* txtName = nullptr;
     QComboBox* cmbDate = nullptr;
