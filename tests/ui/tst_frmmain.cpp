@@ -724,12 +724,15 @@ private slots:
     }
 
     // Each of the 27 fields of a reading against the control that shows it.
+    // The second comes in a window built in advance, given the first date's pictures.
     void aSecondReadingShowsNothingOfTheFirst() {
+        m_window->prepareReadingWindows();
         enter(QStringLiteral("ASTRID"), 12, QStringLiteral("March"), 1980);
         QTest::mouseClick(control("cmdRunicAstrology"), Qt::LeftButton);
         reading()->findChild<QTabWidget*>("SSTab1")->setCurrentIndex(1);
         QTest::mouseClick(reading()->findChild<QPushButton*>("cmdBack"), Qt::LeftButton);
         flushDeletes();
+        QTRY_VERIFY(m_window->readingWindowPrepared());
 
         control<QComboBox>("cmbDate")->setCurrentText(QStringLiteral("21"));
         QTest::mouseClick(control("cmdRunicAstrology"), Qt::LeftButton);
