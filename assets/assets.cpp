@@ -1,20 +1,22 @@
 #include "assets/assets.h"
 
-#include <QDirIterator>
-#include <QFile>
 #include <QImageReader>
 #include <QPixmap>
+
+#ifdef Q_OS_LINUX
+#include <QDirIterator>
+#include <QFile>
 #include <QResource>
 
 #include <algorithm>
 #include <cstdint>
 
-#ifdef Q_OS_LINUX
 #include <sys/mman.h>
 #include <unistd.h>
 #endif
 
 namespace assets {
+#ifdef Q_OS_LINUX
 namespace {
 
 struct Span {
@@ -37,15 +39,10 @@ Span picturePages() {
             last = std::max(last, file.data() + file.size());
         }
     }
-#ifdef Q_OS_LINUX
     const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
     const Span span{(reinterpret_cast<std::uintptr_t>(first) + page - 1) & ~(page - 1),
                     reinterpret_cast<std::uintptr_t>(last) & ~(page - 1)};
     return first && span.end > span.begin ? span : Span{};
-#else
-    Q_UNUSED(last);
-    return {};
-#endif
 }
 
 // Dropping pages is safe only where they come back unchanged from the program's file: a
@@ -60,16 +57,18 @@ bool readFromFile(const Span& span) {
         const QList<QByteArray> range = fields.value(0).split('-');
         if (fields.size() < 6 || range.size() != 2)
             continue;
-        bool ok = true;
-        const auto begin = static_cast<std::uintptr_t>(range[0].toULongLong(&ok, 16));
-        const auto end = static_cast<std::uintptr_t>(range[1].toULongLong(&ok, 16));
-        if (ok && begin <= span.begin && span.end <= end)
+        bool beginRead = false;
+        bool endRead = false;
+        const auto begin = static_cast<std::uintptr_t>(range[0].toULongLong(&beginRead, 16));
+        const auto end = static_cast<std::uintptr_t>(range[1].toULongLong(&endRead, 16));
+        if (beginRead && endRead && begin <= span.begin && span.end <= end)
             return fields[1].startsWith("r-") && fields[4] != "0";
     }
     return false;
 }
 
 } // namespace
+#endif
 
 const QList<int>& iconSizes() {
     // The project's list, from CMakeLists.txt, which installs the same files.
