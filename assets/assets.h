@@ -10,8 +10,4 @@ const QList<int>& iconSizes();
 // The application icon in the drawn sizes up to the first one of at least `largest` pixels;
 // the larger ones are left undecoded.
 QIcon applicationIcon(int largest);
-// Gives back the memory the compiled-in pictures were read through, once decoded. The system
-// maps the program's file in blocks of up to half a megabyte, so one 13 kB picture kept far
-// more of it resident than the picture itself until the program ended.
-void releasePictureBytes();
 } // namespace assets

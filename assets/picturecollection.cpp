@@ -1,6 +1,5 @@
 #include "assets/picturecollection.h"
 
-#include "assets/assets.h"
 #include "reading/picturekeys.h"
 
 #include <QImageReader>
@@ -64,7 +63,6 @@ QPixmap PictureCollection::picture(int position, qreal devicePixelRatio) const {
     if (path.isEmpty())
         return {};
     QImage image = readJpeg(path);
-    assets::releasePictureBytes();
     if (!large || image.isNull())
         return QPixmap::fromImage(std::move(image));
     // The large picture is twice the small one in each direction.
