@@ -2,6 +2,7 @@
 
 #include "report/printing.h"
 #include "report/readingfile.h"
+#include "shell/identity.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
 #include "ui/adverts.h"
@@ -33,6 +34,15 @@ QFont msSansSerif(int style) {
     font.setPointSizeF(8.25);
     font.setBold((style & look::Bold) != 0);
     return font;
+}
+
+// The print job's name, in the print queue and as a PDF's title, never on the paper. Qt's print
+// dialog also offers it as a file name, where a slash from a reading file's name would lead
+// into a folder.
+QString printJobName(const std::optional<QString>& readingName) {
+    QString name = readingName.value_or(QString());
+    name.replace(u'/', u'-').replace(u'\\', u'-');
+    return QStringLiteral("%1 reading \u2014 %2").arg(QLatin1String(identity::Name), name);
 }
 
 } // namespace
@@ -107,6 +117,7 @@ void frmSave::setKeyboardOrder() {
 void frmSave::Form_Load(const ReportValues& values) {
     modRTB::EnableLinkDetection(RTB);
     report::BuildReport(*RTB->document(), values);
+    m_documentName = printJobName(values.Name);
     RTB->moveCursor(QTextCursor::Start);
     // Building was the first change; one emptying stands for all of its insertions.
     platform::services().clearClipboard();
@@ -158,6 +169,7 @@ void frmSave::cmdSave_Click() {
 
 void frmSave::cmdPrint_Click() {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(m_documentName);
     const QTextCursor selection = RTB->textCursor();
     if (!platform::services().choosePrinter(this, printer, {selection.hasSelection()}))
         return;

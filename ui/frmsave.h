@@ -42,4 +42,5 @@ private:
     QPushButton* cmdSave = nullptr;
     QPushButton* cmdPrint = nullptr;
     LinkLabel* Label8 = nullptr;
+    QString m_documentName; // the print job's name
 };
