@@ -34,9 +34,11 @@ const QString OtherProgramsText = QStringLiteral(
     "oracles. Most of them are free, like this one, and new titles arrive every season. Visit "
     "our site to download them, try them at your own pace and find the one that speaks to you.");
 
+// Named after its hint, which a screen reader must still say once the hint is cleared.
 QLineEdit* referralBox(QWidget* parent, const char* name, const QRect& twips, const QString& text) {
     auto* box = new QLineEdit(text, parent);
     box->setObjectName(QLatin1String(name));
+    box->setAccessibleName(text);
     box->setGeometry(twips);
     box->setFont(look::font());
     return box;
@@ -144,6 +146,7 @@ void frmFarewell::createReferralForm() {
     txtMessage->setFont(look::font());
     txtMessage->setTabChangesFocus(true);
     txtMessage->setPlainText(modTellAFriend::PlaceholderMessage + QStringLiteral("\r\n"));
+    txtMessage->setAccessibleName(modTellAFriend::PlaceholderMessage);
 
     for (QWidget* box : std::initializer_list<QWidget*>{txtName, txtEmail, txtFriendName,
                                                         txtFriendEmail, txtMessage})
