@@ -5,6 +5,7 @@
 #include "shell/modhelp.h"
 #include "shell/safefile.h"
 #include "shell/singleinstance.h"
+#include "ui/accessibility.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
     fonts.loadFontList();
     const auto fontsRead = qScopeGuard([&fonts] { fonts.wait(); });
     application.setStyle(programStyle());
+    accessibility::announceFramesAsPanels();
     // Only the exit window ends the program, through EndApplication.
     application.setQuitOnLastWindowClosed(false);
 

@@ -4,6 +4,7 @@
 #include "reading/engine.h"
 #include "shell/modhelp.h"
 #include "shell/platform.h"
+#include "ui/accessibility.h"
 #include "ui/adverts.h"
 #include "ui/clipboardguard.h"
 #include "ui/frmabout.h"
@@ -25,6 +26,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QTabBar>
 #include <QTabWidget>
 
@@ -56,6 +58,9 @@ public:
         setTabBar(new EvenTabBar(geometry.width(), tabHeight));
         setDocumentMode(true);
         setGeometry(geometry);
+        // The page brought forward has been hidden since a screen reader last looked.
+        connect(this, &QTabWidget::currentChanged, this,
+                [this](int index) { accessibility::renew(widget(index)); });
     }
 };
 
@@ -233,6 +238,13 @@ void frmDisplay::cmdBack_Click() {
 
 void frmDisplay::mnuAbout_Click() {
     frmAbout::showModal(this);
+}
+
+// Built in advance while hidden, the window is news to a screen reader only now.
+void frmDisplay::showEvent(QShowEvent* event) {
+    if (!event->spontaneous())
+        accessibility::renewWithin(this);
+    QMainWindow::showEvent(event);
 }
 
 void frmDisplay::closeEvent(QCloseEvent* event) {

@@ -9,6 +9,7 @@
 #include "ui/pagelinks.h"
 #include "ui/picturelabel.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -19,6 +20,8 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
+
+#include <utility>
 
 namespace {
 
@@ -42,6 +45,24 @@ QLineEdit* referralBox(QWidget* parent, const char* name, const QRect& twips, co
     box->setGeometry(twips);
     box->setFont(look::font());
     return box;
+}
+
+// Shown without taking the focus, the window would come up unheard: until it is made active a
+// screen reader is told it is a notification, which it reads out as it appears.
+class FarewellAccessible : public QAccessibleWidget {
+public:
+    explicit FarewellAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window) {}
+
+    QAccessible::Role role() const override {
+        return widget()->isActiveWindow() ? QAccessible::Window : QAccessible::Notification;
+    }
+};
+
+QAccessibleInterface* farewellAccessibleFor(const QString& className, QObject* object) {
+    auto* window =
+        className == QLatin1String("frmFarewell") ? qobject_cast<QWidget*>(object) : nullptr;
+    return window ? new FarewellAccessible(window) : nullptr;
 }
 
 // One line in its rectangle: where the font found in place of the one asked for runs wider, the
@@ -70,6 +91,11 @@ frmFarewell::frmFarewell(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | look::TitleBarWithCloseBox) {
     setObjectName(QStringLiteral("frmFarewell"));
     setAttribute(Qt::WA_ShowWithoutActivating);
+    static const bool announced = [] {
+        QAccessible::installFactory(&farewellAccessibleFor);
+        return true;
+    }();
+    Q_UNUSED(announced);
     look::setBackground(this, look::White);
     setFont(look::font());
     createControls();
@@ -201,6 +227,7 @@ bool frmFarewell::eventFilter(QObject* watched, QEvent* event) {
         Referral_GotFocus(watched);
         break;
     case QEvent::FocusOut:
+        m_entered = nullptr;
         if (movesFocusWithinWindow(event))
             Referral_LostFocus(watched);
         break;
@@ -243,7 +270,15 @@ void frmFarewell::cmdSubmit_Click() {
 }
 
 void frmFarewell::Referral_GotFocus(QObject* box) {
-    if (modTellAFriend::trimSpaces(boxText(box)) == placeholderOf(box))
+    // The placeholder goes once the focus has been reported: told first of a caret moving in an
+    // emptied box, a screen reader takes the box as focused already and never says its name.
+    m_entered = box;
+    QMetaObject::invokeMethod(this, &frmFarewell::clearPlaceholder, Qt::QueuedConnection);
+}
+
+void frmFarewell::clearPlaceholder() {
+    QObject* box = std::exchange(m_entered, nullptr);
+    if (box && modTellAFriend::trimSpaces(boxText(box)) == placeholderOf(box))
         setBoxText(box, QString());
 }
 

@@ -39,6 +39,7 @@ private:
     void cmdSubmit_Click();
     void Referral_GotFocus(QObject* box);
     void Referral_LostFocus(QObject* box);
+    void clearPlaceholder();
     bool EmailAddress_KeyPress(const QString& typed);
 
     QString boxText(QObject* box) const;
@@ -60,4 +61,5 @@ private:
     QGroupBox* Frame6 = nullptr;
     QLabel* Label3 = nullptr;
     LinkLabel* lblGoToHome = nullptr;
+    QObject* m_entered = nullptr; // the box whose placeholder goes once its focus is reported
 };

@@ -244,7 +244,9 @@ void placeFields(QWidget* container, Panel panel, ReadingControls& shown) {
         QLabel* label =
             place.heading ? heading(container, place, QString::fromLatin1(caption)) : nullptr;
         QWidget* control = valueControl(container, place);
-        if (label)
+        // A box named on its own keeps its name: a caption it is labelled by would take over,
+        // and two boxes captioned alike would sound alike.
+        if (label && !place.accessibleName)
             label->setBuddy(control);
         shown.add(place.field, control);
     }

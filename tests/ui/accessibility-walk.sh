@@ -149,6 +149,11 @@ press_link "$in_exit" 'Click Here To Visit Quorvane Softwares' quorvanesoftwares
 win_close "$farewell"
 app_wait_exit 10; check test "$APP_STATUS" -eq 0
 
+# Only windows are frames: a panel announced as a frame is taken for the window.
+for dump in "$OUT"/*-window.jsonl; do
+    check test -z "$(grep -E '"depth": ([2-9]|[0-9]{2,}), "role": "frame"' "$dump")"
+done
+
 # Each press opened its page once, and nothing else was opened.
 check test "$(wc -l <"$opened")" -eq "$presses"
 echo "$failures failure(s)"

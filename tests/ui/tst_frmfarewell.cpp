@@ -325,7 +325,7 @@ void TestFarewell::placeholders() {
     QWidget* target = box(boxName);
     setTextOf(target, before);
     sendFocus(target, QEvent::FocusIn);
-    QCOMPARE(textOf(target), onFocus);
+    QTRY_COMPARE(textOf(target), onFocus);
     setTextOf(target, typed);
     sendFocus(target, QEvent::FocusOut);
     QCOMPARE(textOf(target), onLeaving);

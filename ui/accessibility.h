@@ -1,0 +1,20 @@
+#pragma once
+
+class QWidget;
+
+// What a screen reader is told where Qt's own answers mislead it.
+namespace accessibility {
+
+// Plain frames are announced as panels inside their window, not as windows of their own.
+// Once per program, before its first window.
+void announceFramesAsPanels();
+
+// A screen reader keeps what it learnt of a control while it was hidden ("not visible"), and Qt
+// never tells it otherwise once the control shows: its accessible object is made anew, so the
+// screen reader asks again. Both cost nothing without a screen reader.
+// The controls of WINDOW, when a window built hidden shows (the window itself stays as known).
+void renewWithin(QWidget* window);
+// CONTROL and those within it, when a page that was hidden is brought forward.
+void renew(QWidget* control);
+
+} // namespace accessibility
