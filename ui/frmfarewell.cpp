@@ -47,6 +47,7 @@ QLineEdit* referralBox(QWidget* parent, const char* name, const QRect& twips, co
     return box;
 }
 
+#ifndef Q_OS_WIN
 // Shown without taking the focus, the window would come up unheard: until it is made active a
 // screen reader is told it is a notification, which it reads out as it appears.
 class FarewellAccessible : public QAccessibleWidget {
@@ -63,6 +64,19 @@ QAccessibleInterface* farewellAccessibleFor(const QString& className, QObject* o
     auto* window =
         className == QLatin1String("frmFarewell") ? qobject_cast<QWidget*>(object) : nullptr;
     return window ? new FarewellAccessible(window) : nullptr;
+}
+
+#endif
+
+// Windows' UI Automation knows no notification: there the window stays a window.
+void announceWhileInactive() {
+#ifndef Q_OS_WIN
+    static const bool installed = [] {
+        QAccessible::installFactory(&farewellAccessibleFor);
+        return true;
+    }();
+    Q_UNUSED(installed);
+#endif
 }
 
 // One line in its rectangle: where the font found in place of the one asked for runs wider, the
@@ -91,11 +105,7 @@ frmFarewell::frmFarewell(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | look::TitleBarWithCloseBox) {
     setObjectName(QStringLiteral("frmFarewell"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    static const bool announced = [] {
-        QAccessible::installFactory(&farewellAccessibleFor);
-        return true;
-    }();
-    Q_UNUSED(announced);
+    announceWhileInactive();
     look::setBackground(this, look::White);
     setFont(look::font());
     createControls();

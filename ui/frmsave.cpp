@@ -42,7 +42,8 @@ QFont msSansSerif(int style) {
 QString printJobName(const std::optional<QString>& readingName) {
     QString name = readingName.value_or(QString());
     name.replace(u'/', u'-').replace(u'\\', u'-');
-    return QStringLiteral("%1 reading \u2014 %2").arg(QLatin1String(identity::Name), name);
+    // Plain ASCII around the name: print queues and their tools do not all read UTF-8.
+    return QStringLiteral("%1 reading - %2").arg(QLatin1String(identity::Name), name);
 }
 
 } // namespace

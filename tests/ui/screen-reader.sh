@@ -36,6 +36,16 @@ mark() { echo $(($(wc -l <"$speech") + 1)); }
 _said() { said_since "$1" | grep -qF -- "$2"; }
 # heard MARK TEXT: within 5 s Orca says TEXT, or an utterance holding it, after MARK.
 heard() { wait_until 5 _said "$@"; }
+# settle: wait (at most 10 s) until Orca has been idle for a second. Orca drops the events it
+# thinks least of (a window showing among them) once more than 50 wait, as after windows are
+# built; a user who has just heard a window come up does not act within a second either.
+_idle() {
+    local size
+    size=$(stat -c %s "$speech")
+    sleep 1
+    [ "$(stat -c %s "$speech")" = "$size" ]
+}
+settle() { wait_until 10 _idle; }
 # review WIN: Orca's flat review reads the whole window (keypad minus, then plus twice), from
 # mark $at on; it is left again afterwards.
 review() {
@@ -80,6 +90,7 @@ check _said "$at" 'Pisces sign'
 # The exit window comes up without the focus, announced; each box then says its name.
 key "$reading" alt+b
 main=$(win_wait "$title" 10 "$reading") || exit 1
+settle
 at=$(mark)
 key "$main" alt+e
 farewell=$(win_wait "$title" 10 "$main") || exit 1
