@@ -3,3 +3,12 @@
 caption="Velmora v$(sed -n 's/^project(Velmora VERSION \([0-9.]*\).*/\1/p' \
     "$(dirname "${BASH_SOURCE[0]}")/../../CMakeLists.txt")"
 title="^${caption//./\\.}\$"
+
+# enter_anna WIN: the birth details the scripts share, typed into the main window WIN: ANNA,
+# born 12 March 1980, a Pisces.
+enter_anna() {
+    type_text "$1" 'ANNA'
+    key "$1" Tab; type_text "$1" '12'
+    key "$1" Tab; type_text "$1" 'mar'
+    key "$1" Tab; type_text "$1" '1980'
+}

@@ -132,10 +132,7 @@ chmod 755 "$work" "$files"
 start_session() { # start_session [PREFIX...]: the program with a reading shown in its report window
     app_start "$@" "$APP"
     main=$(win_wait "$title" 20) || return 1
-    type_text "$main" 'ANNA'
-    key "$main" Tab; type_text "$main" '12'
-    key "$main" Tab; type_text "$main" 'mar'
-    key "$main" Tab; type_text "$main" '1980'
+    enter_anna "$main"
     key "$main" Return
     reading=$(win_wait "$title" 10 "$main") || return 1
     key "$reading" alt+p

@@ -19,10 +19,7 @@ click_on "$main" 'Join the friendly Velmora discussion board'
 check wait_until 3 grep -q 'web browser' "$APP_LOG" # the toolkit's note that it found none
 check test "$(win_count '^Velmora$')" -eq 0
 check app_alive
-type_text "$main" 'ANNA'
-key "$main" Tab; type_text "$main" '12'
-key "$main" Tab; type_text "$main" 'mar'
-key "$main" Tab; type_text "$main" '1980'
+enter_anna "$main"
 
 # The clipboard held by a program that no longer answers.
 clipboard_set 'held by another program'

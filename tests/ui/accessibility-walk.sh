@@ -70,10 +70,7 @@ press_link "$in_main" "$advert" "$advert_page"
 check test "$(win_active)" = "$main"
 
 # The reading window: both tabs, the pictures by name and description, the three links.
-type_text "$main" 'ANNA'
-key "$main" Tab; type_text "$main" '12'
-key "$main" Tab; type_text "$main" 'mar'
-key "$main" Tab; type_text "$main" '1980'
+enter_anna "$main"
 key "$main" Return
 check win_gone "$main" 5
 reading=$(win_wait "$title" 10) || exit 1

@@ -11,10 +11,7 @@ source "$(dirname "$0")/../real-session.sh"
 
 app_start "$APP"
 main=$(win_wait "$title" 20) || exit 1
-type_text "$main" 'ANNA'
-key "$main" Tab; type_text "$main" '12'
-key "$main" Tab; type_text "$main" 'mar'
-key "$main" Tab; type_text "$main" '1980'
+enter_anna "$main"
 key "$main" Return
 reading=$(win_wait "$title" 10 "$main") || exit 1
 check win_gone "$main" 5

@@ -45,10 +45,7 @@ key "$main" Return
 check heard 'alert Velmora' 'Please Enter Your Name !'
 box=$(win_wait '^Velmora$' 5) && key "$box" Return
 check win_gone "$box" 5
-type_text "$main" 'ANNA'
-key "$main" Tab; type_text "$main" '12'
-key "$main" Tab; type_text "$main" 'mar'
-key "$main" Tab; type_text "$main" '1980'
+enter_anna "$main"
 key "$main" Return
 reading=$(win_wait "$title" 10 "$main") || exit 1
 check heard 'Corresponding Rune Stone page tab'
