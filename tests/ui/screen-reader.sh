@@ -34,8 +34,20 @@ heard() { wait_until 5 _said "$@"; }
 # Orca drops a window's showing among others once over 50 events wait, as when windows are
 # built; a listener does not act before it has caught up either (a second without a word).
 _idle() { local size=$(stat -c %s "$speech"); sleep 1; [ "$(stat -c %s "$speech")" = "$size" ]; }
-# review WIN: Orca's flat review reads the whole window (keypad minus, plus twice, minus).
-review() { mark; key "$1" KP_Subtract KP_Add KP_Add; wait_until 5 _said Back; key "$1" KP_Subtract; }
+# describe WIN PICTURE: Orca's flat review, line by line from the top (keypad minus, then page
+# up) to the line of PICTURE, which Orca then presents whole (Orca key and keypad 5).
+describe() {
+    local line
+    mark
+    key "$1" KP_Subtract
+    for line in {1..12}; do
+        wait_until 1 _said "$2" && break
+        key "$1" KP_Page_Up
+    done
+    key "$1" Insert+KP_Begin
+    wait_until 5 _said "$2 image"
+    key "$1" KP_Subtract
+}
 
 app_start "$APP"
 main=$(win_wait "$title" 20) || exit 1
@@ -49,15 +61,17 @@ enter_anna "$main"
 key "$main" Return
 reading=$(win_wait "$title" 10 "$main") || exit 1
 check heard 'Corresponding Rune Stone page tab'
-review "$reading"
-check heard 'Corresponding Rune Stone Gebo' 'Gebo rune stone' 'Mannaz rune stone'
+describe "$reading" 'Gebo rune stone'
+check heard 'Corresponding Rune Stone Gebo' 'Gebo rune stone image' \
+    'A green stone with the rune Gebo cut into it'
 # The two rune stones' texts, past Back and Print, each by its own name.
 # A listener waits for each control to be said before pressing on.
 mark; KEY_DELAY=700 key "$reading" Tab Tab Tab Tab
 check heard 'Characteristics of your rune stone' "Characteristics of the planet's rune stone"
 key "$reading" ctrl+Tab
-review "$reading"
-check heard 'Lucky Color Sea green' 'Pisces sign'
+describe "$reading" 'Pisces sign'
+check heard 'Your Sun Sign Pisces' 'Pisces sign image' \
+    'The figure and symbol of Pisces in gold on a round dark red field with stars'
 
 # The exit window comes up without the focus, announced; each box says its name as Tab enters.
 key "$reading" alt+b
