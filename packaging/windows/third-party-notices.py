@@ -1,16 +1,25 @@
 #!/usr/bin/env python3
 """Writes the notices of everything Velmora for Windows ships that is not Velmora's own: Qt's
 libraries and plug-ins, the code Qt carries from others (every qt_attribution.json of the parts
-shipped), the MinGW-w64 runtime and the GCC runtime, each with its licence.
+shipped), the MinGW-w64 runtime and the GCC runtime, each with its licence; and, from the same
+sources and the same lists, a release's SBOM (SPDX 2.3 JSON), so the two cannot disagree.
     third-party-notices.py QT_SOURCE_DIR DEBIAN_VERSION OUTPUT
+    third-party-notices.py sbom QT_SOURCE_DIR DEBIAN_VERSION VELMORA_SOURCE COMMIT DEB ZIP OUTPUT
 QT_SOURCE_DIR is Debian's qt6-base source with Debian's patches applied, the one Qt was built
-from; DEBIAN_VERSION its version (6.4.2+dfsg-10). The output is UTF-8 with CRLF line ends."""
+from; DEBIAN_VERSION its version (6.4.2+dfsg-10). The notices are UTF-8 with CRLF line ends.
+The SBOM names Velmora, the Debian package and its dependencies, the Windows zip with every
+file in it and its SHA-256, Qt with the modules shipped, each library inside Qt, and the MinGW-w64
+and GCC runtimes; its creation time is SOURCE_DATE_EPOCH."""
+import hashlib
 import json
+import os
 import pathlib
 import re
 import subprocess
 import sys
 import textwrap
+import time
+import zipfile
 
 QT_FILES = ["Qt6Core.dll", "Qt6Gui.dll", "Qt6Widgets.dll", "Qt6PrintSupport.dll",
             r"platforms\qwindows.dll", r"styles\qwindowsvistastyle.dll", r"imageformats\qjpeg.dll"]
@@ -150,11 +159,7 @@ def runtime_exception(gcc_copyright):
     return match.group(0)
 
 
-def main():
-    if len(sys.argv) != 4:
-        fail("usage: third-party-notices.py QT_SOURCE_DIR DEBIAN_VERSION OUTPUT")
-    source = pathlib.Path(sys.argv[1]).resolve()
-    debian_version = sys.argv[2]
+def notices(source, debian_version, output):
     upstream = debian_version.split("+")[0].split("-")[0]
     mingw_copyright = first_existing(MINGW_COPYRIGHT)
     gcc_copyright = first_existing(GCC_COPYRIGHT)
@@ -231,7 +236,211 @@ def main():
         "",
     ])
     text = "\n".join(out).replace("\r\n", "\n")
-    pathlib.Path(sys.argv[3]).write_bytes(text.replace("\n", "\r\n").encode("utf-8"))
+    pathlib.Path(output).write_bytes(text.replace("\n", "\r\n").encode("utf-8"))
+
+
+# The SBOM. Licence names that are not SPDX identifiers become LicenseRef-… with their text.
+SPDX_IDS = {"Apache-2.0", "BSD-2-Clause", "BSD-2-Clause-NetBSD", "BSD-3-Clause", "CC0-1.0", "FTL",
+            "GPL-2.0", "GPL-3.0-only", "GPL-3.0-or-later", "HPND", "IJG", "ISC", "Imlib2",
+            "LGPL-3.0-only", "Libpng", "libpng-2.0", "MIT", "MIT-open-group", "Unicode-DFS-2016",
+            "X11", "Zlib", "ZPL-2.1"}
+DEBIAN_LICENCES = {"expat": "MIT", "BSD-3-clause": "BSD-3-Clause",
+                   "BSD-2-clause-NetBSD": "BSD-2-Clause-NetBSD"}
+QT_MODULES = "Core, Gui, Widgets, PrintSupport; plug-ins qwindows, qwindowsvistastyle, qjpeg"
+
+
+class Licences:
+    """Turns licence names into SPDX expressions, keeping the text of each LicenseRef."""
+
+    def __init__(self):
+        self.extracted = {}
+
+    def identifier(self, name, text_of):
+        name = DEBIAN_LICENCES.get(name, name)
+        if name in SPDX_IDS:
+            return name
+        ref = "LicenseRef-" + re.sub(r"[^A-Za-z0-9.-]+", "-", name).strip("-")
+        if ref not in self.extracted:
+            self.extracted[ref] = {"licenseId": ref, "name": name,
+                                   "extractedText": text_of() or f"See the notices of {name}."}
+        return ref
+
+    def expression(self, names, text_of=lambda: ""):
+        if not names or names in ("None", "NOASSERTION"):
+            return "NOASSERTION"
+        parts = re.split(r"\s+(AND|OR|and|or)\s+", names.strip())
+        return " ".join(p.upper() if i % 2 else self.identifier(p, text_of)
+                        for i, p in enumerate(parts))
+
+
+def spdx_id(*parts):
+    return "SPDXRef-" + re.sub(r"[^A-Za-z0-9.-]+", "-", "-".join(parts)).strip("-")
+
+
+def package(ident, name, version, licence, **extra):
+    entry = {"SPDXID": ident, "name": name, "versionInfo": version or "NOASSERTION",
+             "downloadLocation": extra.pop("download", "NOASSERTION"), "filesAnalyzed": False,
+             "licenseConcluded": licence, "licenseDeclared": licence,
+             "copyrightText": extra.pop("copyright", "NOASSERTION")}
+    entry.update(extra)
+    return entry
+
+
+def cmake_setting(cmakelists, name):
+    match = re.search(rf"^set\({name} ([^)\s]+)\)", cmakelists, re.MULTILINE)
+    if not match:
+        fail(f"CMakeLists.txt sets no {name}")
+    return match.group(1)
+
+
+def velmora_licence(velmora_source, licences):
+    text = read(velmora_source / "packaging" / "copyright")
+    body = field(debian_paragraphs(velmora_source / "packaging" / "copyright")[1], "License")
+    licences.extracted["LicenseRef-Velmora"] = {
+        "licenseId": "LicenseRef-Velmora", "name": "Velmora's licence",
+        "extractedText": body.split("\n", 1)[1] if "\n" in body else text}
+    return "LicenseRef-Velmora"
+
+
+def deb_fields(deb):
+    fields = {}
+    for name in ("Package", "Version", "Depends"):
+        result = subprocess.run(["dpkg-deb", "-f", str(deb), name], capture_output=True,
+                                text=True, check=False)
+        if result.returncode != 0:
+            fail(f"dpkg-deb cannot read {deb}: {result.stderr.strip()}")
+        fields[name] = result.stdout.strip()
+    return fields
+
+
+def zip_files(zip_path):
+    with zipfile.ZipFile(zip_path) as archive:
+        for entry in sorted(archive.infolist(), key=lambda e: e.filename):
+            if not entry.is_dir():
+                data = archive.read(entry)
+                yield entry.filename, hashlib.sha256(data).hexdigest(), hashlib.sha1(data).hexdigest()
+
+
+def runtime_licences(mingw_copyright, licences):
+    paragraphs = winpthreads_notice(mingw_copyright)
+    texts = {}
+    for paragraph in paragraphs:
+        name, _, body = field(paragraph, "License").partition("\n")
+        if body.strip() and (not field(paragraph, "Files") or name not in texts):
+            texts[name] = body
+    winpthreads = [field(p, "License").split("\n")[0] for p in paragraphs
+                   if "winpthreads" in field(p, "Files")]
+    names = sorted({n for names in winpthreads for n in re.split(r"\s+and\s+", names)})
+    return " AND ".join(licences.identifier(n, lambda n=n: texts.get(n, "")) for n in names)
+
+
+def sbom(qt_source, debian_version, velmora_source, commit, deb, zip_path, output):
+    licences = Licences()
+    cmakelists = read(velmora_source / "CMakeLists.txt")
+    version = re.search(r"^project\(Velmora VERSION ([0-9.]+)", cmakelists, re.MULTILINE).group(1)
+    homepage = "https://{}/{}/".format(cmake_setting(cmakelists, "VELMORA_SITE_HOST"),
+                                       cmake_setting(cmakelists, "VELMORA_SITE_FOLDER"))
+    supplier = "Organization: Quorvane Softwares"
+    epoch = int(os.environ.get("SOURCE_DATE_EPOCH", "0"))
+    upstream = debian_version.split("+")[0].split("-")[0]
+    gcc_version = subprocess.run(["x86_64-w64-mingw32-g++-posix", "-dumpfullversion"],
+                                 capture_output=True, text=True, check=True).stdout.strip()
+
+    velmora = spdx_id("Velmora")
+    deb_package, zip_package, qt = spdx_id("deb"), spdx_id("windows-zip"), spdx_id("Qt")
+    mingw, gcc = spdx_id("mingw-w64-runtime"), spdx_id("gcc-runtime")
+    own = velmora_licence(velmora_source, licences)
+    fields = deb_fields(deb)
+    packages = [
+        package(velmora, "Velmora", version, own, supplier=supplier, homepage=homepage,
+                copyright="2026 Quorvane Softwares", sourceInfo=f"Git commit {commit}"),
+        package(deb_package, pathlib.Path(deb).name, fields["Version"], own, supplier=supplier,
+                primaryPackagePurpose="INSTALL", checksums=[checksum(deb)]),
+        package(zip_package, pathlib.Path(zip_path).name, version, "NOASSERTION",
+                supplier=supplier, primaryPackagePurpose="ARCHIVE", checksums=[checksum(zip_path)]),
+        package(qt, "Qt", debian_version, "LGPL-3.0-only",
+                summary=f"Qt {upstream} built from Debian's source package qt6-base "
+                        f"{debian_version}: {QT_MODULES}",
+                externalRefs=[purl(f"pkg:deb/debian/qt6-base@{debian_version}?arch=source")],
+                copyright="The Qt Company Ltd. and other contributors"),
+        package(mingw, "MinGW-w64 runtime (libwinpthread-1.dll)",
+                package_source("mingw-w64-x86-64-dev").split()[1],
+                runtime_licences(first_existing(MINGW_COPYRIGHT), licences),
+                externalRefs=[purl("pkg:deb/debian/mingw-w64?arch=source")]),
+        package(gcc, "GCC runtime libraries (libstdc++-6.dll, libgcc_s_seh-1.dll)", gcc_version,
+                "GPL-3.0-or-later WITH GCC-exception-3.1",
+                summary="Debian's source package "
+                        + package_source("gcc-mingw-w64-x86-64-posix-runtime"),
+                externalRefs=[purl("pkg:deb/debian/gcc-mingw-w64?arch=source")]),
+    ]
+    relationships = [rel("SPDXRef-DOCUMENT", "DESCRIBES", deb_package),
+                     rel("SPDXRef-DOCUMENT", "DESCRIBES", zip_package),
+                     rel(deb_package, "CONTAINS", velmora), rel(zip_package, "CONTAINS", velmora),
+                     rel(zip_package, "CONTAINS", qt), rel(zip_package, "CONTAINS", mingw),
+                     rel(zip_package, "CONTAINS", gcc)]
+    for folder, entry in attributions(qt_source):
+        ident = spdx_id("Qt", entry.get("Id", entry.get("Name", "")))
+        names = entry.get("LicenseFiles") or [entry.get("LicenseFile")]
+
+        def text_of(folder=folder, names=names):
+            return "\n\n".join(attribution_file(folder, n, qt_source) for n in filter(None, names))
+
+        packages.append(package(ident, entry.get("Name", entry.get("Id")),
+                                as_text(entry.get("Version")).strip(),
+                                licences.expression(entry.get("LicenseId"), text_of),
+                                copyright=as_text(entry.get("Copyright")).strip() or "NOASSERTION"))
+        relationships.append(rel(qt, "CONTAINS", ident))
+    for name in filter(None, (d.strip() for d in fields["Depends"].split(","))):
+        ident = spdx_id("deb-depends", name.split()[0])
+        packages.append(package(ident, name.split()[0], "NOASSERTION", "NOASSERTION",
+                                summary=f"Debian package dependency: {name}"))
+        relationships.append(rel(deb_package, "DEPENDS_ON", ident))
+    files = []
+    for name, sha256, sha1 in zip_files(zip_path):
+        ident = spdx_id("File", name)
+        files.append({"SPDXID": ident, "fileName": "./" + name,
+                      "checksums": [{"algorithm": "SHA1", "checksumValue": sha1},
+                                    {"algorithm": "SHA256", "checksumValue": sha256}],
+                      "licenseConcluded": "NOASSERTION", "copyrightText": "NOASSERTION"})
+        relationships.append(rel(zip_package, "CONTAINS", ident))
+
+    document = {
+        "spdxVersion": "SPDX-2.3", "dataLicense": "CC0-1.0", "SPDXID": "SPDXRef-DOCUMENT",
+        "name": f"Velmora {version}",
+        "documentNamespace": f"{homepage}spdx/velmora-{version}-{commit}",
+        "creationInfo": {"created": time.strftime("%Y-%m-%dT%H:%M:%SZ", time.gmtime(epoch)),
+                         "creators": ["Tool: third-party-notices.py", supplier]},
+        "packages": packages, "files": files, "relationships": relationships,
+        "hasExtractedLicensingInfos": [licences.extracted[k] for k in sorted(licences.extracted)],
+    }
+    pathlib.Path(output).write_text(json.dumps(document, indent=1, ensure_ascii=False) + "\n",
+                                    encoding="utf-8")
+
+
+def checksum(path):
+    return {"algorithm": "SHA256",
+            "checksumValue": hashlib.sha256(pathlib.Path(path).read_bytes()).hexdigest()}
+
+
+def purl(locator):
+    return {"referenceCategory": "PACKAGE-MANAGER", "referenceType": "purl",
+            "referenceLocator": locator.replace("+", "%2B")}
+
+
+def rel(element, kind, related):
+    return {"spdxElementId": element, "relationshipType": kind, "relatedSpdxElement": related}
+
+
+def main():
+    args = sys.argv[1:]
+    if len(args) == 8 and args[0] == "sbom":
+        sbom(pathlib.Path(args[1]).resolve(), args[2], pathlib.Path(args[3]).resolve(), *args[4:])
+    elif len(args) == 3:
+        notices(pathlib.Path(args[0]).resolve(), args[1], args[2])
+    else:
+        fail("usage: third-party-notices.py QT_SOURCE_DIR DEBIAN_VERSION OUTPUT\n"
+             "       third-party-notices.py sbom QT_SOURCE_DIR DEBIAN_VERSION VELMORA_SOURCE "
+             "COMMIT DEB ZIP OUTPUT")
 
 
 main()

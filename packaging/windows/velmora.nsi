@@ -1,5 +1,5 @@
 ; Velmora's installer. Built by the windows_packages target, which passes VERSION, STAGE (the
-; folder to install, the same the zip holds), ICON and OUTFILE.
+; folder to install, the same the zip holds), ICON, SIGN and OUTFILE.
 ;
 ; By default it installs for the user who runs it, with no administrator prompt: the program in
 ; %LOCALAPPDATA%\Programs\Velmora, its uninstall entry under HKEY_CURRENT_USER and its shortcut
@@ -29,6 +29,12 @@ ManifestSupportedOS all
 ManifestDPIAware true
 ; A file that cannot be replaced stops the installation: never "completed" with old files left.
 AllowSkipFiles off
+; The installer holds no file times, so the same files give the same installer.
+SetDateSave off
+; The uninstaller the installer writes, and the installer itself, are signed when a key is given
+; (SIGN is packaging/windows/sign.sh, which does nothing without one).
+!uninstfinalize 'sh "${SIGN}" "%1"' = 0
+!finalize 'sh "${SIGN}" "%1"' = 0
 
 !include "MUI2.nsh"
 !include "LogicLib.nsh"
