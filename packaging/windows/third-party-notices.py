@@ -343,7 +343,8 @@ def sbom(qt_source, debian_version, velmora_source, commit, deb, zip_path, outpu
     supplier = "Organization: Quorvane Softwares"
     epoch = int(os.environ.get("SOURCE_DATE_EPOCH", "0"))
     upstream = debian_version.split("+")[0].split("-")[0]
-    gcc_version = subprocess.run(["x86_64-w64-mingw32-g++-posix", "-dumpfullversion"],
+    gcc_version = subprocess.run(["dpkg-query", "-W", "-f=${Version}",
+                                  "gcc-mingw-w64-x86-64-posix-runtime"],
                                  capture_output=True, text=True, check=True).stdout.strip()
 
     velmora = spdx_id("Velmora")
@@ -390,10 +391,13 @@ def sbom(qt_source, debian_version, velmora_source, commit, deb, zip_path, outpu
                                 licences.expression(entry.get("LicenseId"), text_of),
                                 copyright=as_text(entry.get("Copyright")).strip() or "NOASSERTION"))
         relationships.append(rel(qt, "CONTAINS", ident))
-    for name in filter(None, (d.strip() for d in fields["Depends"].split(","))):
-        ident = spdx_id("deb-depends", name.split()[0])
-        packages.append(package(ident, name.split()[0], "NOASSERTION", "NOASSERTION",
-                                summary=f"Debian package dependency: {name}"))
+    depends = {}  # a package named twice (by hand and by dpkg-shlibdeps) is one dependency
+    for relation in filter(None, (d.strip() for d in fields["Depends"].split(","))):
+        depends.setdefault(relation.split()[0], []).append(relation)
+    for name, relations in depends.items():
+        ident = spdx_id("deb-depends", name)
+        packages.append(package(ident, name, "NOASSERTION", "NOASSERTION",
+                                summary="Debian package dependency: " + ", ".join(relations)))
         relationships.append(rel(deb_package, "DEPENDS_ON", ident))
     files = []
     for name, sha256, sha1 in zip_files(zip_path):
