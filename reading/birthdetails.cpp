@@ -9,8 +9,15 @@ namespace modRunicAstrology {
 
 namespace {
 
+// Positions in the month and day lists, which begin at 0: January is 0, day 1 is 0.
 constexpr int February = 1;
-constexpr int LastDayPosition = 30;
+constexpr int April = 3, June = 5, September = 8, November = 10;
+constexpr int LastDayPosition = 30; // the 31st
+
+// The keys the name box lets through besides letters, by their character codes.
+constexpr int Backspace = 8;
+constexpr int Enter = 13;
+constexpr int Space = 32;
 
 std::string_view trimSpaces(std::string_view text) {
     const auto first = text.find_first_not_of(' ');
@@ -46,7 +53,8 @@ bool isLeapYear(const std::string& yearText) {
 }
 
 bool isThirtyDayMonth(int monthPosition) {
-    return monthPosition == 3 || monthPosition == 5 || monthPosition == 8 || monthPosition == 10;
+    return monthPosition == April || monthPosition == June || monthPosition == September ||
+           monthPosition == November;
 }
 
 Validation rejection(std::string message, MessageIcon icon, bool focusName) {
@@ -75,7 +83,7 @@ NameKey FilterNameKey(int characterCode) {
         return {characterCode, false};
     if (characterCode >= 'a' && characterCode <= 'z')
         return {characterCode - ('a' - 'A'), false};
-    if (characterCode == 8 || characterCode == 13 || characterCode == 32)
+    if (characterCode == Backspace || characterCode == Enter || characterCode == Space)
         return {characterCode, false};
     return {0, true};
 }
@@ -86,6 +94,8 @@ Validation ValidateBirthDetails(const std::string& nameText, int dayPosition, in
     if (trimSpaces(nameText).empty())
         return rejection("Please Enter Your Name !", MessageIcon::None, true);
 
+    // The two messages differ by the space before the exclamation mark, and are meant to: each
+    // is the program's own text, as users and its other versions know it.
     if (monthPosition == February) {
         const int firstBadDay = isLeapYear(yearText) ? 29 : 28;
         if (dayPosition >= firstBadDay && dayPosition <= LastDayPosition)
