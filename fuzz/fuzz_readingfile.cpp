@@ -1,8 +1,10 @@
 // Opening a reading file: any bytes as the file's content go through the main window's Open
 // (read, split, decode, put into the four inputs) and Generate, in the real windows offscreen.
-// Rules checked after every input: the inputs hold what the file's lines say or, for a list,
-// keep their entry when no entry matches; the outcome is the one validation gives, with its
-// message or a complete reading on screen; and Back leaves the inputs as they were.
+// Rules checked after every input: a file over the size limit, or whose decoded name holds a
+// control character, gets "Please Check The File." and changes nothing; otherwise the inputs
+// hold what the file's lines say or, for a list, keep their entry when no entry matches; the
+// outcome is the one validation gives, with its message or a complete reading on screen; and
+// Back leaves the inputs as they were.
 
 #include "fuzzcheck.h"
 
@@ -23,6 +25,7 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -84,6 +87,15 @@ std::array<QString, 4> expectedLines(const std::uint8_t* data, std::size_t size)
 int expectedEntry(QComboBox* list, const QString& text, int before) {
     const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
     return index >= 0 ? index : before;
+}
+
+// The file is refused as a whole: too large to be a reading file, or a name that would carry a
+// control character (a line break among them) into the windows and the report.
+bool expectedRefusal(std::size_t size, const QString& name) {
+    return size > std::size_t(report::ReadingFileLimit) ||
+           std::any_of(name.begin(), name.end(), [](QChar character) {
+               return character.category() == QChar::Other_Control;
+           });
 }
 
 void writeFile(const QString& path, const std::uint8_t* data, std::size_t size) {
@@ -154,7 +166,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     main.cmdOpen_Click();
 
     const Inputs after = inputsOf(main);
-    if (size > std::size_t(report::ReadingFileLimit)) {
+    const std::array<QString, 4> lines = expectedLines(data, size);
+    if (expectedRefusal(size, lines[0])) {
         FUZZ_CHECK(services.messages.size() == 1);
         FUZZ_CHECK(services.messages.first().text == QStringLiteral("Please Check The File."));
         FUZZ_CHECK(after.name == before.name && after.day == before.day &&
@@ -163,7 +176,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         QCoreApplication::processEvents();
         return 0;
     }
-    const std::array<QString, 4> lines = expectedLines(data, size);
     auto* txtName = control<QLineEdit>(&main, "txtName");
     auto* cmbYear = control<QComboBox>(&main, "cmbYear");
     FUZZ_CHECK(after.name == lines[0].left(txtName->maxLength()));

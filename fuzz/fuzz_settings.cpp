@@ -5,7 +5,7 @@
 // Rules checked: decoding keeps the order of the characters and drops only those it must; a
 // date read back is one the reminder can store and read again; the reminder asks at most once,
 // shows no message, stores nothing but today's date, keeps every other entry of the file, and
-// never writes over a file it cannot parse.
+// neither asks nor writes when the file does not parse or is over the size limit.
 
 #include "fuzzcheck.h"
 
@@ -31,6 +31,8 @@
 namespace {
 
 const QString DurationKey = QStringLiteral("Duration");
+// No settings file larger than this is read or written.
+constexpr qsizetype StoreLimit = 64 * 1024;
 const std::array<const char*, 8> Locales = {"en_US", "en_GB", "de_DE", "fr_FR",
                                             "ja_JP", "ar_EG", "hu_HU", "C"};
 
@@ -138,8 +140,9 @@ void checkReminder(const QByteArray& file, const QDate& today) {
     FUZZ_CHECK(services.questions.size() <= 1);
     FUZZ_CHECK(services.openedAddresses.isEmpty()); // the fake answers No
     const std::optional<Entries> after = entriesOf(path, "after");
-    if (!before) {
-        // A damaged file is never written over.
+    if (!before || file.size() > StoreLimit) {
+        // A damaged file is never written over, and no question comes of it.
+        FUZZ_CHECK(services.questions.isEmpty());
         QFile in(path);
         FUZZ_CHECK(in.open(QIODevice::ReadOnly));
         FUZZ_CHECK(in.readAll() == file);
