@@ -237,24 +237,35 @@ void TestSettings::reminder_data() {
     QTest::addColumn<QString>("stored"); // empty: absent
     QTest::addColumn<bool>("asked");
     QTest::addColumn<QString>("storedAfter");
+    QTest::addColumn<QString>("folder"); // the store's folder within the throwaway one
     const QDate today(2026, 12, 7);
     const auto iso = [](const QDate& date) {
         return date.toString(Qt::ISODate);
     };
-    QTest::newRow("absent") << QString() << false << iso(today);
-    QTest::newRow("today") << iso(today) << false << iso(today);
-    QTest::newRow("14 days ago") << iso(today.addDays(-14)) << false << iso(today.addDays(-14));
-    QTest::newRow("15 days ago") << iso(today.addDays(-15)) << true << iso(today);
-    QTest::newRow("a year ago") << iso(today.addYears(-1)) << true << iso(today);
-    QTest::newRow("14 days ahead") << iso(today.addDays(14)) << false << iso(today.addDays(14));
-    QTest::newRow("15 days ahead") << iso(today.addDays(15)) << true << iso(today);
-    QTest::newRow("unreadable") << QStringLiteral("someday") << false << iso(today);
+    const QString usual; // the throwaway folder, which exists
+    QTest::newRow("absent") << QString() << false << iso(today) << usual;
+    QTest::newRow("absent, no settings folder yet")
+        << QString() << false << iso(today) << QStringLiteral("new/config");
+    QTest::newRow("today") << iso(today) << false << iso(today) << usual;
+    QTest::newRow("14 days ago") << iso(today.addDays(-14)) << false << iso(today.addDays(-14))
+                                 << usual;
+    QTest::newRow("15 days ago") << iso(today.addDays(-15)) << true << iso(today) << usual;
+    QTest::newRow("a year ago") << iso(today.addYears(-1)) << true << iso(today) << usual;
+    QTest::newRow("14 days ahead")
+        << iso(today.addDays(14)) << false << iso(today.addDays(14)) << usual;
+    QTest::newRow("15 days ahead") << iso(today.addDays(15)) << true << iso(today) << usual;
+    QTest::newRow("unreadable") << QStringLiteral("someday") << false << iso(today) << usual;
 }
 
 void TestSettings::reminder() {
     QFETCH(QString, stored);
     QFETCH(bool, asked);
     QFETCH(QString, storedAfter);
+    QFETCH(QString, folder);
+    if (!folder.isEmpty()) {
+        QVERIFY(!QFileInfo::exists(m_folder.filePath(folder)));
+        useStoreFolder(m_folder.filePath(folder));
+    }
     ScopedFakeServices services;
     if (!stored.isEmpty())
         QVERIFY(modHelp::SaveAppSetting(DurationKey, stored));
