@@ -14,7 +14,8 @@ void announceFramesAsPanels();
 // screen reader asks again. Both cost nothing without a screen reader.
 // The controls of WINDOW, when a window built hidden shows (the window itself stays as known).
 void renewWithin(QWidget* window);
-// CONTROL and those within it, when a page that was hidden is brought forward.
+// CONTROL and those within it, when a page that was hidden is about to be brought forward (after
+// it shows, the focus may already have been reported in an object this throws away).
 void renew(QWidget* control);
 
 } // namespace accessibility

@@ -55,12 +55,18 @@ class TabControl : public QTabWidget {
 public:
     TabControl(QWidget* parent, const QRect& geometry, int tabHeight)
         : QTabWidget(parent) {
-        setTabBar(new EvenTabBar(geometry.width(), tabHeight));
+        auto* bar = new EvenTabBar(geometry.width(), tabHeight);
+        // The page brought forward has been hidden since a screen reader last looked. Renewed
+        // before it shows (this runs before the tab widget's own handler, connected after it),
+        // so its showing and the focus moving into it are told of the new objects, not of
+        // objects already gone, which a screen reader drops unheard.
+        connect(bar, &QTabBar::currentChanged, this, [this](int index) {
+            if (QWidget* page = widget(index))
+                accessibility::renew(page);
+        });
+        setTabBar(bar);
         setDocumentMode(true);
         setGeometry(geometry);
-        // The page brought forward has been hidden since a screen reader last looked.
-        connect(this, &QTabWidget::currentChanged, this,
-                [this](int index) { accessibility::renew(widget(index)); });
     }
 };
 
@@ -124,6 +130,9 @@ void frmDisplay::createTabs(QWidget* client) {
     SSTab1->setObjectName(QStringLiteral("SSTab1"));
     SSTab1->addTab(new RuneStonePage(m_shown), QStringLiteral("Corresponding Rune Stone"));
     SSTab1->addTab(new SunSignPage(m_shown), QStringLiteral("Sun Sign Characteristics"));
+    // The focus moving into a page from the other one says which page it is.
+    for (int index = 0; index < SSTab1->count(); ++index)
+        SSTab1->widget(index)->setAccessibleName(SSTab1->tabText(index));
 
     ClipboardGuard::guard(m_shown.longText(Field::AboutYourRuneStone));
     ClipboardGuard::guard(m_shown.longText(Field::AboutYourRuneStoneWithPlanet));

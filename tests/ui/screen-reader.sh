@@ -37,20 +37,20 @@ heard() { wait_until 5 _said "$@"; }
 # Orca drops a window's showing among others once over 50 events wait, as when windows are
 # built; a listener does not act before it has caught up either (a second without a word).
 _idle() { local size=$(stat -c %s "$speech"); sleep 1; [ "$(stat -c %s "$speech")" = "$size" ]; }
-# describe WIN PICTURE: Orca's flat review, line by line from the top (keypad minus, then page
-# up) to the line of PICTURE, which Orca then presents whole (Orca key and keypad 5).
+# describe WIN PICTURE: Orca's flat review, line by line from the top (Orca key and keypad 7,
+# then keypad 9) to the line of PICTURE, which Orca then presents whole (Orca key and keypad 5).
+# Flat review stays on, as a listener leaves it.
 describe() {
     local line
-    mark; key "$1" KP_Subtract
+    mark; key "$1" Insert+KP_Home
     for line in {1..12}; do wait_until 1 _said "$2" && break; key "$1" KP_Page_Up; done
     key "$1" Insert+KP_Begin
     wait_until 5 _said "$2 image"
-    key "$1" KP_Subtract
 }
 
+mark
 app_start "$APP"
 main=$(win_wait "$title" 20) || exit 1
-mark
 check heard 'Name:- text'
 key "$main" Return
 check heard 'alert Velmora' 'Please Enter Your Name !'
@@ -60,14 +60,17 @@ enter_anna "$main"
 key "$main" Return
 reading=$(win_wait "$title" 10 "$main") || exit 1
 check heard 'Corresponding Rune Stone page tab'
-describe "$reading" 'Gebo rune stone'
-check heard 'Corresponding Rune Stone Gebo' 'Gebo rune stone image' \
-    'A green stone with the rune Gebo cut into it'
 # The two rune stones' texts, past Back and Print, each by its own name.
 # A listener waits for each control to be said before pressing on.
 mark; KEY_DELAY=700 key "$reading" Tab Tab Tab Tab
 check heard 'Characteristics of your rune stone' "Characteristics of the planet's rune stone"
-key "$reading" ctrl+Tab
+describe "$reading" 'Gebo rune stone'
+check heard 'Corresponding Rune Stone Gebo' 'Gebo rune stone image' \
+    'A green stone with the rune Gebo cut into it'
+# From that box, Ctrl+Tab takes the focus into the second page: Orca says where it went, and
+# the review, still on, reads the page now in front.
+mark; key "$reading" ctrl+Tab
+check heard 'Sun Sign Characteristics panel' 'Negative Traits read only text'
 describe "$reading" 'Pisces sign'
 check heard 'Your Sun Sign Pisces' 'Pisces sign image' \
     'The figure and symbol of Pisces in gold on a round dark red field with stars'
