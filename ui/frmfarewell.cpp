@@ -219,8 +219,9 @@ void frmFarewell::Form_Load() {
         [size = picIcon->size()](qreal ratio) { return look::windowIcon().pixmap(size, ratio); });
 
     modHelp::randomize();
-    const auto k = static_cast<qsizetype>(modHelp::rnd() * 4);
-    Label2->setText(promotionalTexts().at(k));
+    const auto& texts = promotionalTexts();
+    const auto k = static_cast<qsizetype>(modHelp::rnd() * static_cast<float>(texts.size()));
+    Label2->setText(texts.at(k));
     Label2->setAccessibleName(Label2->text());
     look::fixAndCentre(this);
 }
