@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # bench/run-all.sh [BUILD_DIR]
-# Runs every performance budget of the design in one go and prints one table: what, budget,
+# Runs every performance budget (docs/performance.md) in one go and prints one table: what, budget,
 # median, minimum to maximum, pass or fail. A budget is judged on the median; the spread and the
 # load average show whether the machine was quiet enough to trust it. Start-up time (to the
 # first frame, with the map beside it) and peak memory are measured side by side with a bare Qt
@@ -120,7 +120,7 @@ row "peak memory of a full run of the program" "≤ 1.25 × bare Qt window" \
     "$memory_ratio" 1.25
 row "start-up work before the main window (lock, settings, reminder)" "≤ 1 ms" \
     "${startup_ms:+$startup_ms ms}" "$(spread_of "$startup_line")${startup_ms:+ ms}" "$startup_ms" 1
-# Budgets the benchmarks set themselves, beyond the design's.
+# Budgets the benchmarks set themselves, beyond those of docs/performance.md.
 row "decode one picture (the slowest of the 30)" "≤ 2 ms" \
     "${picture_us:+$picture_us µs}" "$(spread_of "$picture_line")${picture_us:+ µs}" \
     "$(scaled "$picture_us" 0.001)" 2
