@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QString;
 class QWidget;
 
 // What a screen reader is told where Qt's own answers mislead it.
@@ -17,5 +20,12 @@ void renewWithin(QWidget* window);
 // CONTROL and those within it, when a page that was hidden is about to be brought forward (after
 // it shows, the focus may already have been reported in an object this throws away).
 void renew(QWidget* control);
+
+// WINDOW comes up without the focus, and a screen reader still reads it out as it appears. Where
+// it knows a notification role (AT-SPI), the window takes that role until it is made active;
+// where it hears notification events instead (UI Automation, Windows 10 1709 and later), one is
+// raised with TEXT once the window shows. Older Windows and Wine say nothing.
+// Before the window's first accessible object is made: in its constructor.
+void announceWhileInactive(QWidget* window, std::function<QString()> text);
 
 } // namespace accessibility

@@ -4,12 +4,12 @@
 #include "shell/modhelp.h"
 #include "shell/modtellafriend.h"
 #include "shell/platform.h"
+#include "ui/accessibility.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/pagelinks.h"
 #include "ui/picturelabel.h"
 
-#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFocusEvent>
@@ -47,38 +47,6 @@ QLineEdit* referralBox(QWidget* parent, const char* name, const QRect& twips, co
     return box;
 }
 
-#ifndef Q_OS_WIN
-// Shown without taking the focus, the window would come up unheard: until it is made active a
-// screen reader is told it is a notification, which it reads out as it appears.
-class FarewellAccessible : public QAccessibleWidget {
-public:
-    explicit FarewellAccessible(QWidget* window)
-        : QAccessibleWidget(window, QAccessible::Window) {}
-
-    QAccessible::Role role() const override {
-        return widget()->isActiveWindow() ? QAccessible::Window : QAccessible::Notification;
-    }
-};
-
-QAccessibleInterface* farewellAccessibleFor(const QString& className, QObject* object) {
-    auto* window =
-        className == QLatin1String("frmFarewell") ? qobject_cast<QWidget*>(object) : nullptr;
-    return window ? new FarewellAccessible(window) : nullptr;
-}
-
-#endif
-
-// Windows' UI Automation knows no notification: there the window stays a window.
-void announceWhileInactive() {
-#ifndef Q_OS_WIN
-    static const bool installed = [] {
-        QAccessible::installFactory(&farewellAccessibleFor);
-        return true;
-    }();
-    Q_UNUSED(installed);
-#endif
-}
-
 // One line in its rectangle: where the font found in place of the one asked for runs wider, the
 // letters are narrowed rather than cut off at the edge.
 void fitOnOneLine(QLabel* label) {
@@ -105,7 +73,9 @@ frmFarewell::frmFarewell(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::WindowStaysOnTopHint | look::TitleBarWithCloseBox) {
     setObjectName(QStringLiteral("frmFarewell"));
     setAttribute(Qt::WA_ShowWithoutActivating);
-    announceWhileInactive();
+    // Shown without taking the focus, the window would come up unheard.
+    accessibility::announceWhileInactive(
+        this, [this] { return QStringLiteral("%1. %2").arg(windowTitle(), Label2->text()); });
     look::setBackground(this, look::White);
     setFont(look::font());
     createControls();
