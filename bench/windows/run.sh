@@ -74,29 +74,11 @@ launch_ms() {
 echo "== start-up to the first frame and the map ($warmups warm-ups, $runs launches each, in turn)"
 bare_title='^Bare Qt window$'
 velmora_title=$title
-for ((i = 0; i < warmups; ++i)); do
-    launch_ms "$bare" "$bare_title" >/dev/null
-    launch_ms "$velmora" "$velmora_title" >/dev/null
-done
-for which in bare velmora; do : >"$scratch/$which.map" && : >"$scratch/$which.frame"; done
-for ((i = 0; i < runs; ++i)); do
-    if ((i % 2 == 0)); then order=(bare velmora); else order=(velmora bare); fi
-    for which in "${order[@]}"; do
-        if [ "$which" = bare ]; then
-            times=$(launch_ms "$bare" "$bare_title")
-        else
-            times=$(launch_ms "$velmora" "$velmora_title")
-        fi
-        echo "$which ${times:-FAILED}" >&2
-        [ -n "$times" ] || continue
-        echo "${times% *}" >>"$scratch/$which.map"
-        echo "${times#* }" >>"$scratch/$which.frame"
-    done
-done
-bare_frame=$(stats <"$scratch/bare.frame")
-velmora_frame=$(stats <"$scratch/velmora.frame")
-bare_map=$(stats <"$scratch/bare.map")
-velmora_map=$(stats <"$scratch/velmora.map")
+in_turn "$warmups" "$runs" "$scratch" "$bare" "$bare_title" "$velmora" "$velmora_title"
+bare_frame=$(cut -d' ' -f2 "$scratch/bare.launches" | stats)
+velmora_frame=$(cut -d' ' -f2 "$scratch/velmora.launches" | stats)
+bare_map=$(cut -d' ' -f1 "$scratch/bare.launches" | stats)
+velmora_map=$(cut -d' ' -f1 "$scratch/velmora.launches" | stats)
 
 echo "== peak memory: $sessions sessions each, in turn"
 max_rss() { sed -n 's/.*Maximum resident set size (kbytes): \([0-9]*\).*/\1/p' "$1"; }
@@ -113,13 +95,13 @@ velmora_session() {
     w=$(win_wait "$velmora_title" 20) || return 1
     type_text "$w" 'astrid'
     key "$w" Return
-    r=$(win_wait "$velmora_title" 10) && wait_until 5 test "$r" != "$w"
+    r=$(win_wait "$velmora_title" 10 "$w")
     key "$r" alt+h a
-    a=$(win_wait "$velmora_title" 10) && key "$a" Escape
+    a=$(win_wait "$velmora_title" 10 "$r") && key "$a" Escape && win_gone "$a" 5
     key "$r" alt+b
-    m=$(win_wait "$velmora_title" 10)
+    m=$(win_wait "$velmora_title" 10 "$r")
     win_close "$m"
-    f=$(win_wait "$velmora_title" 10) && win_close "$f"
+    f=$(win_wait "$velmora_title" 10 "$m") && win_close "$f"
     app_wait_exit 20 >/dev/null
 }
 : >"$scratch/bare.kb"

@@ -38,26 +38,9 @@ launch_ms() { # CMD TITLE: one launch, the milliseconds until its window is view
 }
 bare_cmd="$wine $folder/bench_bare_window.exe"
 velmora_cmd="$wine $folder/Velmora.exe"
-for ((i = 0; i < warmups; ++i)); do
-    launch_ms "$bare_cmd" '^Bare Qt window$' >/dev/null
-    launch_ms "$velmora_cmd" "$title" >/dev/null
-done
-: >"$scratch/bare.ms"
-: >"$scratch/velmora.ms"
-for ((i = 0; i < runs; ++i)); do
-    if ((i % 2 == 0)); then order=(bare velmora); else order=(velmora bare); fi
-    for which in "${order[@]}"; do
-        if [ "$which" = bare ]; then
-            ms=$(launch_ms "$bare_cmd" '^Bare Qt window$')
-        else
-            ms=$(launch_ms "$velmora_cmd" "$title")
-        fi
-        echo "$which ${ms:-FAILED}" >&2
-        [ -n "$ms" ] && echo "$ms" >>"$scratch/$which.ms"
-    done
-done
-bare=$(stats <"$scratch/bare.ms")
-velmora=$(stats <"$scratch/velmora.ms")
+in_turn "$warmups" "$runs" "$scratch" "$bare_cmd" '^Bare Qt window$' "$velmora_cmd" "$title"
+bare=$(stats <"$scratch/bare.launches")
+velmora=$(stats <"$scratch/velmora.launches")
 echo "Under Wine, start-up to window shown: bare Qt window $bare ms; Velmora $velmora ms;" \
     "ratio $(ratio "$(field median "$velmora")" "$(field median "$bare")") (budget 1.30)"
 rm "$folder/bench_bare_window.exe"

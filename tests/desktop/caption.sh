@@ -12,3 +12,12 @@ enter_anna() {
     key "$1" Tab; type_text "$1" 'mar'
     key "$1" Tab; type_text "$1" '1980'
 }
+
+# open_report MAIN: Generate in the main window MAIN, then Print in the reading window; sets
+# $reading and $report to the reading window and the report window, modal over it.
+open_report() {
+    key "$1" Return
+    reading=$(win_wait "$title" 10 "$1") || return 1
+    key "$reading" alt+p
+    report=$(win_wait "$title" 10 "$1" "$reading")
+}

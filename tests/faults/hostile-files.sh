@@ -133,11 +133,7 @@ start_session() { # start_session [PREFIX...]: the program with a reading shown 
     app_start "$@" "$APP"
     main=$(win_wait "$title" 20) || return 1
     enter_anna "$main"
-    key "$main" Return
-    reading=$(win_wait "$title" 10 "$main") || return 1
-    key "$reading" alt+p
-    wait_until 5 test "$(win_count "$title")" -eq 2 || return 1
-    report=$(win_wait "$title" 10 "$reading")
+    open_report "$main" && wait_output 5 2 win_count "$title"
 }
 
 # save_refused PATH REASON: Save through the real dialog (saying yes to replacing), then the
@@ -226,13 +222,10 @@ check win_gone "$message" 5
 check test "$(win_count "$title")" -eq 1
 check shows "ANNA" # the name box as it was
 # The report of the inputs as they were: their name and date lines, no forged one.
-key "$main" Return
-reading=$(win_wait "$title" 10 "$main") || exit 1
-key "$reading" alt+p
-check wait_until 5 test "$(win_count "$title")" -eq 2
-report=$(win_wait "$title" 10 "$reading") || exit 1
+open_report "$main" || exit 1
+check wait_output 5 2 win_count "$title"
 report_lines() { shown_texts | grep -o 'Name :- [A-Z]*\|Date Of Birth :- [A-Za-z]*/[0-9]*/[0-9]*' | sort -u; }
-check wait_until 10 test "$(report_lines)" = $'Date Of Birth :- March/12/1980\nName :- ANNA'
+check wait_output 10 $'Date Of Birth :- March/12/1980\nName :- ANNA' report_lines
 app_stop
 
 # Under a file-size limit of 10 bytes the save fails with the system's reason; the program

@@ -32,17 +32,14 @@ check win_gone "$main" 5
 # Over the rune text the program empties the clipboard: it must neither wait for the silent
 # owner nor stop answering.
 xdotool mousemove --window "$reading" 100 255 mousemove --window "$reading" 300 265
-check wait_until 3 test "$(clipboard_owner)" = "$no_owner"
+check wait_output 3 "$no_owner" clipboard_owner
 key "$reading" alt+b
 check win_gone "$reading" 5
 main=$(win_wait "$title" 10 "$reading") || exit 1
 kill -CONT "$holder"
 
 # No printer: the printer dialog is cancelled; the report window keeps its report.
-key "$main" Return
-reading=$(win_wait "$title" 10 "$main") || exit 1
-key "$reading" alt+p
-report=$(win_wait "$title" 10 "$main" "$reading") || exit 1
+open_report "$main" || exit 1
 key "$report" alt+p
 printer=$(win_wait '^Print' 10) || exit 1
 key "$printer" Escape

@@ -61,10 +61,7 @@ check win_gone "$dialog" 5
 check test "$(win_count "$title")" -eq 1
 
 # The report window of the reading opened last, ANNA's, for saving.
-key "$main" Return
-reading=$(win_wait "$title" 10 "$main") || exit 1
-key "$reading" alt+p
-report=$(win_wait "$title" 10 "$main" "$reading") || exit 1
+open_report "$main" || exit 1
 key "$report" alt+s
 dialog=$(win_wait '^Velmora$' 10) || exit 1
 

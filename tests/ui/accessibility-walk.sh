@@ -37,7 +37,7 @@ press_link() {
     count=$(wc -l <"$opened")
     check atspi press "$1" link "$2"
     presses=$((presses + 1))
-    check wait_until 5 test "$(wc -l <"$opened")" -gt "$count"
+    check wait_until 5 eval 'test "$(wc -l <"$opened")" -gt "$count"'
     check test "$(tail -n 1 "$opened")" = "$page$3"
     check test "$(atspi focused "$1")" = "$before"
 }
@@ -95,7 +95,7 @@ check test "$(win_active)" = "$reading"
 
 # The report window, modal over the reading window.
 key "$reading" alt+p
-check wait_until 10 test "$(win_count "$title")" -eq 2
+check wait_output 10 2 win_count "$title"
 report=$(win_wait "$title" 10) || exit 1
 in_report='push button|Save'
 check wait_until 10 shows "$in_report" push\ button Save
