@@ -6,6 +6,7 @@
 #include "shell/safefile.h"
 #include "shell/singleinstance.h"
 #include "ui/accessibility.h"
+#include "ui/contrast.h"
 
 #include <QApplication>
 #include <QScopeGuard>
@@ -34,6 +35,8 @@ int main(int argc, char** argv) {
     fonts.loadFontList();
     const auto fontsRead = qScopeGuard([&fonts] { fonts.wait(); });
     application.setStyle(programStyle());
+    // Asked first thing: the answer may then be there before the main window shows.
+    look::followDesktopContrast();
     accessibility::announceFramesAsPanels();
     // Only the exit window ends the program, through EndApplication.
     application.setQuitOnLastWindowClosed(false);

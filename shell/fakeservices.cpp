@@ -49,4 +49,13 @@ void FakeServices::endProcess(int exitCode) {
     endedWith.append(exitCode);
 }
 
+std::optional<ContrastColours> FakeServices::highContrast() {
+    return contrast;
+}
+
+void FakeServices::switchContrast(const std::optional<ContrastColours>& colours) {
+    contrast = colours;
+    emit contrastChanges().changed();
+}
+
 } // namespace platform

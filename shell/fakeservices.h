@@ -25,6 +25,10 @@ public:
     void clearClipboard() override;
     QDate today() override;
     void endProcess(int exitCode) override;
+    std::optional<ContrastColours> highContrast() override;
+
+    // Answers high contrast with these colours, or switches it off, and announces the switch.
+    void switchContrast(const std::optional<ContrastColours>& colours);
 
     // Answers
     bool answerYes = false;
@@ -32,6 +36,7 @@ public:
     QString fileToSave; // empty: the save dialog is cancelled
     QString printToPdf; // empty: the printer dialog is cancelled; else a PDF file path
     QDate todayDate{2026, 12, 7};
+    std::optional<ContrastColours> contrast; // high contrast off
 
     // Records
     QList<Message> messages;

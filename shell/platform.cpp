@@ -1,5 +1,6 @@
 #include "shell/platform.h"
 
+#include "shell/desktopcontrast.h"
 #include "shell/filedialog.h"
 
 #include <QClipboard>
@@ -97,6 +98,8 @@ public:
     QDate today() override { return QDate::currentDate(); }
 
     void endProcess(int exitCode) override { QCoreApplication::exit(exitCode); }
+
+    std::optional<ContrastColours> highContrast() override { return desktopContrast(); }
 };
 
 QtServices realServices;
@@ -106,6 +109,11 @@ Services* current = &realServices;
 
 Services& services() {
     return *current;
+}
+
+ContrastChanges& contrastChanges() {
+    static ContrastChanges changes;
+    return changes;
 }
 
 ScopedServices::ScopedServices(Services& replacement)

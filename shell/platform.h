@@ -1,11 +1,16 @@
 #pragma once
 // Platform services: every place where the program touches the outside world (message
 // boxes, the browser, file and printer dialogs, the clipboard, the clock, the end of the
-// process) goes through this one interface. Windows never call QMessageBox, QFileDialog or
-// QDesktopServices themselves, so tests can swap in the recording fake.
+// process, the desktop's high-contrast setting) goes through this one interface. Windows never
+// call QMessageBox, QFileDialog or QDesktopServices themselves, so tests can swap in the
+// recording fake.
 
+#include <QColor>
 #include <QDate>
+#include <QObject>
 #include <QString>
+
+#include <optional>
 
 class QPrinter;
 class QWidget;
@@ -22,6 +27,20 @@ struct FileDialogRequest {
 
 struct PrintRequest {
     bool selectionChosen = false; // the dialog opens on Selection instead of All
+};
+
+// The colours the desktop gives while the user has asked for high contrast; each text colour
+// reads on the ground it is paired with.
+struct ContrastColours {
+    QColor window; // the ground of windows, panels and boxes
+    QColor windowText;
+    QColor buttonFace;
+    QColor buttonText;
+    QColor link;      // on the window colour
+    QColor highlight; // selected text's ground
+    QColor highlightedText;
+    QColor greyText; // what cannot be used at the moment
+    bool operator==(const ContrastColours&) const = default;
 };
 
 class Services {
@@ -45,7 +64,19 @@ public:
     virtual void clearClipboard() = 0;
     virtual QDate today() = 0;
     virtual void endProcess(int exitCode) = 0;
+    // The desktop's high-contrast colours while high contrast is on; nothing while it is off or
+    // not yet known. Never waits for the desktop: a late answer, like every later switch, is
+    // announced by contrastChanges().
+    virtual std::optional<ContrastColours> highContrast() = 0;
 };
+
+// Announces that the desktop switched high contrast on or off, or gave it other colours.
+class ContrastChanges : public QObject {
+    Q_OBJECT
+signals:
+    void changed();
+};
+ContrastChanges& contrastChanges();
 
 // The services in use: the real ones unless a test has installed others.
 Services& services();

@@ -19,6 +19,9 @@ a11y_start || { echo "FAILED: no accessibility bus (see the harness's messages)"
 need_tools Xvfb openbox xdotool wmctrl xclip import /usr/libexec/at-spi-bus-launcher
 
 export HOME=$HARNESS_TMP/home XDG_CONFIG_HOME=$HARNESS_TMP/home/config
+# The services the bus starts on demand (the desktop portal, dconf) live in that home too.
+dbus-update-activation-environment HOME XDG_CONFIG_HOME ||
+    { echo "FAILED: the session bus took no environment"; exit 1; }
 mkdir -p "$HOME/bin"
 opened=$HOME/opened-addresses
 : >"$opened"

@@ -1,5 +1,7 @@
 #include "ui/flatbutton.h"
 
+#include "ui/contrast.h"
+
 #include <QPainter>
 
 namespace {
@@ -30,21 +32,35 @@ FlatButton::FlatButton(const QString& caption, QWidget* parent)
 void FlatButton::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QRect face = rect();
-    painter.fillRect(face, Face);
     const bool down = isDown() || isChecked();
-    drawEdge(painter, face, down ? Shadow : Light, down ? Light : Shadow);
-    drawEdge(painter, face.adjusted(1, 1, -1, -1), down ? Shadow : Face.lighter(115),
-             down ? Face : Face.darker(130));
-    if (hasFocus() || isDefault()) {
-        // The button Enter would press, or the one with the focus, wears a black frame.
-        painter.setPen(Caption);
+    const bool contrast = look::highContrast();
+    const QColor caption = contrast ? palette().color(QPalette::ButtonText) : Caption;
+    if (contrast) {
+        // The desktop's button colours, the face edged in the caption's colour.
+        painter.fillRect(face, palette().color(QPalette::Button));
+        painter.setPen(caption);
         painter.drawRect(face.adjusted(0, 0, -1, -1));
+    } else {
+        painter.fillRect(face, Face);
+        drawEdge(painter, face, down ? Shadow : Light, down ? Light : Shadow);
+        drawEdge(painter, face.adjusted(1, 1, -1, -1), down ? Shadow : Face.lighter(115),
+                 down ? Face : Face.darker(130));
+    }
+    if (hasFocus() || isDefault()) {
+        // The button Enter would press, or the one with the focus, wears a black frame; under
+        // high contrast a second line inside the edge.
+        painter.setPen(caption);
+        painter.drawRect(contrast ? face.adjusted(1, 1, -2, -2) : face.adjusted(0, 0, -1, -1));
     }
     QRect text = face.adjusted(4, 3, -4, -3);
     if (down)
         text.translate(1, 1);
     painter.setFont(font());
-    painter.setPen(isEnabled() ? Caption : GreyedCaption);
+    if (isEnabled())
+        painter.setPen(caption);
+    else
+        painter.setPen(contrast ? palette().color(QPalette::Disabled, QPalette::ButtonText)
+                                : GreyedCaption);
     // A caption that needs every line it can get runs on into the margin, up to the bevel,
     // rather than losing the tops of its letters and its descenders.
     painter.save();
@@ -54,7 +70,7 @@ void FlatButton::paintEvent(QPaintEvent*) {
                      QPushButton::text());
     painter.restore();
     if (hasFocus()) {
-        QPen dots(Caption);
+        QPen dots(caption);
         dots.setStyle(Qt::DotLine);
         painter.setPen(dots);
         painter.drawRect(face.adjusted(3, 3, -4, -4));

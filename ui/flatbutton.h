@@ -3,7 +3,8 @@
 #include <QPushButton>
 
 // A push button with a flat grey face and a raised edge, its caption wrapped over as many lines
-// as the face needs. Painted by hand: a style sheet would cost every window its start-up time.
+// as the face needs; under high contrast the desktop's button colours with a plain edge. Painted
+// by hand: a style sheet would cost every window its start-up time.
 class FlatButton : public QPushButton {
     Q_OBJECT
 public:

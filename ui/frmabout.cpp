@@ -6,7 +6,6 @@
 #include "ui/pagelinks.h"
 #include "ui/picturelabel.h"
 
-#include <QFrame>
 #include <QLabel>
 #include <QPushButton>
 
@@ -68,10 +67,8 @@ void frmAbout::createLinks() {
     pageLinks::opensPage(Label5, modHelp::WebPage::FullyBranded);
 
     // The rule runs past both edges of the window, from -60 to 6360 twips.
-    auto* Line2 = new QFrame(this);
-    Line2->setObjectName(QStringLiteral("Line2"));
-    Line2->setGeometry(look::px(-60), look::px(3120), look::px(6360 + 60), 1);
-    look::setBackground(Line2, look::PaleYellow);
+    look::rule(this, "Line2", QRect(look::px(-60), look::px(3120), look::px(6360 + 60), 1),
+               look::PaleYellow);
 }
 
 void frmAbout::createButton() {

@@ -90,9 +90,7 @@ void frmSave::createControls() {
     RTB->setTabChangesFocus(true);
     RTB->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     RTB->setAccessibleName(QStringLiteral("Report"));
-    QPalette palette = RTB->palette();
-    palette.setColor(QPalette::Base, QColor(look::Green));
-    RTB->setPalette(palette);
+    look::setColours(RTB, {{QPalette::Base, look::Green}});
 
     cmdSave = look::flatButton(this, "cmdSave", look::twips(5400, 6570, 1125, 345),
                                QStringLiteral("&Save"), msSansSerif(look::Bold));

@@ -2,6 +2,7 @@
 
 #include "report/modrtb.h"
 #include "shell/platform.h"
+#include "ui/contrast.h"
 
 #include <QMouseEvent>
 #include <QPointer>
@@ -17,9 +18,10 @@ bool isLinkable(const QString& linkText) {
 }
 
 // Underlines the addresses as the box shows them; the document itself is left untouched, so
-// the report's text and formats are the same with detection on or off. The detector belongs to
-// its box and goes with it: a box destroyed while detection is on takes the detector along,
-// which then touches nothing of the box, half gone by then.
+// the report's text and formats are the same with detection on or off. Under high contrast it
+// also shows the whole report in the box's text colour and the addresses in its link colour.
+// The detector belongs to its box and goes with it: a box destroyed while detection is on takes
+// the detector along, which then touches nothing of the box, half gone by then.
 class LinkDetector final : public QSyntaxHighlighter {
 public:
     explicit LinkDetector(QTextEdit* RTB)
@@ -30,6 +32,8 @@ public:
         m_linkFormat.setFontUnderline(true);
         m_viewport->setMouseTracking(true);
         m_viewport->installEventFilter(this);
+        // High contrast switched on or off gives the box other colours.
+        m_box->installEventFilter(this);
     }
 
     // Switching detection off while the box lives gives the box its own pointer back.
@@ -38,19 +42,30 @@ public:
             return;
         m_viewport->removeEventFilter(this);
         m_viewport->setCursor(m_boxCursor);
+        m_box->removeEventFilter(this);
     }
 
 protected:
     void highlightBlock(const QString& text) override {
+        const bool contrast = look::highContrast();
+        QTextCharFormat link = m_linkFormat;
+        if (contrast) {
+            QTextCharFormat plain;
+            plain.setForeground(m_box->palette().text());
+            setFormat(0, int(text.size()), plain);
+            link.setForeground(m_box->palette().link());
+        }
         for (const WebAddressSpan& span : findWebAddresses(text)) {
             if (isLinkable(text.mid(span.start, span.length)))
-                setFormat(int(span.start), int(span.length), m_linkFormat);
+                setFormat(int(span.start), int(span.length), link);
         }
     }
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (m_viewport && watched == m_viewport)
             handleMouse(*event);
+        else if (watched == m_box && event->type() == QEvent::PaletteChange)
+            rehighlight();
         return false; // the box still sees every event: a click on a link also places the cursor
     }
 

@@ -1,6 +1,7 @@
 #include "ui/look.h"
 
 #include "assets/assets.h"
+#include "ui/contrast.h"
 #include "ui/flatbutton.h"
 #include "ui/linklabel.h"
 
@@ -30,10 +31,15 @@ protected:
         QPainter painter(this);
         const QFontMetrics metrics(font());
         const QRect border = rect().adjusted(0, metrics.height() / 2, -2, -2);
-        painter.setPen(QColor(0x808080));
-        painter.drawRect(border);
-        painter.setPen(QColor(White));
-        painter.drawRect(border.translated(1, 1));
+        if (highContrast()) {
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawRect(border);
+        } else {
+            painter.setPen(QColor(0x808080));
+            painter.drawRect(border);
+            painter.setPen(QColor(White));
+            painter.drawRect(border.translated(1, 1));
+        }
         const QRect caption(6, 0, metrics.horizontalAdvance(title()) + 4, metrics.height());
         painter.fillRect(caption, palette().color(QPalette::Window));
         painter.setPen(palette().color(QPalette::WindowText));
@@ -76,26 +82,32 @@ QFont font(int style) {
     return verdana(8.25, style);
 }
 
+void setColours(QWidget* widget,
+                std::initializer_list<std::pair<QPalette::ColorRole, QRgb>> colours) {
+    // Only the roles given: the others come from around the control, whatever it wears.
+    QPalette own = widget->property(OwnColours).value<QPalette>();
+    for (const auto& [role, colour] : colours)
+        own.setColor(role, QColor(colour));
+    widget->setProperty(OwnColours, QVariant::fromValue(own));
+    widget->setPalette(own);
+}
+
 void setTextColour(QWidget* widget, QRgb colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, QColor(colour));
-    widget->setPalette(palette);
+    setColours(widget, {{QPalette::WindowText, colour}});
 }
 
 void setBackground(QWidget* widget, QRgb colour) {
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, QColor(colour));
-    widget->setPalette(palette);
+    setColours(widget, {{QPalette::Window, colour}});
     widget->setAutoFillBackground(true);
 }
 
 void setInputColours(QWidget* widget, QRgb background, QRgb text) {
-    QPalette palette = widget->palette();
-    for (auto role : {QPalette::Base, QPalette::Button, QPalette::Window})
-        palette.setColor(role, QColor(background));
-    for (auto role : {QPalette::Text, QPalette::ButtonText, QPalette::WindowText})
-        palette.setColor(role, QColor(text));
-    widget->setPalette(palette);
+    setColours(widget, {{QPalette::Base, background},
+                        {QPalette::Button, background},
+                        {QPalette::Window, background},
+                        {QPalette::Text, text},
+                        {QPalette::ButtonText, text},
+                        {QPalette::WindowText, text}});
 }
 
 QFrame* panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour) {
@@ -151,8 +163,20 @@ LinkLabel* link(QWidget* parent, const char* name, const QRect& twips, const QSt
 LinkLabel* opaqueLink(QWidget* parent, const char* name, const QRect& twips, const QString& text,
                       const QFont& font, QRgb colour) {
     LinkLabel* label = link(parent, name, twips, text, font, colour, Qt::AlignHCenter);
-    setBackground(label, QApplication::palette().color(QPalette::Button).rgb());
+    // The button face in force when it paints, not a copy taken now: high contrast comes and goes.
+    label->setBackgroundRole(QPalette::Button);
+    label->setForegroundRole(QPalette::WindowText);
+    label->setAutoFillBackground(true);
     return label;
+}
+
+QFrame* rule(QWidget* parent, const char* name, const QRect& geometry, QRgb colour) {
+    auto* line = new QFrame(parent);
+    line->setObjectName(QLatin1String(name));
+    line->setGeometry(geometry);
+    line->setProperty(Rule, true);
+    setBackground(line, colour);
+    return line;
 }
 
 QPushButton* flatButton(QWidget* parent, const char* name, const QRect& twips,

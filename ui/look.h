@@ -7,8 +7,12 @@
 #include <QColor>
 #include <QFont>
 #include <QIcon>
+#include <QPalette>
 #include <QRect>
 #include <QString>
+
+#include <initializer_list>
+#include <utility>
 
 class QFrame;
 class QGroupBox;
@@ -47,9 +51,14 @@ enum FontStyle { Regular = 0, Bold = 1, Underline = 2 };
 QFont verdana(qreal pointSize, int style = Regular);
 QFont font(int style = Regular); // Verdana 8.25 pt, every window's default
 
+// The program's own colours of a control. Each is also kept in the control's property
+// OwnColours, so that the colours can come back after high contrast.
+void setColours(QWidget* widget,
+                std::initializer_list<std::pair<QPalette::ColorRole, QRgb>> colours);
 void setTextColour(QWidget* widget, QRgb colour);
 void setBackground(QWidget* widget, QRgb colour);
 void setInputColours(QWidget* widget, QRgb background, QRgb text);
+inline constexpr const char* OwnColours = "ownColours";
 
 QFrame* panel(QWidget* parent, const char* name, const QRect& twips, QRgb colour);
 // A captioned frame that draws its own border and caption and holds controls placed by hand.
@@ -71,6 +80,11 @@ LinkLabel* link(QWidget* parent, const char* name, const QRect& twips, const QSt
 // An opaque link label on the system's button face.
 LinkLabel* opaqueLink(QWidget* parent, const char* name, const QRect& twips, const QString& text,
                       const QFont& font, QRgb colour);
+
+// A thin line across a window, in the text colour under high contrast (it carries the property
+// Rule).
+QFrame* rule(QWidget* parent, const char* name, const QRect& geometry, QRgb colour);
+inline constexpr const char* Rule = "rule";
 
 // A button with a flat grey face; a caption too long for one line wraps.
 QPushButton* flatButton(QWidget* parent, const char* name, const QRect& twips,

@@ -194,10 +194,7 @@ QPlainTextEdit* longTextBox(QWidget* parent, const char* name, const Place& plac
     box->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     box->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     box->setAccessibleName(QLatin1String(place.accessibleName));
-    QPalette palette = box->palette();
-    palette.setColor(QPalette::Base, QColor(place.background));
-    palette.setColor(QPalette::Text, QColor(look::Yellow));
-    box->setPalette(palette);
+    look::setColours(box, {{QPalette::Base, place.background}, {QPalette::Text, look::Yellow}});
     keepShapedGlyphs(box);
     return box;
 }

@@ -1,14 +1,16 @@
 // Every window at the screen's scale (run at QT_SCALE_FACTOR 1, 1.25, 1.5 and 2): no text cut
 // off by its control or by a panel around it, no control drawn over another, no menu entry
 // pushed off the menu bar, and every picture decoded for the screen's pixel ratio, so it is as
-// sharp as the screen allows.
+// sharp as the screen allows. And every window in the desktop's high-contrast colours, live.
 
 #include "shell/fakeservices.h"
+#include "ui/contrast.h"
 #include "ui/frmabout.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmfarewell.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"
+#include "ui/picturelabel.h"
 
 #include <QAbstractScrollArea>
 #include <QAction>
@@ -296,6 +298,32 @@ QStringList problemsIn(QWidget* window) {
     return problems;
 }
 
+// A contrast theme of the user's own, as Windows allows: none of its colours, nor any blend of
+// two of them, is one of the program's own colours.
+const platform::ContrastColours OwnTheme{QColor(0xFFF8E0), QColor(0x301000), QColor(0xE0F0FF),
+                                         QColor(0x002040), QColor(0x00306A), QColor(0x5A0030),
+                                         QColor(0xFFF8E0), QColor(0x603000)};
+
+// The controls that show one of the program's own colours outside the pictures.
+QStringList ownColoursIn(QWidget* window, const QImage& image) {
+    static const QList<QRgb> own = {0x378F67, 0x404040, 0x808080, 0xC0C0C0, 0xFFFF00,
+                                    0xFFFF80, 0xFFFFC0, 0xFF80FF, 0x0000FF, 0x000080,
+                                    0x0000C0, 0xFFFFFF, 0x000000};
+    QStringList found;
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (!own.contains(image.pixel(x, y) & RGB_MASK))
+                continue;
+            const QWidget* under =
+                window->childAt((QPointF(x, y) / image.devicePixelRatio()).toPoint());
+            const QString name = nameOf(under ? under : window);
+            if (!qobject_cast<const PictureLabel*>(under) && !found.contains(name))
+                found.append(name);
+        }
+    }
+    return found;
+}
+
 qreal scaleFactor() {
     bool ok = false;
     const qreal factor = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&ok);
@@ -317,6 +345,8 @@ private slots:
     void everythingFits();
     void picturesMatchTheScreen_data();
     void picturesMatchTheScreen();
+    void highContrast_data();
+    void highContrast();
 
 private:
     QWidget* open(Window which);
@@ -328,6 +358,7 @@ private:
 };
 
 void TestScaling::initTestCase() {
+    look::followDesktopContrast();
     m_main = new frmMain;
     m_main->findChild<QLineEdit*>(QStringLiteral("txtName"))->setText(QStringLiteral("ASTRID"));
     m_main->findChild<QComboBox*>(QStringLiteral("cmbDate"))->setCurrentIndex(11);
@@ -425,6 +456,25 @@ void TestScaling::picturesMatchTheScreen() {
     QVERIFY2(qAbs(logical.width() - size.width()) <= 0.5 &&
                  qAbs(logical.height() - size.height()) <= 0.5,
              qPrintable(QStringLiteral("%1x%2").arg(logical.width()).arg(logical.height())));
+}
+
+void TestScaling::highContrast_data() {
+    everythingFits_data();
+}
+
+// Switched on, nothing of the program's own colours is left outside the pictures; switched off,
+// the window is as it was, pixel for pixel.
+void TestScaling::highContrast() {
+    QFETCH(Window, which);
+    QWidget* window = open(which);
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    const QImage own = window->grab().toImage();
+    m_services.switchContrast(OwnTheme);
+    const QImage contrast = window->grab().toImage();
+    m_services.switchContrast(std::nullopt);
+    QVERIFY(window->grab().toImage() == own);
+    const QStringList left = ownColoursIn(window, contrast);
+    QVERIFY2(left.isEmpty(), qPrintable(left.join(QLatin1String(", "))));
 }
 
 QTEST_MAIN(TestScaling)
