@@ -2,9 +2,9 @@
 #include "app/startapplication.h"
 
 #include "shell/fontwarmup.h"
-#include "shell/modhelp.h"
-#include "shell/safefile.h"
-#include "shell/singleinstance.h"
+#include "shell/endapplication.h"
+#include "shell/core/safefile.h"
+#include "shell/core/singleinstance.h"
 #include "ui/accessibility.h"
 #include "ui/contrast.h"
 
@@ -38,6 +38,7 @@ int main(int argc, char** argv) {
     // Asked first thing: the answer may then be there before the main window shows.
     look::followDesktopContrast();
     accessibility::announceFramesAsPanels();
+    accessibility::announceActiveWindowOnConnection();
     // Only the exit window ends the program, through EndApplication.
     application.setQuitOnLastWindowClosed(false);
 

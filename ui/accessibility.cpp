@@ -1,6 +1,7 @@
 #include "ui/accessibility.h"
 
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QFrame>
 
 namespace accessibility {
@@ -17,7 +18,40 @@ void forget(QWidget* control) {
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(old));
 }
 
+void announceActiveWindow() {
+    QWidget* window = QApplication::activeWindow();
+    if (!window || !QAccessible::isActive())
+        return;
+    QAccessible::State activated;
+    activated.active = true;
+    QAccessibleStateChangeEvent activation(window, activated);
+    QAccessible::updateAccessibility(&activation);
+    if (QWidget* focus = QApplication::focusWidget()) {
+        QAccessibleEvent focused(focus, QAccessible::Focus);
+        QAccessible::updateAccessibility(&focused);
+    }
+}
+
+// Told as the bridge turns active, before it is ready to send anything: the announcement waits
+// for the event loop.
+class ConnectionObserver final : public QAccessible::ActivationObserver {
+public:
+    void accessibilityActiveChanged(bool active) override {
+        if (active)
+            QMetaObject::invokeMethod(qApp, &announceActiveWindow, Qt::QueuedConnection);
+    }
+};
+
 } // namespace
+
+void announceActiveWindowOnConnection() {
+    static ConnectionObserver observer;
+    static const bool installed = [] {
+        QAccessible::installActivationObserver(&observer);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
 
 void announceFramesAsPanels() {
     static const bool installed = [] {

@@ -12,6 +12,11 @@ namespace accessibility {
 // Once per program, before its first window.
 void announceFramesAsPanels();
 
+// Qt connects to the screen reader's bus after start-up has begun, and tells it of nothing that
+// happened before: a window already active when the connection is made is announced then, with
+// the control that has the focus. Once per program, before its first window.
+void announceActiveWindowOnConnection();
+
 // A screen reader keeps what it learnt of a control while it was hidden ("not visible"), and Qt
 // never tells it otherwise once the control shows: its accessible object is made anew, so the
 // screen reader asks again. Both cost nothing without a screen reader.
