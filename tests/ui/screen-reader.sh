@@ -83,7 +83,7 @@ mark; key "$main" alt+e
 farewell=$(win_wait "$title" 10 "$main") || exit 1
 check heard "notification $caption"
 xdotool key alt+Tab
-check wait_until 5 test "$(win_active)" = "$farewell"
+check wait_output 5 "$farewell" win_active
 mark; KEY_DELAY=700 key "$farewell" Tab Tab Tab Tab Tab Tab Tab
 check heard 'Your Name text' 'Your Email Address text' "Friend's Name text" \
     "Friend's Email Address text" 'Refer A Friend Now push button' 'Your Message text'

@@ -81,7 +81,7 @@ dialog_rules() {
     save_from "$report" "$HOME/windows/anna.run" || return 1
     box=$(win_wait '.*' 10 "$dialog" "$main" "$reading" "$report") || return 1
     key "$box" y
-    wait_until 10 test "$(bytes_of "$HOME/windows/anna.run")" = "$expected" || return 1
+    wait_output 10 "$expected" bytes_of "$HOME/windows/anna.run" || return 1
     printf 'old' >"$HOME/windows/ro.run"
     chmod 0444 "$HOME/windows/ro.run"
     save_from "$report" "$HOME/windows/ro.run" || return 1
@@ -136,7 +136,7 @@ open_and_check() {
     type_text "$dialog" "$path"
     key "$dialog" Return
     reading=$(win_wait "$title" 20 "$main") || return 1
-    wait_until 10 test "$(win_count "$title")" -eq 1 || return 1
+    wait_output 10 1 win_count "$title" || return 1
     wait_until 60 reading_painted "$reading" "$picture"
 }
 
