@@ -1,10 +1,10 @@
 #include "app/programstyle.h"
 #include "app/startapplication.h"
 
-#include "shell/fontwarmup.h"
-#include "shell/endapplication.h"
 #include "shell/core/safefile.h"
 #include "shell/core/singleinstance.h"
+#include "shell/endapplication.h"
+#include "shell/fontwarmup.h"
 #include "ui/accessibility.h"
 #include "ui/contrast.h"
 

@@ -1,9 +1,11 @@
 #include "app/startapplication.h"
 
-#include "shell/identity.h"
-#include "shell/modhelp.h"
+#include "shell/core/identity.h"
+#include "shell/core/random.h"
+#include "shell/core/singleinstance.h"
+#include "shell/endapplication.h"
 #include "shell/platform.h"
-#include "shell/singleinstance.h"
+#include "shell/updatereminder.h"
 #include "ui/frmfarewell.h"
 #include "ui/frmmain.h"
 

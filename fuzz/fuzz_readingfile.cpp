@@ -10,8 +10,9 @@
 
 #include "reading/engine.h"
 #include "report/readingfile.h"
+#include "shell/core/textencoding.h"
+#include "shell/endapplication.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
 

@@ -9,9 +9,10 @@
 
 #include "fuzzcheck.h"
 
-#include "shell/appsettings.h"
+#include "shell/core/appsettings.h"
+#include "shell/core/textencoding.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
+#include "shell/updatereminder.h"
 
 #include <QCoreApplication>
 #include <QDataStream>

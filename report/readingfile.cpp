@@ -1,7 +1,7 @@
 #include "report/readingfile.h"
 
-#include "shell/modhelp.h"
-#include "shell/safefile.h"
+#include "shell/core/safefile.h"
+#include "shell/core/textencoding.h"
 
 #include <QByteArray>
 #include <QFileInfo>

@@ -1,6 +1,6 @@
 #include "report/report.h"
 
-#include "shell/modhelp.h"
+#include "shell/core/pageaddresses.h"
 
 #include <QColor>
 #include <QFont>

@@ -1,5 +1,5 @@
 #include "shell/modtellafriend.h"
-#include "shell/modhelp.h"
+#include "shell/core/pageaddresses.h"
 #include "shell/platform.h"
 
 #include <QUrl>

@@ -1,6 +1,8 @@
-#include "shell/appsettings.h"
-#include "shell/modhelp.h"
+#include "shell/updatereminder.h"
+
+#include "shell/core/appsettings.h"
 #include "shell/platform.h"
+#include "shell/webpages.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,5 @@
-#include "shell/modhelp.h"
+#include "shell/webpages.h"
+
 #include "shell/platform.h"
 
 namespace modHelp {

@@ -1,6 +1,6 @@
 #include "ui/frmabout.h"
 
-#include "shell/identity.h"
+#include "shell/core/identity.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"
 #include "ui/pagelinks.h"

@@ -2,7 +2,8 @@
 
 #include "assets/picturecollection.h"
 #include "reading/engine.h"
-#include "shell/modhelp.h"
+#include "shell/core/pageaddresses.h"
+#include "shell/endapplication.h"
 #include "shell/platform.h"
 #include "ui/accessibility.h"
 #include "ui/adverts.h"

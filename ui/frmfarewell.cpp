@@ -1,9 +1,11 @@
 #include "ui/frmfarewell.h"
 
-#include "shell/identity.h"
-#include "shell/modhelp.h"
+#include "shell/core/identity.h"
+#include "shell/core/random.h"
+#include "shell/endapplication.h"
 #include "shell/modtellafriend.h"
 #include "shell/platform.h"
+#include "shell/webpages.h"
 #include "ui/accessibility.h"
 #include "ui/linklabel.h"
 #include "ui/look.h"

@@ -1,7 +1,9 @@
 #include "ui/frmmain.h"
 
 #include "reading/engine.h"
-#include "shell/modhelp.h"
+#include "shell/core/pageaddresses.h"
+#include "shell/core/random.h"
+#include "shell/endapplication.h"
 #include "shell/platform.h"
 #include "ui/adverts.h"
 #include "ui/cobrand.h"

@@ -2,8 +2,8 @@
 
 #include "report/printing.h"
 #include "report/readingfile.h"
-#include "shell/identity.h"
-#include "shell/modhelp.h"
+#include "shell/core/identity.h"
+#include "shell/core/pageaddresses.h"
 #include "shell/platform.h"
 #include "ui/adverts.h"
 #include "ui/clipboardguard.h"

@@ -2,7 +2,7 @@
 // The look shared by the windows: colours, fonts and the builders that place a control at a
 // position given in twips, so each window's constructor reads like its control table.
 
-#include "shell/identity.h"
+#include "shell/core/identity.h"
 
 #include <QColor>
 #include <QFont>

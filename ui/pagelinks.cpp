@@ -1,5 +1,6 @@
 #include "ui/pagelinks.h"
 
+#include "shell/webpages.h"
 #include "ui/linklabel.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 // The menu entries and link labels that lead to the maker's web pages: each opens its page when
 // chosen or clicked, and does nothing else.
 
-#include "shell/modhelp.h"
+#include "shell/core/pageaddresses.h"
 
 class QAction;
 class LinkLabel;

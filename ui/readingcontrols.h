@@ -5,7 +5,7 @@
 // long texts.
 
 #include "reading/fields.h"
-#include "shell/modhelp.h"
+#include "shell/core/pageaddresses.h"
 
 #include <QRgb>
 

@@ -3,9 +3,9 @@
 // and maximum: once in fresh processes, as at a real start, and once repeated within one
 // process. The first fresh processes after a build run from a cold cache and are not counted.
 
-#include "shell/appsettings.h"
-#include "shell/modhelp.h"
-#include "shell/singleinstance.h"
+#include "shell/core/appsettings.h"
+#include "shell/core/singleinstance.h"
+#include "shell/updatereminder.h"
 
 #include <QCoreApplication>
 #include <QDate>

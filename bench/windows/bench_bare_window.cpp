@@ -2,7 +2,7 @@
 // its size before it is shown, as quick as a Qt window gets (a label left to size itself first
 // measures its text, which is slower and would flatter the comparison).
 
-#include "shell/identity.h"
+#include "shell/core/identity.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -5,8 +5,8 @@
 
 #include "app/programstyle.h"
 #include "assets/assets.h"
+#include "shell/endapplication.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
 

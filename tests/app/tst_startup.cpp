@@ -3,10 +3,9 @@
 // the test binary started again on that one case.
 
 #include "app/startapplication.h"
-#include "shell/appsettings.h"
+#include "shell/core/appsettings.h"
+#include "shell/core/singleinstance.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
-#include "shell/singleinstance.h"
 #include "support/windowtesting.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmfarewell.h"

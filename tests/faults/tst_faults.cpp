@@ -3,10 +3,11 @@
 // carries on without a message where none is due, and nothing that was there is lost.
 
 #include "reading/engine.h"
-#include "shell/appsettings.h"
+#include "shell/core/appsettings.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
 #include "shell/platform.h"
+#include "shell/updatereminder.h"
+#include "shell/webpages.h"
 #include "support/reportsupport.h"
 #include "support/windowtesting.h"
 #include "ui/frmdisplay.h"

@@ -5,7 +5,7 @@
 //   savereading [--size-limit BYTES] PATH
 
 #include "report/readingfile.h"
-#include "shell/safefile.h"
+#include "shell/core/safefile.h"
 
 #include <QString>
 

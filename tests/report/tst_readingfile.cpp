@@ -3,8 +3,7 @@
 #include "support/reportsupport.h"
 
 #include "report/readingfile.h"
-#include "shell/modhelp.h"
-#include "shell/safefile.h"
+#include "shell/core/safefile.h"
 
 #include <QCoreApplication>
 #include <QDir>

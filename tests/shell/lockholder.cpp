@@ -1,7 +1,7 @@
 // A second copy of the program as far as the lock is concerned: takes the lock at the path it
 // is given, says "held" or "busy", and keeps it until its input ends.
 
-#include "shell/singleinstance.h"
+#include "shell/core/singleinstance.h"
 
 #include <QCoreApplication>
 

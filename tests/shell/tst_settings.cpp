@@ -1,8 +1,9 @@
 // The settings store and the update reminder, on a throwaway store.
 
-#include "shell/appsettings.h"
+#include "shell/core/appsettings.h"
+#include "shell/core/textencoding.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
+#include "shell/updatereminder.h"
 
 #include <QDir>
 #include <QFile>

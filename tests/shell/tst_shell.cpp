@@ -1,6 +1,10 @@
+#include "shell/core/pageaddresses.h"
+#include "shell/core/random.h"
+#include "shell/core/textencoding.h"
+#include "shell/endapplication.h"
 #include "shell/fakeservices.h"
 #include "shell/filedialog.h"
-#include "shell/modhelp.h"
+#include "shell/webpages.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,6 +1,6 @@
 // One copy per user, checked against real second processes.
 
-#include "shell/singleinstance.h"
+#include "shell/core/singleinstance.h"
 
 #include <QCoreApplication>
 #include <QDateTime>

@@ -5,7 +5,6 @@
 
 #include "reading/engine.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
 #include "support/shownreading.h"
 #include "support/windowtesting.h"
 #include "ui/frmdisplay.h"

@@ -1,6 +1,7 @@
 #include "support/reportsupport.h"
 
-#include "shell/modhelp.h"
+#include "shell/core/pageaddresses.h"
+#include "shell/core/textencoding.h"
 
 #include <QFile>
 #include <QProcess>

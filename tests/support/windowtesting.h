@@ -3,8 +3,9 @@
 // reading what is on screen, the event loop's deferred work, and a stand-in for the way out of
 // the program so closing a window never ends the test.
 
-#include "shell/identity.h"
-#include "shell/modhelp.h"
+#include "shell/core/identity.h"
+#include "shell/core/pageaddresses.h"
+#include "shell/endapplication.h"
 
 #include <QAccessible>
 #include <QAction>

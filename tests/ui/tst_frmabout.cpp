@@ -1,7 +1,6 @@
 // The About window: its look against the control table, its keys and its two links.
 
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
 #include "support/windowtesting.h"
 #include "ui/frmabout.h"
 

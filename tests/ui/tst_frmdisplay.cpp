@@ -4,7 +4,6 @@
 
 #include "reading/engine.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
 #include "support/windowtesting.h"
 #include "ui/frmabout.h"
 #include "ui/frmdisplay.h"

@@ -7,7 +7,6 @@
 #include "reading/engine.h"
 #include "report/report.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
 #include "ui/frmdisplay.h"
 #include "ui/frmmain.h"
 #include "ui/frmsave.h"

@@ -6,7 +6,6 @@
 
 #include "report/report.h"
 #include "shell/fakeservices.h"
-#include "shell/modhelp.h"
 #include "ui/linkdetection.h"
 
 #include <QTest>

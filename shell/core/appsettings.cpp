@@ -1,6 +1,7 @@
-#include "shell/appsettings.h"
-#include "shell/modhelp.h"
-#include "shell/settingsstore.h"
+#include "shell/core/appsettings.h"
+
+#include "shell/core/settingsstore.h"
+#include "shell/core/textencoding.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -10,8 +11,6 @@
 #include <optional>
 
 namespace modHelp {
-
-const QString SettingsSection = QStringLiteral("Settings");
 
 namespace {
 

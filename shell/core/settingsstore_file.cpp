@@ -1,7 +1,6 @@
-#include "shell/appsettings.h"
-#include "shell/modhelp.h"
-#include "shell/safefile.h"
-#include "shell/settingsstore.h"
+#include "shell/core/appsettings.h"
+#include "shell/core/safefile.h"
+#include "shell/core/settingsstore.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,8 +9,6 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringDecoder>
-
-#include <optional>
 
 namespace modHelp {
 namespace {
@@ -73,10 +70,9 @@ public:
         if (m_copy.isEmpty())
             return;
         m_settings.emplace(m_copy, QSettings::IniFormat);
-        // A damaged line shows in status() only once its section is parsed, and writing the
-        // store back would drop it: parse every section before the store counts as readable.
-        (void)m_settings->allKeys();
-        m_settings->beginGroup(SettingsSection);
+        // Writing the store back would drop a damaged line: every section is parsed before the
+        // store counts as readable.
+        enterSection();
         m_readable = m_settings->status() == QSettings::NoError;
         m_new = stored.status == safefile::ReadStatus::Missing;
         if (access == Access::Read)
@@ -92,16 +88,9 @@ public:
 
     bool readable() const override { return m_readable; }
 
-    QString value(const QString& key) const override {
-        return DecodeText(m_settings->value(EncodeText(key), QString()).toString());
-    }
-
-    bool write(const QString& key, const QString& value) override {
-        m_settings->setValue(EncodeText(key), EncodeText(value));
-        m_settings->sync();
-        if (m_settings->status() != QSettings::NoError)
-            return false;
-        // The parser has put a new file in the copy's place.
+private:
+    // The parser has put a new file in the copy's place.
+    bool commit() override {
         QFile copy(m_copy);
         if (!copy.open(QIODevice::ReadOnly))
             return false;
@@ -111,7 +100,6 @@ public:
         return safefile::replaceFile(m_path, bytes).written;
     }
 
-private:
     void removeCopy() {
         if (!m_copy.isEmpty())
             QFile::remove(m_copy);
@@ -120,7 +108,6 @@ private:
 
     QString m_path;
     QString m_copy;
-    std::optional<QSettings> m_settings;
     bool m_readable = false;
     bool m_new = false;
 };

@@ -1,5 +1,5 @@
-#include "shell/singleinstance.h"
-#include "shell/singleinstance_common.h"
+#include "shell/core/singleinstance.h"
+#include "shell/core/singleinstance_common.h"
 
 #include <QCryptographicHash>
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "shell/modhelp.h"
+#include "shell/core/textencoding.h"
 
 namespace modHelp {
 namespace {

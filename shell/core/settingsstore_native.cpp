@@ -1,10 +1,7 @@
-#include "shell/appsettings.h"
-#include "shell/modhelp.h"
-#include "shell/settingsstore.h"
+#include "shell/core/appsettings.h"
+#include "shell/core/settingsstore.h"
 
 #include <QSettings>
-
-#include <optional>
 
 namespace modHelp {
 namespace {
@@ -19,27 +16,12 @@ public:
 #else
         m_settings.emplace(QSettings::NativeFormat, QSettings::UserScope, appSettingsName());
 #endif
-        // A damaged entry shows in status() only once its section is parsed.
-        (void)m_settings->allKeys();
-        m_settings->beginGroup(SettingsSection);
+        enterSection();
     }
 
     bool readable() const override {
         return m_settings->status() == QSettings::NoError;
     }
-
-    QString value(const QString& key) const override {
-        return DecodeText(m_settings->value(EncodeText(key), QString()).toString());
-    }
-
-    bool write(const QString& key, const QString& value) override {
-        m_settings->setValue(EncodeText(key), EncodeText(value));
-        m_settings->sync();
-        return m_settings->status() == QSettings::NoError;
-    }
-
-private:
-    std::optional<QSettings> m_settings;
 };
 
 } // namespace

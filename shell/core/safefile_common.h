@@ -1,7 +1,7 @@
 #pragma once
 // What the platform sides of the safe-file seam share: our own reason texts and the read loop.
 
-#include "shell/safefile.h"
+#include "shell/core/safefile.h"
 
 namespace safefile {
 

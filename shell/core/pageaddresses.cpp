@@ -1,5 +1,6 @@
-#include "shell/identity.h"
-#include "shell/modhelp.h"
+#include "shell/core/pageaddresses.h"
+
+#include "shell/core/identity.h"
 
 namespace modHelp {
 

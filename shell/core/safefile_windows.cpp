@@ -1,4 +1,4 @@
-#include "shell/safefile_common.h"
+#include "shell/core/safefile_common.h"
 
 #include <QDir>
 #include <QRandomGenerator>
