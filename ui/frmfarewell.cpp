@@ -207,16 +207,17 @@ void frmFarewell::closeEvent(QCloseEvent* event) {
 bool frmFarewell::eventFilter(QObject* watched, QEvent* event) {
     switch (event->type()) {
     case QEvent::FocusIn:
-        Referral_GotFocus(watched);
+        referralBoxEntered(watched);
         break;
     case QEvent::FocusOut:
         m_entered = nullptr;
         if (movesFocusWithinWindow(event))
-            Referral_LostFocus(watched);
+            referralBoxLeft(watched);
         break;
     case QEvent::KeyPress:
         if (watched == txtEmail || watched == txtFriendEmail)
-            return EmailAddress_KeyPress(static_cast<QKeyEvent*>(event)->text());
+            return emailAddressKeyPress(static_cast<QKeyEvent*>(event)->text()) ==
+                   Keystroke::Discard;
         break;
     default:
         break;
@@ -252,7 +253,7 @@ void frmFarewell::cmdSubmit_Click() {
     modTellAFriend::SubmitReferral(this);
 }
 
-void frmFarewell::Referral_GotFocus(QObject* box) {
+void frmFarewell::referralBoxEntered(QObject* box) {
     // The placeholder goes once the focus has been reported: told first of a caret moving in an
     // emptied box, a screen reader takes the box as focused already and never says its name.
     m_entered = box;
@@ -265,17 +266,17 @@ void frmFarewell::clearPlaceholder() {
         setBoxText(box, QString());
 }
 
-void frmFarewell::Referral_LostFocus(QObject* box) {
+void frmFarewell::referralBoxLeft(QObject* box) {
     if (modTellAFriend::trimSpaces(boxText(box)).isEmpty())
         setBoxText(box, placeholderOf(box));
 }
 
-bool frmFarewell::EmailAddress_KeyPress(const QString& typed) {
+Keystroke frmFarewell::emailAddressKeyPress(const QString& typed) {
     if (typed != QStringLiteral(" "))
-        return false;
+        return Keystroke::Keep;
     platform::services().showMessage(this, QStringLiteral("Email Address Cannot Contain Space"),
                                      platform::Icon::Critical);
-    return true;
+    return Keystroke::Discard;
 }
 
 QString frmFarewell::boxText(QObject* box) const {

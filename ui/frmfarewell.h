@@ -2,6 +2,8 @@
 // The exit window: a last word from the maker, a link to the other programs, the home page and
 // the refer-a-friend form. Closing it, by its Exit button or its close box, ends the program.
 
+#include "ui/keystroke.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -37,10 +39,11 @@ private:
     void Check1_Click();
     void cmdClose_Click();
     void cmdSubmit_Click();
-    void Referral_GotFocus(QObject* box);
-    void Referral_LostFocus(QObject* box);
+    void referralBoxEntered(QObject* box);
+    void referralBoxLeft(QObject* box);
     void clearPlaceholder();
-    bool EmailAddress_KeyPress(const QString& typed);
+    // For txtEmail and txtFriendEmail.
+    Keystroke emailAddressKeyPress(const QString& typed);
 
     QString boxText(QObject* box) const;
     void setBoxText(QObject* box, const QString& text);

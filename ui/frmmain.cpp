@@ -1,6 +1,7 @@
 #include "ui/frmmain.h"
 
 #include "reading/engine.h"
+#include "report/readingfile.h"
 #include "shell/core/pageaddresses.h"
 #include "shell/core/random.h"
 #include "shell/endapplication.h"
@@ -32,6 +33,7 @@
 namespace {
 
 const QString NameKeyMessage = QStringLiteral("Please Enter Only Alphabet !");
+const QString CheckTheFileMessage = QStringLiteral("Please Check The File.");
 const QString OpenCaption =
     QStringLiteral("Click Here To Open Previously Saved Runic Astrology Interpretation");
 const QString GenerateCaption = QStringLiteral("Generate My &Runic Astrology Reading");
@@ -113,6 +115,13 @@ QComboBox* dateList(QWidget* parent, const char* name, const QRect& geometry,
     list->setAccessibleName(accessibleName);
     look::setInputColours(list, look::Green, look::Yellow);
     return list;
+}
+
+// Like setting a list's text: the entry with exactly that text, else the choice stays.
+void selectEntry(QComboBox* list, const QString& text) {
+    const int index = list->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0)
+        list->setCurrentIndex(index);
 }
 
 // All entries in one insertion: one at a time, each entry is announced and laid out alone.
@@ -353,6 +362,26 @@ void frmMain::showReadingWindow(const modRunicAstrology::Reading* reading) {
         m_display->ShowReading(*reading);
 }
 
+void frmMain::cmdOpen_Click() {
+    const QString path = platform::services().chooseFileToOpen(
+        this, {QStringLiteral("Select the source file"), QStringLiteral("Velmora (*.run)|*.run"),
+               QStringLiteral("run")});
+    if (path.isEmpty())
+        return;
+    const std::optional<std::array<QString, 4>> lines =
+        report::hasReadingFileName(path) ? report::ReadReadingFile(path) : std::nullopt;
+    if (!lines) {
+        platform::services().showMessage(this, CheckTheFileMessage, platform::Icon::Critical);
+        return;
+    }
+    const auto& [name, day, month, year] = *lines;
+    txtName->setText(name); // as stored: the keystroke filter is for typing only
+    selectEntry(cmbDate, day);
+    selectEntry(cmbMonth, month);
+    selectEntry(cmbYear, year);
+    cmdRunicAstrology_Click();
+}
+
 void frmMain::cmdExit_Click() {
     close();
 }
@@ -419,37 +448,37 @@ bool frmMain::eventFilter(QObject* watched, QEvent* event) {
     }
     if (watched == txtName) {
         if (event->type() == QEvent::KeyPress)
-            return !txtName_KeyPress(static_cast<QKeyEvent*>(event));
+            return txtName_KeyPress(static_cast<QKeyEvent*>(event)) == Keystroke::Discard;
         if (event->type() == QEvent::InputMethod && !m_forwardingInput)
-            return !txtName_InputMethod(static_cast<QInputMethodEvent*>(event));
+            return filterComposedText(static_cast<QInputMethodEvent*>(event)) == Keystroke::Discard;
     }
     return QMainWindow::eventFilter(watched, event);
 }
 
-bool frmMain::txtName_KeyPress(QKeyEvent* event) {
+Keystroke frmMain::txtName_KeyPress(QKeyEvent* event) {
     // An Alt combination that reached the box matched no mnemonic; it types nothing.
     const Qt::KeyboardModifiers modifiers = event->modifiers();
     if (modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) &&
         !event->text().isEmpty())
-        return false;
+        return Keystroke::Discard;
     const int keyAscii = keyAsciiOf(*event);
     if (keyAscii == 0)
-        return true;
+        return Keystroke::Keep;
     const modRunicAstrology::NameKey key = modRunicAstrology::FilterNameKey(keyAscii);
     if (key.showMessage)
         showNameKeyMessage();
     if (key.code == keyAscii)
-        return true;
+        return Keystroke::Keep;
     if (key.code != 0)
         txtName->insert(QString(QChar(key.code)));
-    return false;
+    return Keystroke::Discard;
 }
 
 // Composed characters arrive as committed text, not as keystrokes; they pass the same filter.
-bool frmMain::txtName_InputMethod(QInputMethodEvent* event) {
+Keystroke frmMain::filterComposedText(QInputMethodEvent* event) {
     const QString committed = event->commitString();
     if (committed.isEmpty())
-        return true;
+        return Keystroke::Keep;
     QString kept;
     bool refused = false;
     for (const QChar character : committed) {
@@ -468,7 +497,8 @@ bool frmMain::txtName_InputMethod(QInputMethodEvent* event) {
     }
     if (refused)
         showNameKeyMessage();
-    return kept == committed;
+    // A changed text went to the box in its place.
+    return kept == committed ? Keystroke::Keep : Keystroke::Discard;
 }
 
 void frmMain::showNameKeyMessage() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assets/picturecollection.h"
+#include "ui/keystroke.h"
 #include "ui/readingorigin.h"
 
 #include <QMainWindow>
@@ -76,9 +77,8 @@ private:
     void setKeyboardOrder();
     void Form_Load();
 
-    // Returns false when the keystroke is to be discarded.
-    bool txtName_KeyPress(QKeyEvent* event);
-    bool txtName_InputMethod(QInputMethodEvent* event);
+    Keystroke txtName_KeyPress(QKeyEvent* event);
+    Keystroke filterComposedText(QInputMethodEvent* event);
     void showNameKeyMessage();
     void putAdvertInFront(LinkLabel* front, LinkLabel* behind);
     void showReadingWindow(const modRunicAstrology::Reading* reading);
