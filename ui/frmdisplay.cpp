@@ -3,7 +3,6 @@
 #include "assets/picturecollection.h"
 #include "reading/engine.h"
 #include "shell/core/pageaddresses.h"
-#include "shell/endapplication.h"
 #include "shell/platform.h"
 #include "ui/accessibility.h"
 #include "ui/adverts.h"
@@ -18,13 +17,11 @@
 #include "ui/readingorigin.h"
 #include "ui/runestonepage.h"
 #include "ui/sunsignpage.h"
+#include "ui/windowframe.h"
 
-#include <QAction>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QLabel>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QShowEvent>
@@ -105,10 +102,11 @@ frmDisplay::frmDisplay(QObject* origin)
     setWindowIcon(look::windowIcon());
     QWidget* client = look::clientArea(this, {653, 520});
 
-    createTopBand(client);
+    windowFrame::addTopBand(client, look::twips(0, -40, 9800, 615),
+                            look::twips(120, 120, 9480, 585));
+    createMenus();
     createTabs(client);
     createBottomBand(client);
-    createMenus();
     setKeyboardOrder();
     Form_Load();
     look::fixAndCentre(this);
@@ -116,14 +114,6 @@ frmDisplay::frmDisplay(QObject* origin)
 
 ReadingOrigin* frmDisplay::origin() const {
     return qobject_cast<ReadingOrigin*>(m_origin.data());
-}
-
-void frmDisplay::createTopBand(QWidget* client) {
-    QFrame* Frame2 = look::panel(client, "Frame2", look::twips(0, -40, 9800, 615), look::Green);
-    LinkLabel* Label61 = look::link(
-        Frame2, "Label61", look::twips(120, 120, 9480, 585), adverts::DiscussionBoard,
-        look::verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
-    pageLinks::opensPage(Label61, modHelp::WebPage::Home);
 }
 
 void frmDisplay::createTabs(QWidget* client) {
@@ -154,15 +144,11 @@ void frmDisplay::createBottomBand(QWidget* client) {
 }
 
 void frmDisplay::createMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(menus::entry(mnuFile, "mnuFileBack", QStringLiteral("&Back")), &QAction::triggered,
-            this, &frmDisplay::cmdBack_Click);
-    connect(menus::entry(mnuFile, "mnuPrint", QStringLiteral("&Print")), &QAction::triggered, this,
-            &frmDisplay::cmdPrint_Click);
-    QAction* mnuAbout = menus::addHelpAndDonate(
-        *this, {QStringLiteral("&Check for Software Update"), {"mnuFileSep1", "mnuFileSep2"}});
-    connect(mnuAbout, &QAction::triggered, this, &frmDisplay::mnuAbout_Click);
+    menus::addMenuBar(
+        *this,
+        {{"mnuFileBack", QStringLiteral("&Back"), &frmDisplay::cmdBack_Click},
+         {"mnuPrint", QStringLiteral("&Print"), &frmDisplay::cmdPrint_Click}},
+        {QStringLiteral("&Check for Software Update"), {"mnuFileSep1", "mnuFileSep2"}});
 }
 
 void frmDisplay::setKeyboardOrder() {
@@ -258,7 +244,8 @@ void frmDisplay::showEvent(QShowEvent* event) {
 }
 
 void frmDisplay::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (!m_goingBack && !modHelp::isEnding())
-        modHelp::leaveApplication();
+    if (m_goingBack)
+        event->accept();
+    else
+        windowFrame::leaveOnClose(event);
 }

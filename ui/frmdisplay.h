@@ -49,7 +49,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void createTopBand(QWidget* client);
     void createTabs(QWidget* client);
     void createBottomBand(QWidget* client);
     void createMenus();

@@ -4,7 +4,6 @@
 #include "report/readingfile.h"
 #include "shell/core/pageaddresses.h"
 #include "shell/core/random.h"
-#include "shell/endapplication.h"
 #include "shell/platform.h"
 #include "ui/adverts.h"
 #include "ui/cobrand.h"
@@ -14,9 +13,8 @@
 #include "ui/look.h"
 #include "ui/menus.h"
 #include "ui/pagelinks.h"
+#include "ui/windowframe.h"
 
-#include <QAction>
-#include <QCloseEvent>
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QFrame>
@@ -25,8 +23,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QTimer>
 
@@ -147,11 +143,11 @@ frmMain::frmMain(QWidget* parent)
     QTimer::singleShot(0, this, [this] { setWindowIcon(look::windowIcon()); });
     QWidget* client = look::clientArea(this, {490, 329});
 
-    createTopBand(client);
+    windowFrame::addTopBand(client, look::twips(0, 0, 7335, 615), look::twips(75, 120, 7140, 585));
+    createMenus();
     createDetailsPanel(client);
     createButtons(client);
     createBottomBand(client);
-    createMenus();
     setKeyboardOrder();
     Form_Load();
     look::fixAndCentre(this);
@@ -205,14 +201,6 @@ void frmMain::preparePictures() {
     if (const std::optional<modRunicAstrology::Reading> reading =
             modRunicAstrology::BuildReading(*sign))
         m_preparedDisplay->showPictures(*reading);
-}
-
-void frmMain::createTopBand(QWidget* client) {
-    QFrame* Frame2 = look::panel(client, "Frame2", look::twips(0, 0, 7335, 615), look::Green);
-    LinkLabel* Label61 = look::link(
-        Frame2, "Label61", look::twips(75, 120, 7140, 585), adverts::DiscussionBoard,
-        look::verdana(9, look::Bold | look::Underline), look::PaleYellow, Qt::AlignHCenter);
-    pageLinks::opensPage(Label61, modHelp::WebPage::Home);
 }
 
 void frmMain::createDetailsPanel(QWidget* client) {
@@ -290,18 +278,14 @@ void frmMain::createBottomBand(QWidget* client) {
 }
 
 void frmMain::createMenus() {
-    QMenu* mnuFile = menuBar()->addMenu(QStringLiteral("&File"));
-    mnuFile->setObjectName(QStringLiteral("mnuFile"));
-    connect(menus::entry(mnuFile, "mnuPreviouslySavedRunicAstrology",
-                         QStringLiteral("Open Previously Saved Runic Astrology Interpretation")),
-            &QAction::triggered, this, &frmMain::cmdOpen_Click);
-    connect(menus::entry(mnuFile, "mnuGenerateRunicAstrology", GenerateCaption),
-            &QAction::triggered, this, &frmMain::cmdRunicAstrology_Click);
-    connect(menus::entry(mnuFile, "mnuExit", QStringLiteral("E&xit")), &QAction::triggered, this,
-            &frmMain::cmdExit_Click);
-    QAction* mnuAbout = menus::addHelpAndDonate(
-        *this, {QStringLiteral("Check for Software &Update"), {"mnuHelp1", "mnuHelp2"}});
-    connect(mnuAbout, &QAction::triggered, this, &frmMain::mnuAbout_Click);
+    menus::addMenuBar(
+        *this,
+        {{"mnuPreviouslySavedRunicAstrology",
+          QStringLiteral("Open Previously Saved Runic Astrology Interpretation"),
+          &frmMain::cmdOpen_Click},
+         {"mnuGenerateRunicAstrology", GenerateCaption, &frmMain::cmdRunicAstrology_Click},
+         {"mnuExit", QStringLiteral("E&xit"), &frmMain::cmdExit_Click}},
+        {QStringLiteral("Check for Software &Update"), {"mnuHelp1", "mnuHelp2"}});
 }
 
 void frmMain::setKeyboardOrder() {
@@ -416,9 +400,7 @@ void frmMain::putAdvertInFront(LinkLabel* front, LinkLabel* behind) {
 }
 
 void frmMain::closeEvent(QCloseEvent* event) {
-    event->accept();
-    if (!modHelp::isEnding())
-        modHelp::leaveApplication();
+    windowFrame::leaveOnClose(event);
 }
 
 // A main window has no default or cancel button of its own: Enter and Esc press Generate

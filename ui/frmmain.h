@@ -69,7 +69,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void createTopBand(QWidget* client);
     void createDetailsPanel(QWidget* client);
     void createButtons(QWidget* client);
     void createBottomBand(QWidget* client);

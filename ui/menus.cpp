@@ -20,6 +20,12 @@ void separator(QMenu* menu, const char* name) {
     menu->addSeparator()->setObjectName(QLatin1String(name));
 }
 
+QMenu* addFileMenu(QMainWindow& window) {
+    QMenu* mnuFile = window.menuBar()->addMenu(QStringLiteral("&File"));
+    mnuFile->setObjectName(QStringLiteral("mnuFile"));
+    return mnuFile;
+}
+
 QAction* addHelpAndDonate(QMainWindow& window, const HelpMenuNames& names) {
     using modHelp::WebPage;
     using pageLinks::opensPage;

@@ -1,12 +1,14 @@
 #pragma once
-// The menu bar entries the main and the reading window share: the Help menu, and the Donate and
-// Make Money Online commands on the bar itself.
+// The menu bars of the main and the reading window: a File menu of each window's own, then the
+// Help menu and the Donate and Make Money Online commands they share.
 
+#include <QAction>
+#include <QMenu>
 #include <QString>
 
-class QAction;
+#include <initializer_list>
+
 class QMainWindow;
-class QMenu;
 class QWidget;
 
 namespace menus {
@@ -24,5 +26,28 @@ struct HelpMenuNames {
 // Adds Help, Donate and Make Money Online to the window's menu bar, after what it holds, each
 // web page entry opening its page. Returns the About entry for the window to connect.
 QAction* addHelpAndDonate(QMainWindow& window, const HelpMenuNames& names);
+
+// An entry of a window's File menu, and the window's handler that it runs.
+template <typename Window> struct FileEntry {
+    const char* name;
+    QString text;
+    void (Window::*handler)();
+};
+
+// Adds an empty File menu to the window's menu bar.
+QMenu* addFileMenu(QMainWindow& window);
+
+// The window's whole menu bar: File with `file` in order, then Help, Donate and Make Money
+// Online, the About entry running the window's mnuAbout_Click.
+template <typename Window>
+void addMenuBar(Window& window, std::initializer_list<FileEntry<Window>> file,
+                const HelpMenuNames& names) {
+    QMenu* mnuFile = addFileMenu(window);
+    for (const FileEntry<Window>& item : file)
+        QObject::connect(entry(mnuFile, item.name, item.text), &QAction::triggered, &window,
+                         item.handler);
+    QObject::connect(addHelpAndDonate(window, names), &QAction::triggered, &window,
+                     &Window::mnuAbout_Click);
+}
 
 } // namespace menus
