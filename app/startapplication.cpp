@@ -56,7 +56,7 @@ void StartApplication(const StartupSteps& steps) {
         return;
     }
     steps.randomize();
-    steps.ShowUpdateReminder();
+    steps.showUpdateReminder();
     steps.showMainWindow();
     steps.coBrandRandomize();
 }

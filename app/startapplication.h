@@ -14,7 +14,7 @@ void setProgramIdentity();
 struct StartupSteps {
     std::function<bool()> isAnotherInstanceRunning;
     std::function<void()> randomize;
-    std::function<void()> ShowUpdateReminder;
+    std::function<void()> showUpdateReminder;
     std::function<void()> showMainWindow;
     std::function<void()> coBrandRandomize;
 };

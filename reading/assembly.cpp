@@ -10,7 +10,7 @@ std::string CurrentSunSign;
 
 namespace {
 
-std::string aboutYourRuneStoneOf(const LongTexts::SignTexts& texts) {
+std::string aboutYourRuneStoneOf(const longTexts::SignTexts& texts) {
     std::string about(texts.aboutRuneStone);
     if (!texts.aboutRuneStoneSecondPart.empty()) {
         about += "\r\n";
@@ -19,7 +19,7 @@ std::string aboutYourRuneStoneOf(const LongTexts::SignTexts& texts) {
     return about;
 }
 
-std::string positiveTraitsOf(const LongTexts::SignTexts& texts) {
+std::string positiveTraitsOf(const longTexts::SignTexts& texts) {
     std::string traits;
     traits.reserve(texts.positiveTraits.size() + texts.positiveTraitsSecondPart.size());
     traits += texts.positiveTraits;
@@ -29,7 +29,7 @@ std::string positiveTraitsOf(const LongTexts::SignTexts& texts) {
 
 void fillFromSign(Reading& reading, const SignRow& row) {
     std::copy(row.columns.begin(), row.columns.end(), reading.values.begin());
-    const LongTexts::SignTexts& texts = signTextsOf(row);
+    const longTexts::SignTexts& texts = signTextsOf(row);
     reading[Field::AboutYourRuneStone] = aboutYourRuneStoneOf(texts);
     reading[Field::SunSignPositiveTraits] = positiveTraitsOf(texts);
     reading[Field::SunSignNegativeTraits] = texts.negativeTraits;

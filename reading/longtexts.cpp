@@ -2,7 +2,7 @@
 // its length in characters, the measure the texts are written to.
 #include "reading/longtexts.h"
 
-namespace modRunicAstrology::LongTexts {
+namespace modRunicAstrology::longTexts {
 
 const std::array<SignTexts, 12> Signs = {{
     // Aries, rune Fehu
@@ -403,4 +403,4 @@ const std::array<std::string_view, 6> PlanetRunes = {
     "give up.",
 };
 
-} // namespace modRunicAstrology::LongTexts
+} // namespace modRunicAstrology::longTexts

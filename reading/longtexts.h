@@ -5,7 +5,7 @@
 #include <array>
 #include <string_view>
 
-namespace modRunicAstrology::LongTexts {
+namespace modRunicAstrology::longTexts {
 
 struct SignTexts {
     std::string_view aboutRuneStone;           // the sign rune's meaning
@@ -21,4 +21,4 @@ extern const std::array<SignTexts, 12> Signs;
 // In planet-rune order: Ansuz, Isa, Jera, Mannaz, Perthro, Thurisaz.
 extern const std::array<std::string_view, 6> PlanetRunes;
 
-} // namespace modRunicAstrology::LongTexts
+} // namespace modRunicAstrology::longTexts

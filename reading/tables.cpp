@@ -134,12 +134,12 @@ const PlanetRuneRow* findPlanetRuneRow(std::string_view stoneWithPlanet) {
                    [](const PlanetRuneRow& row) { return row.StoneWithPlanet; });
 }
 
-const LongTexts::SignTexts& signTextsOf(const SignRow& row) {
-    return LongTexts::Signs[placeOf(SignTable, row)];
+const longTexts::SignTexts& signTextsOf(const SignRow& row) {
+    return longTexts::Signs[placeOf(SignTable, row)];
 }
 
 std::string_view planetRuneTextOf(const PlanetRuneRow& row) {
-    return LongTexts::PlanetRunes[placeOf(PlanetRuneTable, row)];
+    return longTexts::PlanetRunes[placeOf(PlanetRuneTable, row)];
 }
 
 } // namespace modRunicAstrology

@@ -47,7 +47,7 @@ struct PlanetRuneRow {
 
 // In sign order, "Aries" … "Pisces".
 extern const std::array<SignRow, 12> SignTable;
-// In planet-rune order, the order of LongTexts::PlanetRunes.
+// In planet-rune order, the order of longTexts::PlanetRunes.
 extern const std::array<PlanetRuneRow, 6> PlanetRuneTable;
 
 // Exact, case-sensitive; nullptr for any other text.
@@ -55,7 +55,7 @@ const SignRow* findSignRow(std::string_view sign);
 const PlanetRuneRow* findPlanetRuneRow(std::string_view stoneWithPlanet);
 
 // The prose of a row of the tables above (rows are matched by their place in the table).
-const LongTexts::SignTexts& signTextsOf(const SignRow& row);
+const longTexts::SignTexts& signTextsOf(const SignRow& row);
 std::string_view planetRuneTextOf(const PlanetRuneRow& row);
 
 // Key of the picture at a 1-based position of a picture set; empty outside the set.

@@ -18,8 +18,8 @@ namespace report {
 // What the report shows, as the windows hold it. An absent value (a control that could not
 // be read) leaves out that value and its line ends; its caption stays.
 struct ReportValues {
-    std::optional<QString> Name;
-    std::optional<QString> MonthText, DayText, YearText;
+    std::optional<QString> name;
+    std::optional<QString> monthText, dayText, yearText;
     // By field; the pictures' stay absent, as the report has none.
     std::array<std::optional<QString>, modRunicAstrology::FieldCount> shown;
 

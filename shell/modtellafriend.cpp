@@ -31,9 +31,9 @@ QString trimSpaces(const QString& text) {
 }
 
 QString checkAddresses(const ReferralDetailsType& details) {
-    if (details.Email == details.FriendEmail)
+    if (details.email == details.friendEmail)
         return QStringLiteral("Please Enter Distinct Email Addresses");
-    for (const QString& address : {details.Email, details.FriendEmail}) {
+    for (const QString& address : {details.email, details.friendEmail}) {
         if (!address.contains(u'@') || !address.contains(u'.'))
             return QStringLiteral("Please Enter Proper Email Address");
     }
@@ -41,24 +41,24 @@ QString checkAddresses(const ReferralDetailsType& details) {
 }
 
 QString checkReferral(const ReferralDetailsType& details) {
-    if (isUnset(details.Name, PlaceholderName))
+    if (isUnset(details.name, PlaceholderName))
         return QStringLiteral("Please Enter Your Name");
-    if (isUnset(details.Email, PlaceholderEmail))
+    if (isUnset(details.email, PlaceholderEmail))
         return QStringLiteral("Please Enter Your Email");
-    if (isUnset(details.Message, PlaceholderMessage))
+    if (isUnset(details.message, PlaceholderMessage))
         return QStringLiteral("Please Enter Your Message");
-    if (isUnset(details.FriendName, PlaceholderFriendName))
+    if (isUnset(details.friendName, PlaceholderFriendName))
         return QStringLiteral("Please Enter Your Friend's Name");
-    if (isUnset(details.FriendEmail, PlaceholderFriendEmail))
+    if (isUnset(details.friendEmail, PlaceholderFriendEmail))
         return QStringLiteral("Please Enter Your Friend's Email");
     return {};
 }
 
 QString referralAddress(const ReferralDetailsType& details) {
     // Encoded values keep "&", "=", "#", spaces and line breaks from breaking the address.
-    return modHelp::pageAddress(modHelp::WebPage::ReferAFriend) + parameter("taf1", details.Name) +
-           parameter("taf2", details.Email) + parameter("taf3", details.Message) +
-           parameter("taf4", details.FriendName) + parameter("taf5", details.FriendEmail) +
+    return modHelp::pageAddress(modHelp::WebPage::ReferAFriend) + parameter("taf1", details.name) +
+           parameter("taf2", details.email) + parameter("taf3", details.message) +
+           parameter("taf4", details.friendName) + parameter("taf5", details.friendEmail) +
            parameter("taf6", modHelp::ProductAddress);
 }
 
@@ -69,10 +69,10 @@ void SubmitReferral(QWidget* owner) {
         return;
     }
     ReferralDetails.address = referralAddress(ReferralDetails);
-    openReferralPage();
+    OpenReferralPage();
 }
 
-void openReferralPage() {
+void OpenReferralPage() {
     platform::services().openAddress(ReferralDetails.address);
 }
 

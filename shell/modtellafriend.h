@@ -16,11 +16,11 @@ inline const QString PlaceholderFriendName = QStringLiteral("Friend's Name");
 inline const QString PlaceholderFriendEmail = QStringLiteral("Friend's Email Address");
 
 struct ReferralDetailsType {
-    QString Name;
-    QString Email;
-    QString Message;
-    QString FriendName;
-    QString FriendEmail;
+    QString name;
+    QString email;
+    QString message;
+    QString friendName;
+    QString friendEmail;
     QString address; // the page address of the latest submission
 };
 
@@ -39,6 +39,6 @@ QString referralAddress(const ReferralDetailsType& details);
 
 // Checks ReferralDetails, shows the first failure over owner, or builds and opens the page.
 void SubmitReferral(QWidget* owner = nullptr);
-void openReferralPage();
+void OpenReferralPage();
 
 } // namespace modTellAFriend

@@ -68,8 +68,8 @@ public:
     }
 };
 
+using fieldPlaces::Shows;
 using modRunicAstrology::Field;
-using readingcontrols::Shows;
 
 // What a listener hears of a picture: "Pisces sign", "Gebo rune stone", and what it looks like.
 void describePicture(QWidget* picture, Shows kind, const QString& name) {
@@ -186,7 +186,7 @@ void frmDisplay::showPictures(const modRunicAstrology::Reading& reading) {
     const ReadingOrigin* pictures = origin();
     if (!pictures)
         return;
-    for (const readingcontrols::Place& place : readingcontrols::places()) {
+    for (const fieldPlaces::Place& place : fieldPlaces::places()) {
         if (!place.pictures)
             continue;
         PictureLabel* box = m_shown.picture(place.field);
@@ -204,12 +204,12 @@ void frmDisplay::showPictures(const modRunicAstrology::Reading& reading) {
 
 report::ReportValues frmDisplay::shownValues() const {
     report::ReportValues values;
-    values.Name = QString::fromStdString(modRunicAstrology::CurrentBirthDetails.Name);
+    values.name = QString::fromStdString(modRunicAstrology::CurrentBirthDetails.Name);
     if (const ReadingOrigin* lists = origin()) {
         const ReadingOrigin::BirthDate date = lists->shownBirthDate();
-        values.MonthText = date.MonthText;
-        values.DayText = date.DayText;
-        values.YearText = date.YearText;
+        values.monthText = date.monthText;
+        values.dayText = date.dayText;
+        values.yearText = date.yearText;
     }
     for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
         if (const QLabel* label = m_shown.label(field.field))

@@ -239,11 +239,11 @@ void frmFarewell::cmdClose_Click() {
 void frmFarewell::cmdSubmit_Click() {
     using modTellAFriend::trimSpaces;
     modTellAFriend::ReferralDetailsType& details = modTellAFriend::ReferralDetails;
-    details.Name = trimSpaces(txtName->text());
-    details.Email = trimSpaces(txtEmail->text());
-    details.Message = trimSpaces(boxText(txtMessage));
-    details.FriendName = trimSpaces(txtFriendName->text());
-    details.FriendEmail = trimSpaces(txtFriendEmail->text());
+    details.name = trimSpaces(txtName->text());
+    details.email = trimSpaces(txtEmail->text());
+    details.message = trimSpaces(boxText(txtMessage));
+    details.friendName = trimSpaces(txtFriendName->text());
+    details.friendEmail = trimSpaces(txtFriendEmail->text());
 
     const QString problem = modTellAFriend::checkAddresses(details);
     if (!problem.isEmpty()) {

@@ -375,8 +375,8 @@ void frmMain::mnuAbout_Click() {
 }
 
 void frmMain::CoBrand_Randomize() {
-    m_coBrandRandomNumber = coBrandNumber(modHelp::rnd());
-    bringAdvertToFront(m_coBrandRandomNumber);
+    intCoBrandRandomNumber = coBrandNumber(modHelp::rnd());
+    bringAdvertToFront(intCoBrandRandomNumber);
 }
 
 void frmMain::bringAdvertToFront(std::int16_t number) {

@@ -41,7 +41,7 @@ public:
 
     // Called once by start-up: a random draw decides which bottom advert lies in front.
     void CoBrand_Randomize();
-    std::int16_t intCoBrandRandomNumber() const { return m_coBrandRandomNumber; }
+    std::int16_t coBrandRandomNumber() const { return intCoBrandRandomNumber; } // 0 before
     // Brings one bottom advert to the front by a drawn number (1…7).
     void bringAdvertToFront(std::int16_t number);
 
@@ -97,7 +97,7 @@ private:
     PictureCollection m_sunSignPictures;
     PictureCollection m_stonePictures;
     PictureCollection m_stoneWithPlanetPictures;
-    std::int16_t m_coBrandRandomNumber = 0;
+    std::int16_t intCoBrandRandomNumber = 0; // the number last drawn
     QPointer<frmDisplay> m_display;
     QPointer<frmDisplay> m_preparedDisplay;
     bool m_forwardingInput = false;

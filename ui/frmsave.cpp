@@ -116,7 +116,7 @@ void frmSave::setKeyboardOrder() {
 void frmSave::Form_Load(const ReportValues& values) {
     modRTB::EnableLinkDetection(RTB);
     report::BuildReport(*RTB->document(), values);
-    m_documentName = printJobName(values.Name);
+    m_documentName = printJobName(values.name);
     RTB->moveCursor(QTextCursor::Start);
     // Building was the first change; one emptying stands for all of its insertions.
     platform::services().clearClipboard();

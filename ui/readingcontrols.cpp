@@ -29,7 +29,7 @@ PictureLabel* ReadingControls::picture(Field field) const {
     return qobject_cast<PictureLabel*>((*this)[field]);
 }
 
-namespace readingcontrols {
+namespace fieldPlaces {
 namespace {
 
 constexpr Place text(Field field, Panel panel, const char* heading, Twips headingAt, Twips value) {
@@ -74,43 +74,44 @@ using R = ReadingOrigin;
 // Each tab page's fields as they stand, top to bottom.
 const Place Places[] = {
     // Tab 0, the sign's rune stone
-    title(F::CorrespondingRuneStone, P::Frame1, "Label3", {240, 160}, {3240, 137}),
-    text(F::AlternativeName, P::Frame1, "Label16", {240, 512}, {3240, 512}),
-    text(F::FavorableColor, P::Frame1, "Label5", {240, 864}, {3240, 864}),
-    text(F::NordicGod, P::Frame1, "Label6", {240, 1216}, {3240, 1216}),
-    text(F::Keywords, P::Frame1, "Label12", {240, 1575}, {3240, 1568, 4425, 420}),
-    longText(F::AboutYourRuneStone, P::Frame1, "Label20", {240, 1920}, {240, 2160, 7455, 810},
+    title(F::CorrespondingRuneStone, P::RuneStone, "Label3", {240, 160}, {3240, 137}),
+    text(F::AlternativeName, P::RuneStone, "Label16", {240, 512}, {3240, 512}),
+    text(F::FavorableColor, P::RuneStone, "Label5", {240, 864}, {3240, 864}),
+    text(F::NordicGod, P::RuneStone, "Label6", {240, 1216}, {3240, 1216}),
+    text(F::Keywords, P::RuneStone, "Label12", {240, 1575}, {3240, 1568, 4425, 420}),
+    longText(F::AboutYourRuneStone, P::RuneStone, "Label20", {240, 1920}, {240, 2160, 7455, 810},
              look::PanelGrey, "Characteristics of your rune stone"),
-    picture(F::StonePicture, P::Frame1, {7960, 705, 1695, 2265}, &R::IMGStoneList,
+    picture(F::StonePicture, P::RuneStone, {7960, 705, 1695, 2265}, &R::IMGStoneList,
             F::CorrespondingRuneStone, Shows::RuneStone),
     // Tab 0, the planet's rune stone
-    title(F::StoneWithPlanet, P::Frame4, "Label7", {240, 50}, {3240, 27}),
-    text(F::GodWithPlanet, P::Frame4, "Label8", {240, 381}, {3240, 381}),
-    text(F::ColorWithPlanet, P::Frame4, "Label9", {240, 712}, {3240, 712}),
-    text(F::FavorablePlanet, P::Frame4, "Label4", {240, 1043}, {3240, 1043}),
-    text(F::AlternativeNameWithPlanet, P::Frame4, "Label18", {240, 1374}, {3240, 1374}),
-    text(F::KeywordsWithPlanet, P::Frame4, "Label22", {240, 1710}, {3240, 1705, 4635, 420}),
-    longText(F::AboutYourRuneStoneWithPlanet, P::Frame4, "Label24", {240, 2040},
+    title(F::StoneWithPlanet, P::PlanetRuneStone, "Label7", {240, 50}, {3240, 27}),
+    text(F::GodWithPlanet, P::PlanetRuneStone, "Label8", {240, 381}, {3240, 381}),
+    text(F::ColorWithPlanet, P::PlanetRuneStone, "Label9", {240, 712}, {3240, 712}),
+    text(F::FavorablePlanet, P::PlanetRuneStone, "Label4", {240, 1043}, {3240, 1043}),
+    text(F::AlternativeNameWithPlanet, P::PlanetRuneStone, "Label18", {240, 1374}, {3240, 1374}),
+    text(F::KeywordsWithPlanet, P::PlanetRuneStone, "Label22", {240, 1710},
+         {3240, 1705, 4635, 420}),
+    longText(F::AboutYourRuneStoneWithPlanet, P::PlanetRuneStone, "Label24", {240, 2040},
              {240, 2280, 7335, 735}, look::Green, "Characteristics of the planet's rune stone"),
-    picture(F::StoneWithPlanetPicture, P::Frame4, {7920, 750, 1695, 2265},
+    picture(F::StoneWithPlanetPicture, P::PlanetRuneStone, {7920, 750, 1695, 2265},
             &R::IMGStoneListWithPlanet, F::StoneWithPlanet, Shows::RuneStone),
     // Tab 1, the sun sign
-    title(F::Sign, P::Frame3, "Label15", {240, 360}, {2640, 360}),
-    text(F::SunSignElement, P::Frame3, "Label11", {240, 792}, {2640, 792}),
-    text(F::SunSignNumber, P::Frame3, "Label23", {240, 1224}, {2640, 1224}),
-    opening(text(F::SunSignColor, P::Frame3, "Label19", {240, 1656}, {2640, 1656}),
+    title(F::Sign, P::SunSign, "Label15", {240, 360}, {2640, 360}),
+    text(F::SunSignElement, P::SunSign, "Label11", {240, 792}, {2640, 792}),
+    text(F::SunSignNumber, P::SunSign, "Label23", {240, 1224}, {2640, 1224}),
+    opening(text(F::SunSignColor, P::SunSign, "Label19", {240, 1656}, {2640, 1656}),
             modHelp::WebPage::CoBrand),
-    text(F::SunSignDay, P::Frame3, "Label21", {240, 2088}, {2640, 2088}),
-    text(F::SunSignCompatibility, P::Frame3, "Label17", {240, 2520}, {2640, 2520}),
-    text(F::SunSignBirthStone, P::Frame3, "Label27", {240, 2952}, {2640, 2952}),
-    text(F::SunSignQuality, P::Frame3, "Label29", {240, 3390}, {2640, 3390}),
-    text(F::SunSignFamousPersonBorn, P::Frame3, "Label31", {240, 3960, 2175, 435},
+    text(F::SunSignDay, P::SunSign, "Label21", {240, 2088}, {2640, 2088}),
+    text(F::SunSignCompatibility, P::SunSign, "Label17", {240, 2520}, {2640, 2520}),
+    text(F::SunSignBirthStone, P::SunSign, "Label27", {240, 2952}, {2640, 2952}),
+    text(F::SunSignQuality, P::SunSign, "Label29", {240, 3390}, {2640, 3390}),
+    text(F::SunSignFamousPersonBorn, P::SunSign, "Label31", {240, 3960, 2175, 435},
          {2640, 3960, 5820, 435}),
-    picture(F::SunSignPicture, P::Frame3, {6585, 480, 3030, 3030}, &R::IMGSunsignList, F::Sign,
+    picture(F::SunSignPicture, P::SunSign, {6585, 480, 3030, 3030}, &R::IMGSunsignList, F::Sign,
             Shows::Sign),
-    longText(F::SunSignPositiveTraits, P::Frame3, "Label13", {240, 4440}, {240, 4680, 4575, 1335},
+    longText(F::SunSignPositiveTraits, P::SunSign, "Label13", {240, 4440}, {240, 4680, 4575, 1335},
              look::Green, "Positive Traits"),
-    longText(F::SunSignNegativeTraits, P::Frame3, "Label2", {5055, 4440}, {5055, 4680, 4560, 1335},
+    longText(F::SunSignNegativeTraits, P::SunSign, "Label2", {5055, 4440}, {5055, 4680, 4560, 1335},
              look::Green, "Negative Traits"),
 };
 
@@ -249,4 +250,4 @@ void placeFields(QWidget* container, Panel panel, ReadingControls& shown) {
     }
 }
 
-} // namespace readingcontrols
+} // namespace fieldPlaces

@@ -1,8 +1,8 @@
 #pragma once
-// The reading window's side of the field table (reading/fields.h): where each field's heading
-// and value control stand on the tab pages and how they look, and the value controls the pages
-// make, by field. The page look: underlined white headings, yellow values, pink titles, yellow
-// long texts.
+// The reading window's side of the field table (reading/fields.h): the value controls the pages
+// make, by field (ReadingControls), and where each field's heading and value control stand on
+// the tab pages and how they look (fieldPlaces). The page look: underlined white headings, yellow
+// values, pink titles, yellow long texts.
 
 #include "reading/fields.h"
 #include "shell/core/pageaddresses.h"
@@ -43,13 +43,13 @@ private:
     std::array<QWidget*, modRunicAstrology::FieldCount> m_controls{};
 };
 
-namespace readingcontrols {
+namespace fieldPlaces {
 
 using modRunicAstrology::Field;
 
-// The panels the fields stand on: the two tab pages, and the green panel of the planet's rune
-// stone on the first.
-enum class Panel { Frame1, Frame4, Frame3 };
+// The panels the fields stand on: the first tab page (Frame1), the green panel of the planet's
+// rune stone on it (Frame4), and the second tab page (Frame3).
+enum class Panel { RuneStone, PlanetRuneStone, SunSign };
 
 enum class Shows { Sign, RuneStone }; // what a picture shows
 
@@ -84,4 +84,4 @@ void setUpPage(QFrame* page, const char* name);
 // `container`, into `shown`.
 void placeFields(QWidget* container, Panel panel, ReadingControls& shown);
 
-} // namespace readingcontrols
+} // namespace fieldPlaces

@@ -12,7 +12,7 @@ class ReadingOrigin {
 public:
     // The texts of the date lists, as the report's date line takes them.
     struct BirthDate {
-        QString MonthText, DayText, YearText;
+        QString monthText, dayText, yearText;
     };
 
     virtual const PictureCollection& IMGSunsignList() const = 0;

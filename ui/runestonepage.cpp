@@ -3,12 +3,12 @@
 #include "ui/look.h"
 #include "ui/readingcontrols.h"
 
-using readingcontrols::Panel;
+using fieldPlaces::Panel;
 
 RuneStonePage::RuneStonePage(ReadingControls& shown, QWidget* parent)
     : QFrame(parent) {
-    readingcontrols::setUpPage(this, "Frame1");
-    readingcontrols::placeFields(this, Panel::Frame1, shown);
+    fieldPlaces::setUpPage(this, "Frame1");
+    fieldPlaces::placeFields(this, Panel::RuneStone, shown);
     QFrame* Frame4 = look::panel(this, "Frame4", look::twips(45, 3000, 9720, 3045), look::Green);
-    readingcontrols::placeFields(Frame4, Panel::Frame4, shown);
+    fieldPlaces::placeFields(Frame4, Panel::PlanetRuneStone, shown);
 }

@@ -4,6 +4,6 @@
 
 SunSignPage::SunSignPage(ReadingControls& shown, QWidget* parent)
     : QFrame(parent) {
-    readingcontrols::setUpPage(this, "Frame3");
-    readingcontrols::placeFields(this, readingcontrols::Panel::Frame3, shown);
+    fieldPlaces::setUpPage(this, "Frame3");
+    fieldPlaces::placeFields(this, fieldPlaces::Panel::SunSign, shown);
 }

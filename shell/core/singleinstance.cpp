@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-namespace singleinstance {
+namespace instanceLock {
 
 // Windows compares paths without regard to case.
 QByteArray pathKey(const QString& lockPath) {
@@ -26,9 +26,9 @@ QString userLockPath() {
     return QDir(QDir::tempPath()).filePath(QStringLiteral("Velmora-%1.lock").arg(user));
 }
 
-} // namespace singleinstance
+} // namespace instanceLock
 
-using namespace singleinstance;
+using namespace instanceLock;
 
 namespace {
 

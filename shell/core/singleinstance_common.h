@@ -5,7 +5,7 @@
 #include <QLockFile>
 #include <QString>
 
-namespace singleinstance {
+namespace instanceLock {
 
 // A short key for the lock path, for the names made from it: the second lock, the mutex.
 QByteArray pathKey(const QString& lockPath);
@@ -19,4 +19,4 @@ bool removeBrokenLock(const QString& path);
 // The per-user runtime folder's lock; failing that, the temporary folder's with the user's name.
 QString userLockPath();
 
-} // namespace singleinstance
+} // namespace instanceLock

@@ -12,7 +12,7 @@
 #include <cerrno>
 #include <csignal>
 
-namespace singleinstance {
+namespace instanceLock {
 
 QString fallbackLockFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
@@ -44,7 +44,7 @@ bool removeBrokenLock(const QString& path) {
     return QFileInfo(path).isDir() ? QDir().rmdir(path) : QFile::remove(path);
 }
 
-} // namespace singleinstance
+} // namespace instanceLock
 
 SingleInstance::~SingleInstance() = default;
 
@@ -58,5 +58,5 @@ bool SingleInstance::isAnotherInstanceRunning() {
 }
 
 QString SingleInstance::defaultLockPath() {
-    return singleinstance::userLockPath();
+    return instanceLock::userLockPath();
 }

@@ -10,7 +10,7 @@
 
 #include <sddl.h>
 
-using namespace singleinstance;
+using namespace instanceLock;
 
 namespace {
 
@@ -20,7 +20,7 @@ std::wstring nativePath(const QString& path) {
 
 } // namespace
 
-namespace singleinstance {
+namespace instanceLock {
 
 QString fallbackLockFolder() {
     return QDir::tempPath(); // in the user's own profile
@@ -51,7 +51,7 @@ bool removeBrokenLock(const QString& path) {
     return DeleteFileW(native.c_str()) != 0;
 }
 
-} // namespace singleinstance
+} // namespace instanceLock
 
 SingleInstance::~SingleInstance() {
     if (m_runningMutex)

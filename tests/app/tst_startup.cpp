@@ -214,7 +214,7 @@ void TestStartup::reminderComesBeforeTheMainWindow() {
     QVERIFY(window);
     QVERIFY(window->isVisible());
     QVERIFY(!window->isModal());
-    QVERIFY(window->intCoBrandRandomNumber() >= 1 && window->intCoBrandRandomNumber() <= 7);
+    QVERIFY(window->coBrandRandomNumber() >= 1 && window->coBrandRandomNumber() <= 7);
 }
 
 void TestStartup::failingReminderStillShowsTheMainWindow() {

@@ -46,7 +46,7 @@ struct Shown {
 QList<Shown> shownTexts() {
     QList<Shown> all;
     for (int i = 0; i < 12; ++i) {
-        const LongTexts::SignTexts& s = LongTexts::Signs[i];
+        const longTexts::SignTexts& s = longTexts::Signs[i];
         const QByteArray sign = SignNames[i];
         QByteArray rune = bytes(s.aboutRuneStone);
         if (i == 0)
@@ -64,7 +64,7 @@ QList<Shown> shownTexts() {
     }
     for (int i = 0; i < 6; ++i)
         all.append({QByteArray(PlanetRuneNames[i]) + " planet rune",
-                    bytes(LongTexts::PlanetRunes[i]), PlanetTargets[i], true, PlanetRuneNames[i]});
+                    bytes(longTexts::PlanetRunes[i]), PlanetTargets[i], true, PlanetRuneNames[i]});
     return all;
 }
 
@@ -108,8 +108,8 @@ void TestLongTexts::length_data() {
     QTest::addColumn<int>("target");
     for (const Shown& s : shownTexts())
         QTest::newRow(s.tag.constData()) << s.text << s.target;
-    const LongTexts::SignTexts& aries = LongTexts::Signs[0];
-    const LongTexts::SignTexts& leo = LongTexts::Signs[4];
+    const longTexts::SignTexts& aries = longTexts::Signs[0];
+    const longTexts::SignTexts& leo = longTexts::Signs[4];
     QTest::newRow("Aries rune stone first paragraph") << bytes(aries.aboutRuneStone) << 470;
     QTest::newRow("Aries rune stone second paragraph")
         << bytes(aries.aboutRuneStoneSecondPart) << 125;
@@ -226,7 +226,7 @@ void TestLongTexts::secondParts() {
     QFETCH(int, sign);
     QFETCH(bool, runeSecondPart);
     QFETCH(bool, positiveSecondPart);
-    const LongTexts::SignTexts& s = LongTexts::Signs[sign];
+    const longTexts::SignTexts& s = longTexts::Signs[sign];
     QCOMPARE(!s.aboutRuneStoneSecondPart.empty(), runeSecondPart);
     QCOMPARE(!s.positiveTraitsSecondPart.empty(), positiveSecondPart);
     if (runeSecondPart) {

@@ -213,8 +213,8 @@ void TestReading::sharedPlanetTextStoredOnce() {
 }
 
 void TestReading::longTextsArePresent() {
-    for (std::size_t i = 0; i < LongTexts::Signs.size(); ++i) {
-        const LongTexts::SignTexts& texts = LongTexts::Signs[i];
+    for (std::size_t i = 0; i < longTexts::Signs.size(); ++i) {
+        const longTexts::SignTexts& texts = longTexts::Signs[i];
         const char* sign = sunSigns()[i].data();
         QVERIFY2(!texts.aboutRuneStone.empty(), sign);
         QVERIFY2(!texts.positiveTraits.empty(), sign);
@@ -223,7 +223,7 @@ void TestReading::longTextsArePresent() {
         QCOMPARE(texts.positiveTraitsSecondPart.empty(), sunSigns()[i] != "Leo");
     }
     QSet<QString> planetTexts;
-    for (const std::string_view text : LongTexts::PlanetRunes) {
+    for (const std::string_view text : longTexts::PlanetRunes) {
         QVERIFY(!text.empty());
         planetTexts.insert(q(text));
     }
@@ -231,16 +231,16 @@ void TestReading::longTextsArePresent() {
 }
 
 void TestReading::joinedTexts() {
-    const LongTexts::SignTexts& aries = LongTexts::Signs[0];
+    const longTexts::SignTexts& aries = longTexts::Signs[0];
     const QString about = q(readingOf("Aries")[Field::AboutYourRuneStone]);
     QCOMPARE(about, q(aries.aboutRuneStone) + "\r\n" + q(aries.aboutRuneStoneSecondPart));
     QCOMPARE(about.count("\r\n"), 1);
 
-    const LongTexts::SignTexts& leo = LongTexts::Signs[4];
+    const longTexts::SignTexts& leo = longTexts::Signs[4];
     QCOMPARE(q(readingOf("Leo")[Field::SunSignPositiveTraits]),
              q(leo.positiveTraits) + q(leo.positiveTraitsSecondPart));
 
-    const LongTexts::SignTexts& taurus = LongTexts::Signs[1];
+    const longTexts::SignTexts& taurus = longTexts::Signs[1];
     const Reading other = readingOf("Taurus");
     QCOMPARE(q(other[Field::AboutYourRuneStone]), q(taurus.aboutRuneStone));
     QCOMPARE(q(other[Field::SunSignPositiveTraits]), q(taurus.positiveTraits));

@@ -158,11 +158,11 @@ void TestReport::runFormats() {
 void TestReport::absentValueLeavesOutValueAndLineEnds_data() {
     QTest::addColumn<QString>("missing");
     QTest::addColumn<QString>("expectedJoin");
-    QTest::newRow("name") << "Name"
+    QTest::newRow("name") << "name"
                           << "Name :- Date Of Birth :- ";
-    QTest::newRow("month list") << "MonthText"
+    QTest::newRow("month list") << "monthText"
                                 << "Date Of Birth :- Corresponding Rune Stone\r\n";
-    QTest::newRow("year list") << "YearText"
+    QTest::newRow("year list") << "yearText"
                                << "Date Of Birth :- Corresponding Rune Stone\r\n";
     QTest::newRow("sign label") << "Sign"
                                 << "Your Sun Sign :-Corresponding Rune Stone :-";
@@ -177,12 +177,12 @@ void TestReport::absentValueLeavesOutValueAndLineEnds() {
     QFETCH(QString, missing);
     QFETCH(QString, expectedJoin);
     ReportValues values = anna(QStringLiteral("Taurus"));
-    if (missing == QLatin1String("Name"))
-        values.Name.reset();
-    else if (missing == QLatin1String("MonthText"))
-        values.MonthText.reset();
-    else if (missing == QLatin1String("YearText"))
-        values.YearText.reset();
+    if (missing == QLatin1String("name"))
+        values.name.reset();
+    else if (missing == QLatin1String("monthText"))
+        values.monthText.reset();
+    else if (missing == QLatin1String("yearText"))
+        values.yearText.reset();
     else if (missing == QLatin1String("Sign"))
         values[Field::Sign].reset();
     else if (missing == QLatin1String("AboutYourRuneStoneWithPlanet"))

@@ -53,24 +53,24 @@ void TestReferral::checkReferral_data() {
     };
     using R = ReferralDetailsType;
     QTest::newRow("all given") << valid() << "";
-    QTest::newRow("name empty") << with(&R::Name, "") << "Please Enter Your Name";
+    QTest::newRow("name empty") << with(&R::name, "") << "Please Enter Your Name";
     QTest::newRow("name at its placeholder")
-        << with(&R::Name, "Your Name") << "Please Enter Your Name";
-    QTest::newRow("e-mail empty") << with(&R::Email, "") << "Please Enter Your Email";
+        << with(&R::name, "Your Name") << "Please Enter Your Name";
+    QTest::newRow("e-mail empty") << with(&R::email, "") << "Please Enter Your Email";
     QTest::newRow("e-mail at its placeholder")
-        << with(&R::Email, "Your Email Address") << "Please Enter Your Email";
-    QTest::newRow("message empty") << with(&R::Message, "") << "Please Enter Your Message";
+        << with(&R::email, "Your Email Address") << "Please Enter Your Email";
+    QTest::newRow("message empty") << with(&R::message, "") << "Please Enter Your Message";
     QTest::newRow("message at its placeholder")
-        << with(&R::Message, "Your Message") << "Please Enter Your Message";
+        << with(&R::message, "Your Message") << "Please Enter Your Message";
     QTest::newRow("friend's name empty")
-        << with(&R::FriendName, "") << "Please Enter Your Friend's Name";
+        << with(&R::friendName, "") << "Please Enter Your Friend's Name";
     QTest::newRow("friend's name at its placeholder")
-        << with(&R::FriendName, "Friend's Name") << "Please Enter Your Friend's Name";
+        << with(&R::friendName, "Friend's Name") << "Please Enter Your Friend's Name";
     QTest::newRow("friend's e-mail empty")
-        << with(&R::FriendEmail, "") << "Please Enter Your Friend's Email";
+        << with(&R::friendEmail, "") << "Please Enter Your Friend's Email";
     QTest::newRow("friend's e-mail at its placeholder")
-        << with(&R::FriendEmail, "Friend's Email Address") << "Please Enter Your Friend's Email";
-    QTest::newRow("placeholder in other case is a value") << with(&R::Name, "your name") << "";
+        << with(&R::friendEmail, "Friend's Email Address") << "Please Enter Your Friend's Email";
+    QTest::newRow("placeholder in other case is a value") << with(&R::name, "your name") << "";
     ReferralDetailsType nothing;
     QTest::newRow("everything empty: the name comes first") << nothing << "Please Enter Your Name";
 }
@@ -91,9 +91,9 @@ void TestReferral::referralAddress_data() {
                "&taf5=bob%40example.org" +
                ProductDirectory;
     ReferralDetailsType tricky = valid();
-    tricky.Name = QStringLiteral("Ann & Co");
-    tricky.Message = QStringLiteral("line one\r\nline=two #3");
-    tricky.FriendName = QStringLiteral("Bob+Eve");
+    tricky.name = QStringLiteral("Ann & Co");
+    tricky.message = QStringLiteral("line one\r\nline=two #3");
+    tricky.friendName = QStringLiteral("Bob+Eve");
     QTest::newRow("ampersand, spaces, line breaks, = # +")
         << tricky
         << PagePrefix +
@@ -102,8 +102,8 @@ void TestReferral::referralAddress_data() {
                "&taf5=bob%40example.org" +
                ProductDirectory;
     ReferralDetailsType accented = valid();
-    accented.Name = QStringLiteral("Zo\u00EB");
-    accented.FriendName = QStringLiteral("\u00C5sa");
+    accented.name = QStringLiteral("Zo\u00EB");
+    accented.friendName = QStringLiteral("\u00C5sa");
     QTest::newRow("letters beyond ASCII as UTF-8")
         << accented
         << PagePrefix +
@@ -132,8 +132,8 @@ void TestReferral::valuesComeBackFromTheAddress_data() {
 void TestReferral::valuesComeBackFromTheAddress() {
     QFETCH(QString, value);
     ReferralDetailsType details = valid();
-    details.Name = value;
-    details.Message = value;
+    details.name = value;
+    details.message = value;
     const QUrl url(modTellAFriend::referralAddress(details), QUrl::StrictMode);
     QVERIFY2(url.isValid(), qPrintable(url.errorString()));
     const QUrlQuery query(url);
@@ -144,7 +144,7 @@ void TestReferral::valuesComeBackFromTheAddress() {
     QCOMPARE(found, names);
     QCOMPARE(query.queryItemValue("taf1", QUrl::FullyDecoded), value);
     QCOMPARE(query.queryItemValue("taf3", QUrl::FullyDecoded), value);
-    QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), details.FriendEmail);
+    QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), details.friendEmail);
     QCOMPARE(query.queryItemValue("taf6", QUrl::FullyDecoded),
              QStringLiteral("http://www.quorvanesoftwares.com/velmora/"));
 }
@@ -158,7 +158,7 @@ void TestReferral::submitOpensThePageAndKeepsIt() {
     QCOMPARE(services.openedAddresses.first(), modTellAFriend::referralAddress(valid()));
     QCOMPARE(modTellAFriend::ReferralDetails.address, services.openedAddresses.first());
 
-    modTellAFriend::openReferralPage();
+    modTellAFriend::OpenReferralPage();
     QCOMPARE(services.openedAddresses.size(), 2);
     QCOMPARE(services.openedAddresses.last(), services.openedAddresses.first());
 }

@@ -193,7 +193,7 @@ const QImage& TestSoak::expectedPicture(const PictureCollection& pictures, const
 QString TestSoak::findDifference(const frmDisplay& display, const Reading& reading) {
     if (QString difference = shownreading::textDifference(display, reading); !difference.isEmpty())
         return difference;
-    for (const readingcontrols::Place& place : readingcontrols::places()) {
+    for (const fieldPlaces::Place& place : fieldPlaces::places()) {
         if (!place.pictures)
             continue;
         const auto name = QString::fromLatin1(modRunicAstrology::describe(place.field).control);

@@ -21,10 +21,10 @@ report::ReportValues valuesFor(const QString& sign, const QString& name, const Q
     report::ReportValues values;
     if (!reading)
         return values;
-    values.Name = name;
-    values.MonthText = month;
-    values.DayText = day;
-    values.YearText = year;
+    values.name = name;
+    values.monthText = month;
+    values.dayText = day;
+    values.yearText = year;
     for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
         if (field.kind != modRunicAstrology::FieldKind::PictureKey)
             values[field.field] = q((*reading)[field.field]);
@@ -34,9 +34,9 @@ report::ReportValues valuesFor(const QString& sign, const QString& name, const Q
 
 QList<ExpectedRow> expectedRows(const report::ReportValues& v) {
     std::optional<QString> date;
-    if (v.MonthText && v.DayText && v.YearText)
-        date = *v.MonthText + "/" + *v.DayText + "/" + *v.YearText;
-    QList<ExpectedRow> rows{{{}, "Name :- ", v.Name}, {{}, "Date Of Birth :- ", date}};
+    if (v.monthText && v.dayText && v.yearText)
+        date = *v.monthText + "/" + *v.dayText + "/" + *v.yearText;
+    QList<ExpectedRow> rows{{{}, "Name :- ", v.name}, {{}, "Date Of Birth :- ", date}};
     std::optional<modRunicAstrology::ReportSection> section;
     for (const modRunicAstrology::FieldDescription& field : modRunicAstrology::Fields) {
         if (field.reportCaption.empty())

@@ -30,10 +30,10 @@
 #include <span>
 
 using namespace windowtesting;
+using fieldPlaces::Panel;
+using fieldPlaces::Place;
 using modRunicAstrology::describe;
 using modRunicAstrology::FieldKind;
-using readingcontrols::Panel;
-using readingcontrols::Place;
 
 namespace {
 
@@ -62,7 +62,7 @@ private:
 
     // At its corner and with room for its whole text, or, given a size, on that rectangle, where a
     // label wraps its text to fit.
-    static bool standsAt(QWidget* widget, const readingcontrols::Twips& at) {
+    static bool standsAt(QWidget* widget, const fieldPlaces::Twips& at) {
         auto* label = qobject_cast<QLabel*>(widget);
         const bool wraps = label && label->pixmap().isNull() && label->wordWrap();
         if (at.width > 0)
@@ -221,7 +221,7 @@ private slots:
     // them, in the look of its kind.
     void fieldControls_data() {
         QTest::addColumn<int>("place");
-        const std::span<const Place> places = readingcontrols::places();
+        const std::span<const Place> places = fieldPlaces::places();
         QCOMPARE(places.size(), modRunicAstrology::FieldCount);
         for (std::size_t i = 0; i < places.size(); ++i)
             QTest::newRow(describe(places[i].field).control.data()) << int(i);
@@ -229,9 +229,9 @@ private slots:
 
     void fieldControls() {
         QFETCH(int, place);
-        const Place& where = readingcontrols::places()[std::size_t(place)];
+        const Place& where = fieldPlaces::places()[std::size_t(place)];
         const modRunicAstrology::FieldDescription& field = describe(where.field);
-        tabControl()->setCurrentIndex(where.panel == Panel::Frame3 ? 1 : 0);
+        tabControl()->setCurrentIndex(where.panel == Panel::SunSign ? 1 : 0);
         QWidget* value = control(QString::fromLatin1(field.control));
         QVERIFY(value);
         const char* panels[] = {"Frame1", "Frame4", "Frame3"};
@@ -597,7 +597,7 @@ private slots:
             QVERIFY2(label->geometry().right() < panel->width(),
                      qPrintable(label->objectName() + QLatin1String(": ") + label->text()));
         }
-        for (const Place& place : readingcontrols::places()) {
+        for (const Place& place : fieldPlaces::places()) {
             auto* label = control<QLabel>(describe(place.field).control.data());
             if (label && label->wordWrap())
                 QVERIFY2(label->heightForWidth(label->width()) <= label->height(),

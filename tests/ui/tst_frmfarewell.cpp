@@ -496,9 +496,9 @@ void TestFarewell::untouchedMessageIsSentWithItsLineBreak() {
     QCOMPARE(query.queryItemValue("taf4", QUrl::FullyDecoded), QStringLiteral("Bob & Eve"));
     QCOMPARE(query.queryItemValue("taf5", QUrl::FullyDecoded), QStringLiteral("bob@y.org"));
     const modTellAFriend::ReferralDetailsType& stored = modTellAFriend::ReferralDetails;
-    QCOMPARE(stored.Name, QStringLiteral("Ann Lee"));
-    QCOMPARE(stored.FriendEmail, QStringLiteral("bob@y.org"));
-    QCOMPARE(stored.Message, QStringLiteral("Your Message\r\n"));
+    QCOMPARE(stored.name, QStringLiteral("Ann Lee"));
+    QCOMPARE(stored.friendEmail, QStringLiteral("bob@y.org"));
+    QCOMPARE(stored.message, QStringLiteral("Your Message\r\n"));
     QCOMPARE(stored.address, m_services->openedAddresses.first());
 }
 

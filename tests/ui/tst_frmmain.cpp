@@ -159,7 +159,7 @@ private slots:
         const QPoint offCentre =
             m_window->frameGeometry().center() - m_window->screen()->availableGeometry().center();
         QVERIFY2(offCentre.manhattanLength() <= 4, "the window is centred on its screen");
-        QCOMPARE(m_window->intCoBrandRandomNumber(), std::int16_t(0));
+        QCOMPARE(m_window->coBrandRandomNumber(), std::int16_t(0));
     }
 
     void controlGeometry_data() {
@@ -743,7 +743,7 @@ private slots:
             modRunicAstrology::BuildReading("Aries");
         QVERIFY(aries);
         QCOMPARE(shownreading::textDifference(*display, *aries), QString());
-        for (const readingcontrols::Place& place : readingcontrols::places()) {
+        for (const fieldPlaces::Place& place : fieldPlaces::places()) {
             if (!place.pictures)
                 continue;
             const auto name = QString::fromLatin1(modRunicAstrology::describe(place.field).control);
@@ -822,7 +822,7 @@ private slots:
 
     void coBrandRandomizeDraws() {
         m_window->CoBrand_Randomize();
-        const std::int16_t number = m_window->intCoBrandRandomNumber();
+        const std::int16_t number = m_window->coBrandRandomNumber();
         QVERIFY(number >= 1 && number <= 7);
         // Without a draw of 7 the drawn advert lies in front; 7 leaves the first one there.
         const char* expected =

@@ -318,14 +318,14 @@ private slots:
         QCOMPARE(values[Field::AboutYourRuneStone],
                  std::optional<QString>(QStringLiteral("first\nsecond")));
         QCOMPARE(values[Field::Sign], std::optional<QString>(QStringLiteral("Pisces")));
-        QCOMPARE(values.YearText, std::optional<QString>(QStringLiteral("1981")));
+        QCOMPARE(values.yearText, std::optional<QString>(QStringLiteral("1981")));
 
         QPointer<frmDisplay> display = reading();
         delete m_main;
         QVERIFY(display);
         values = display->shownValues();
-        QVERIFY(!values.MonthText && !values.DayText && !values.YearText);
-        QCOMPARE(values.Name, std::optional<QString>(QStringLiteral("ANNA")));
+        QVERIFY(!values.monthText && !values.dayText && !values.yearText);
+        QCOMPARE(values.name, std::optional<QString>(QStringLiteral("ANNA")));
         delete display;
     }
 

@@ -28,7 +28,7 @@ public:
         report::ReportValues values =
             valuesFor(QStringLiteral("Libra"), QString(), QStringLiteral("October"),
                       QStringLiteral("1"), QStringLiteral("1990"));
-        values.Name = name;
+        values.name = name;
         report::BuildReport(*m_box.document(), values);
     }
     ~ReportBox() { modRTB::DisableLinkDetection(); }
